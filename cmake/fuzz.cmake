@@ -1,0 +1,10 @@
+# libFuzzer targets over the parsers of stored files, built natively with clang.
+target_compile_options(kdc_core PRIVATE -fsanitize=fuzzer-no-link,address,undefined)
+file(GLOB KDC_FUZZ_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/fuzz/fuzz_*.cpp)
+foreach(src ${KDC_FUZZ_SOURCES})
+    get_filename_component(name ${src} NAME_WE)
+    add_executable(${name} ${src})
+    target_compile_options(${name} PRIVATE -fsanitize=fuzzer,address,undefined)
+    target_link_options(${name} PRIVATE -fsanitize=fuzzer,address,undefined)
+    target_link_libraries(${name} PRIVATE kdc_core)
+endforeach()

@@ -1,0 +1,56 @@
+# The Windows program, its in-process test executables and the benchmarks.
+add_compile_definitions(UNICODE _UNICODE NOMINMAX _WIN32_WINNT=0x0601 WINVER=0x0601 _WIN32_IE=0x0800)
+set(KDC_WIN_LIBS comctl32 shell32 shlwapi wininet ole32 oleaut32 uuid gdi32 user32 msimg32 comdlg32 advapi32)
+
+file(GLOB_RECURSE KDC_WIN_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/*.cpp)
+list(FILTER KDC_WIN_SOURCES EXCLUDE REGEX "/src/[^/]+/core/")
+list(FILTER KDC_WIN_SOURCES EXCLUDE REGEX "/src/app/program_entry\\.cpp$")
+add_library(kdc_win STATIC ${KDC_WIN_SOURCES})
+target_link_libraries(kdc_win PUBLIC kdc_core ${KDC_WIN_LIBS})
+target_include_directories(kdc_win PUBLIC ${CMAKE_SOURCE_DIR}/src)
+
+add_executable(KestruneDiskCleaner WIN32 ${CMAKE_SOURCE_DIR}/src/app/program_entry.cpp
+    ${CMAKE_SOURCE_DIR}/resources/app.rc)
+target_link_options(KestruneDiskCleaner PRIVATE -municode)
+target_link_libraries(KestruneDiskCleaner PRIVATE kdc_win)
+
+# Everything a user gets: the exe and, when chmcmd is present, the user guide beside it.
+set(KDC_DIST ${CMAKE_BINARY_DIR}/dist)
+add_custom_command(TARGET KestruneDiskCleaner POST_BUILD
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${KDC_DIST}
+    COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:KestruneDiskCleaner> ${KDC_DIST}/)
+if(EXISTS ${CMAKE_SOURCE_DIR}/cmake/help.cmake)
+    include(${CMAKE_SOURCE_DIR}/cmake/help.cmake)
+endif()
+
+# In-process tests: one executable per subsystem folder of tests/, linked with the program's code.
+file(GLOB KDC_TEST_SUPPORT CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/support/*.cpp)
+add_library(kdc_test_support STATIC ${KDC_TEST_SUPPORT})
+target_link_libraries(kdc_test_support PUBLIC kdc_win GTest::gtest)
+target_include_directories(kdc_test_support PUBLIC ${CMAKE_SOURCE_DIR}/tests)
+
+set(KDC_WINE_TEST ${CMAKE_SOURCE_DIR}/tools/wine-test.sh)
+file(GLOB KDC_TEST_DIRS LIST_DIRECTORIES true ${CMAKE_SOURCE_DIR}/tests/*)
+foreach(dir ${KDC_TEST_DIRS})
+    get_filename_component(name ${dir} NAME)
+    if(NOT IS_DIRECTORY ${dir} OR name MATCHES "^(support|fuzz|core)$")
+        continue()
+    endif()
+    file(GLOB sources CONFIGURE_DEPENDS ${dir}/*_test.cpp)
+    if(NOT sources)
+        continue()
+    endif()
+    add_executable(${name}_tests ${sources})
+    target_link_options(${name}_tests PRIVATE -municode)
+    target_link_libraries(${name}_tests PRIVATE kdc_test_support)
+    add_dependencies(${name}_tests KestruneDiskCleaner)
+    add_test(NAME ${name}_tests COMMAND ${KDC_WINE_TEST} ${name} $<TARGET_FILE:${name}_tests> ${KDC_DIST})
+endforeach()
+
+file(GLOB KDC_BENCH_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/bench/*_bench.cpp)
+foreach(src ${KDC_BENCH_SOURCES})
+    get_filename_component(name ${src} NAME_WE)
+    add_executable(${name} EXCLUDE_FROM_ALL ${src})
+    target_link_options(${name} PRIVATE -municode)
+    target_link_libraries(${name} PRIVATE kdc_win)
+endforeach()

@@ -1,0 +1,16 @@
+#include "app/core/date_line.h"
+
+namespace {
+const char* const kWeekdays[] = {"Sunday, ",   "Monday, ", "Tuesday, ", "Wednesday, ",
+                                 "Thursday, ", "Friday, ", "Saturday, "};
+const char* const kMonths[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                               "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+}  // namespace
+
+std::string DateLineText(int year, int month, int day, int weekday) {
+    std::string text;
+    if (weekday >= 0 && weekday <= 6) text += kWeekdays[weekday];
+    if (month >= 1 && month <= 12) text += kMonths[month - 1];
+    text += " " + std::to_string(day) + ", " + std::to_string(year);
+    return text;
+}

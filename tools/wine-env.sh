@@ -1,0 +1,54 @@
+# Shared by the Wine runners: one prefix per purpose inside the build folder, with the host's / unreachable.
+# Source it with ROOT set to the project folder.
+BUILD_DIR=${BUILD_DIR:-$ROOT/build}
+WINE_DIR=$BUILD_DIR/wine
+WINE_BIN=/usr/lib/wine/wine64
+WINESERVER_BIN=/usr/lib/wine/wineserver
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml="
+export LANG=C.UTF-8
+
+wine_env() {  # prefix folder
+    export WINEPREFIX=$1
+    export HOME=$1/home
+    export XDG_DATA_HOME=$1/home/.local/share
+    export XDG_CONFIG_HOME=$1/home/.config
+    export XDG_CACHE_HOME=$1/home/.cache
+    mkdir -p "$XDG_DATA_HOME" "$XDG_CONFIG_HOME" "$XDG_CACHE_HOME"
+}
+
+# A prefix made once with wineboot and sandboxed: no z: drive, no links into the home folder,
+# and no window-manager stall under Xvfb.
+wine_template() {
+    local tpl=$WINE_DIR/template
+    [ -f "$tpl/.ready" ] && return 0
+    rm -rf "$tpl"; mkdir -p "$tpl"
+    ( wine_env "$tpl"
+      "$WINE_BIN" wineboot -i >/dev/null 2>&1
+      "$WINESERVER_BIN" -w
+      rm -f "$tpl/dosdevices/z:"
+      find "$tpl/drive_c/users" -maxdepth 3 -type l | while read -r l; do rm -f "$l"; mkdir -p "$l"; done
+      "$WINE_BIN" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
+      "$WINESERVER_BIN" -w
+      rm -f "$tpl/dosdevices/z:" )
+    [ -e "$tpl/dosdevices/c:" ] || { echo "wine prefix creation failed" >&2; return 1; }
+    touch "$tpl/.ready"
+}
+
+# A fresh copy of the template with drives D: to G: mapped to folders inside it.
+wine_fresh_prefix() {  # name
+    local p=$WINE_DIR/$1
+    wine_template || return 1
+    [ -d "$p" ] && { WINEPREFIX=$p "$WINESERVER_BIN" -k 2>/dev/null; chmod -R u+w "$p" 2>/dev/null; rm -rf "$p"; }
+    cp -a "$WINE_DIR/template" "$p"
+    for d in d e f g; do mkdir -p "$p/drives/$d"; ln -sfn "../drives/$d" "$p/dosdevices/$d:"; done
+    rm -f "$p/dosdevices/z:"
+    echo "$p"
+}
+
+# Installs the program's distribution folder as C:\Program Files\Kestrune Disk Cleaner.
+wine_install_dist() {  # prefix dist
+    local dst="$1/drive_c/Program Files/Kestrune Disk Cleaner"
+    mkdir -p "$dst"
+    cp -a "$2"/. "$dst"/
+}
