@@ -1,0 +1,197 @@
+#include "app/form_main.h"
+
+#include "app/all_var.h"
+#include "app/date_label.h"
+#include "app/shell_images.h"
+#include "platform/text.h"
+#include "scan/drive_list.h"
+#include "settings/config_loaders.h"
+
+TFormMain* FormMain = nullptr;
+
+namespace {
+constexpr int kDesignWidth = 717, kDesignHeight = 547;
+const COLORREF kWhite = RGB(255, 255, 255);
+const COLORREF kMenuDescription = RGB(191, 220, 192);
+const FontSpec kSansSerif12Bold{.face = L"MS Sans Serif", .height = -12, .bold = true};
+const FontSpec kTahoma11Bold{.face = L"Tahoma", .height = -11, .bold = true};
+const FontSpec kTahoma11{.face = L"Tahoma", .height = -11};
+}  // namespace
+
+void TFormMain::FormCreate() {
+    FormMain = this;
+    const Theme& t = MainTheme();
+    CreateForm({.caption = kAppTitle,
+                .clientWidth = kDesignWidth,
+                .clientHeight = kDesignHeight,
+                .style = WS_POPUP | WS_MINIMIZEBOX | WS_SYSMENU,
+                .exStyle = WS_EX_APPWINDOW | WS_EX_CONTROLPARENT,
+                .surface = {.fill = Panel::Fill::kSolid,
+                            .color = t.frame,
+                            .painter = [this](HDC dc, const RECT& r) { PaintTitleStrip(dc, r); }}});
+    CenterOver(nullptr);
+    CreateShell();
+    CreateDriveCleanPage();
+    CreateResultsPage();
+    CreateOptionsPage();
+    CreateOtherCleanPage();
+
+    SetDateLabel(lblDate);
+    FillDriveList(ListViewDrive);
+    LoadGeneralOptions(gCheckRead, gCheckSystem, gCheckHide, gCheckZero, gRadioRecycle, gRadioPermanently);
+    LoadExcludePaths(ListViewExcludePath);
+    LoadIncludeFilters(ListViewFilterI);
+    LoadExcludeFilters(ListViewFilterE);
+    CurrentPage = 1;
+    m_SetMenuLabel(LeftMenu1, kSelect);
+    WindowReady = true;
+}
+
+void TFormMain::FormShow() { InvalidateRect(hwnd, nullptr, TRUE); }
+
+void TFormMain::FormClose() { ScanState = Idle; }
+
+void TFormMain::CreateShell() {
+    const Theme& t = MainTheme();
+    MaintitleImage.Create(*this, 8, 8, 16, 16, PaintAppIcon);
+    MaintitleImage.name = "MaintitleImage";
+
+    auto captionButton = [this](Button& b, const char* name, int x, CaptionGlyph glyph, void (TFormMain::*click)()) {
+        b.Create(*this, name, x, 8, 28, 15,
+                 {.kind = Button::Kind::kImage, .image = [glyph](HDC dc, const RECT& r, bool hot, bool pressed) {
+                      PaintCaptionButton(dc, r, glyph, hot, pressed);
+                  }});
+        b.name = name;
+        b.anchors = kAnchorTop | kAnchorRight;
+        b.onClick = [this, click] { (this->*click)(); };
+    };
+    captionButton(BtnMin, "BtnMin", 614, CaptionGlyph::kMinimise, &TFormMain::BtnMinClick);
+    captionButton(BtnMax, "BtnMax", 644, CaptionGlyph::kMaximise, &TFormMain::BtnMaxClick);
+    captionButton(BtnRestore, "BtnRestore", 644, CaptionGlyph::kRestore, &TFormMain::BtnRestoreClick);
+    captionButton(BtnClose, "BtnClose", 674, CaptionGlyph::kClose, &TFormMain::BtnCloseClick);
+    BtnRestore.Show(false);
+
+    topMain.Create(*this, 8, 28, 701, 67, {.fill = Panel::Fill::kGradient, .color = t.headerTop, .color2 = t.headerBottom});
+    topMain.anchors = kAnchorLeft | kAnchorTop | kAnchorRight;
+    topLogo.Create(topMain, 14, 8, 50, 50, PaintLogo);
+    const FontSpec titleFont{.face = L"MS Sans Serif", .height = -17, .bold = true};
+    topTitle2.Create(topMain, kAppTitle, 71, 26, 300, 22, {.font = titleFont, .color = RGB(0, 0, 0)});
+    topTitle.Create(topMain, kAppTitle, 71, 24, 300, 22, {.font = titleFont, .color = kWhite});
+    topHelp.Create(topMain, "\xE5\xB8\xAE\xE5\x8A\xA9", 637, 48, 40, 16, {.font = kSansSerif12Bold, .color = kWhite});
+    topHelp.anchors = kAnchorTop | kAnchorRight;
+    topHelp.cursor = LoadCursorW(nullptr, IDC_HAND);
+    topHelp.onMouseMove = [this](int, int) { topHelpMouseMove(); };
+    topHelp.onMouseLeave = [this] { topHelpMouseLeave(); };
+    topHelp.onClick = [this] { topHelpClick(); };
+
+    suiImagePanel3.Create(*this, 8, 95, 178, 298,
+                          {.fill = Panel::Fill::kGradient, .color = t.columnTop, .color2 = t.columnBottom});
+    suiImagePanel3.anchors = kAnchorLeft | kAnchorTop | kAnchorBottom;
+    lblDate.Create(suiImagePanel3, "", -7, 7, 188, 13, {.font = kTahoma11Bold, .color = kWhite, .align = DT_CENTER});
+
+    struct MenuEntry {
+        Label& label;
+        Picture& icon;
+        Label& description;
+        const char* caption;
+        const char* text;
+        int y, descriptionX;
+    } entries[] = {
+        {LeftMenu1, Image10, DesLabel1, "\xE7\xA3\x81\xE7\x9B\x98\xE6\x89\xAB\xE6\x8F\x8F",
+         "\xE6\x89\xAB\xE6\x8F\x8F\xE5\x8F\x8A\xE6\xB8\x85\xE7\x90\x86\xE7\xA1\xAC\xE7\x9B\x98\xE4\xB8\xAD\xE7\x9A\x84"
+         "\xE5\x9E\x83\xE5\x9C\xBE\xE6\x96\x87\xE4\xBB\xB6",
+         44, 42},
+        {LeftMenu2, Image11, DesLabel2, "\xE9\x80\x89\xE9\xA1\xB9",
+         "\xE6\x89\xAB\xE6\x8F\x8F\xE5\x92\x8C\xE6\xB8\x85\xE7\x90\x86\xE9\x80\x89\xE9\xA1\xB9", 104, 42},
+        {LeftMenu3, Image12, DesLabel3, "\xE5\x85\xB6\xE4\xBB\x96\xE6\xB8\x85\xE7\x90\x86",
+         "\xE6\xB8\x85\xE7\x90\x86\xE5\x9B\x9E\xE6\x94\xB6\xE7\xAB\x99, Cookies, \xE5\x8E\x86\xE5\x8F\xB2\xE8\xAE\xB0"
+         "\xE5\xBD\x95\xE6\x96\x87\xE4\xBB\xB6\xE5\xA4\xB9, \xE7\xAD\x89.",
+         164, 38},
+    };
+    int page = 1;
+    for (MenuEntry& e : entries) {
+        e.label.Create(suiImagePanel3, e.caption, 42, e.y, 120, 15, {.font = kTahoma11Bold, .color = kWhite});
+        e.icon.Create(suiImagePanel3, 18, e.y, 18, 18, [page](HDC dc, const RECT& r) { PaintPageIcon(dc, r, page); });
+        e.description.Create(suiImagePanel3, e.text, e.descriptionX, e.y + 20, 138, 30,
+                             {.font = kTahoma11, .color = kMenuDescription, .wordWrap = true});
+        ++page;
+    }
+    LeftMenu1.name = "LeftMenu1";
+    LeftMenu2.name = "LeftMenu2";
+    LeftMenu3.name = "LeftMenu3";
+    LeftMenu1.onClick = [this] { LeftMenu1Click(); };
+    LeftMenu2.onClick = [this] { LeftMenu2Click(); };
+    LeftMenu3.onClick = [this] { LeftMenu3Click(); };
+    LeftMenu1.onMouseMove = [this](int, int) { LeftMenu1MouseMove(); };
+    LeftMenu2.onMouseMove = [this](int, int) { LeftMenu2MouseMove(); };
+    LeftMenu3.onMouseMove = [this](int, int) { LeftMenu3MouseMove(); };
+    LeftMenu1.onMouseLeave = [this] { LeftMenu1MouseLeave(); };
+    LeftMenu2.onMouseLeave = [this] { LeftMenu2MouseLeave(); };
+    LeftMenu3.onMouseLeave = [this] { LeftMenu3MouseLeave(); };
+
+    suiImagePanel2.Create(*this, 8, 393, 178, 146,
+                          {.fill = Panel::Fill::kGradient, .color = t.columnBottom, .color2 = t.frameDark});
+    suiImagePanel2.anchors = kAnchorLeft | kAnchorBottom;
+    btmVersion.Create(suiImagePanel2, "Version 2.0", 10, 87, 150, 16,
+                      {.font = {.face = L"MS Sans Serif", .height = -12}, .color = kWhite});
+    btmURL.Create(suiImagePanel2, "www.kestrune.example", 10, 106, 150, 16,
+                  {.font = {.face = L"MS Sans Serif", .height = -12, .underline = true}, .color = kWhite});
+    btmURL.cursor = LoadCursorW(nullptr, IDC_HAND);
+    btmURL.onMouseMove = [this](int, int) { btmURL.SetColor(RGB(255, 255, 0)); };
+    btmURL.onMouseLeave = [this] { btmURL.SetColor(kWhite); };
+    btmURL.onClick = [this] { btmURLClick(); };
+
+    suiImagePanel4.Create(*this, 186, 95, 523, 38,
+                          {.fill = Panel::Fill::kGradient, .color = t.titleBarTop, .color2 = t.titleBarBottom});
+    suiImagePanel4.anchors = kAnchorLeft | kAnchorTop | kAnchorRight;
+    Picture* titleIcons[] = {&TitleIm1, &TitleIm2, &TitleIm3};
+    for (int i = 0; i < 3; ++i)
+        titleIcons[i]->Create(suiImagePanel4, 6, 3, 32, 32, [i](HDC dc, const RECT& r) { PaintPageIcon(dc, r, i + 1); });
+    lblOptionTitle.Create(suiImagePanel4, "", 44, 6, 300, 24,
+                          {.font = {.face = L"Tahoma", .height = -16, .bold = true}, .color = RGB(0, 0, 0)});
+
+    Panel* pages[] = {&suiPanelClean, &suiPanelClean1, &suiPanelOptions, &suiPanelOtherClean};
+    for (Panel* p : pages) {
+        p->Create(*this, 186, 133, 523, 406, {.fill = Panel::Fill::kSolid, .color = t.pageBack});
+        p->anchors = kAnchorLeft | kAnchorTop | kAnchorRight | kAnchorBottom;
+        p->Show(false);
+    }
+    suiPanelClean.name = "suiPanelClean";
+    suiPanelClean1.name = "suiPanelClean1";
+    suiPanelOptions.name = "suiPanelOptions";
+    suiPanelOtherClean.name = "suiPanelOtherClean";
+}
+
+void TFormMain::PaintTitleStrip(HDC dc, const RECT& client) {
+    const Theme& t = MainTheme();
+    RECT strip{client.left, client.top, client.right, client.top + 28};
+    FillGradient(dc, strip, t.headerTop, t.frame);
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, RGB(255, 255, 255));
+    HGDIOBJ old = SelectObject(dc, GetFont({.face = L"Tahoma", .height = -12, .bold = true}));
+    std::wstring caption = Widen(Text());
+    TextOutW(dc, 36, 9, caption.c_str(), int(caption.size()));
+    SelectObject(dc, old);
+}
+
+void TFormMain::BtnMinClick() { ShowWindow(hwnd, SW_MINIMIZE); }
+void TFormMain::BtnMaxClick() {}
+void TFormMain::BtnRestoreClick() {}
+void TFormMain::BtnCloseClick() { PostMessageW(hwnd, WM_CLOSE, 0, 0); }
+void TFormMain::topHelpClick() {}
+void TFormMain::btmURLClick() {}
+
+bool TFormMain::FormMessage(UINT msg, WPARAM, LPARAM, LRESULT& result) {
+    switch (msg) {
+        case WM_CLOSE:
+            FormClose();
+            DestroyWindow(hwnd);
+            result = 0;
+            return true;
+        case WM_DESTROY:
+            PostQuitMessage(0);
+            result = 0;
+            return true;
+    }
+    return false;
+}

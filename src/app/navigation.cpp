@@ -1,0 +1,120 @@
+#include "app/all_var.h"
+#include "app/form_main.h"
+#include "platform/message_pump.h"
+#include "widgets/busy_cursor.h"
+
+namespace {
+const COLORREF kMenuOrange = RGB(255, 102, 0);
+const COLORREF kMenuWhite = RGB(255, 255, 255);
+const FontSpec kMenuFont{.face = L"Tahoma", .height = -11, .bold = true};
+const FontSpec kMenuHoverFont{.face = L"Tahoma", .height = -11, .bold = true, .underline = true};
+const FontSpec kHelpFont{.face = L"MS Sans Serif", .height = -12, .bold = true};
+const FontSpec kHelpHoverFont{.face = L"MS Sans Serif", .height = -12, .bold = true, .underline = true};
+}  // namespace
+
+void TFormMain::m_SetMenuLabel(Label& label, MenuMode mode) {
+    switch (mode) {
+        case kHover:
+            label.cursor = LoadCursorW(nullptr, IDC_HAND);
+            label.style.color = kMenuOrange;
+            label.SetFont(kMenuHoverFont);
+            return;
+        case kNormal:
+            label.cursor = nullptr;
+            label.style.color = kMenuWhite;
+            label.SetFont(kMenuFont);
+            return;
+        case kSelect:
+            break;
+    }
+    for (Label* l : {&LeftMenu1, &LeftMenu2, &LeftMenu3}) m_SetMenuLabel(*l, kNormal);
+    label.cursor = nullptr;
+    label.style.color = kMenuOrange;
+    label.SetFont(kMenuFont);
+
+    Picture* icon = nullptr;
+    if (label.name == "LeftMenu1") {
+        lblOptionTitle.SetText("Drive Clean");
+        CurrentPage = 1;
+        suiPanelClean.Show(true);
+        suiPanelOptions.Show(false);
+        suiPanelClean1.Show(false);
+        suiPanelOtherClean.Show(false);
+        icon = &TitleIm1;
+    } else if (label.name == "LeftMenu2") {
+        lblOptionTitle.SetText("Options");
+        CurrentPage = 2;
+        suiPanelOptions.Show(true);
+        suiPanelClean.Show(false);
+        suiPanelClean1.Show(false);
+        suiPanelOtherClean.Show(false);
+        icon = &TitleIm2;
+    } else if (label.name == "LeftMenu3") {
+        lblOptionTitle.SetText("Other Clean");
+        CurrentPage = 3;
+        suiPanelOtherClean.Show(true);
+        suiPanelOptions.Show(false);
+        suiPanelClean.Show(false);
+        suiPanelClean1.Show(false);
+        icon = &TitleIm3;
+    }
+    for (Picture* p : {&TitleIm1, &TitleIm2, &TitleIm3}) {
+        p->Show(false);
+        p->Move(2000, 3);
+    }
+    if (icon) {
+        icon->Move(6, 3);
+        icon->Show(true);
+    }
+}
+
+void TFormMain::m_MouseML(int menu, int entering) {
+    Label* labels[] = {&LeftMenu1, &LeftMenu2, &LeftMenu3};
+    if (menu < 1 || menu > 3) return;
+    if (entering == 1)
+        m_SetMenuLabel(*labels[menu - 1], kHover);
+    else if (entering == 0)
+        m_SetMenuLabel(*labels[menu - 1], kNormal);
+}
+
+void TFormMain::LeftMenu1Click() {
+    if (CurrentPage != 1) m_SetMenuLabel(LeftMenu1, kSelect);
+}
+
+void TFormMain::LeftMenu2Click() {
+    if (CurrentPage != 2 && ScanState == Idle) m_SetMenuLabel(LeftMenu2, kSelect);
+}
+
+void TFormMain::LeftMenu3Click() {
+    if (CurrentPage == 3 || ScanState != Idle) return;
+    m_SetMenuLabel(LeftMenu3, kSelect);
+    SetBusyCursor(true);
+    suiPanelWait.Show(true);
+    UpdateWindow(hwnd);
+    ProcessMessages();
+    m_OTShow(9);
+    suiPanelWait.Show(false);
+    SetBusyCursor(false);
+}
+
+void TFormMain::LeftMenu1MouseMove() {
+    if (CurrentPage != 1 && ScanState == Idle) m_MouseML(1, 1);
+}
+void TFormMain::LeftMenu2MouseMove() {
+    if (CurrentPage != 2 && ScanState == Idle) m_MouseML(2, 1);
+}
+void TFormMain::LeftMenu3MouseMove() {
+    if (CurrentPage != 3 && ScanState == Idle) m_MouseML(3, 1);
+}
+void TFormMain::LeftMenu1MouseLeave() {
+    if (CurrentPage != 1) m_MouseML(1, 0);
+}
+void TFormMain::LeftMenu2MouseLeave() {
+    if (CurrentPage != 2) m_MouseML(2, 0);
+}
+void TFormMain::LeftMenu3MouseLeave() {
+    if (CurrentPage != 3) m_MouseML(3, 0);
+}
+
+void TFormMain::topHelpMouseMove() { topHelp.SetFont(kHelpHoverFont); }
+void TFormMain::topHelpMouseLeave() { topHelp.SetFont(kHelpFont); }

@@ -1,0 +1,4 @@
+#pragma once
+
+// Lets pending window messages run once, from inside a long-running handler.
+void ProcessMessages();

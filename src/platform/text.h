@@ -1,0 +1,12 @@
+#pragma once
+#include <string>
+#include <string_view>
+
+// Text is UTF-8 inside the program and UTF-16 at the W API calls.
+std::wstring Widen(std::string_view utf8);
+std::string Narrow(std::wstring_view wide);
+
+// The ANSI code page boundary of the stored files. ToAnsi reports false when the text holds a
+// character the code page cannot represent, so that it is refused instead of stored as something else.
+bool ToAnsi(std::string_view utf8, std::string& ansi);
+std::string FromAnsi(std::string_view ansi);

@@ -1,0 +1,6 @@
+#include "app/form_main.h"
+#include "scan/drive_list.h"
+
+void FillDriveList(ListView&) {}
+
+void TFormMain::CreateDriveCleanPage() {}

@@ -1,0 +1,3 @@
+#include "settings/add_filter_dialogs.h"
+
+void CreateAddFilterDialogs() {}

@@ -1,0 +1,4 @@
+#pragma once
+
+// Creates the two add-filter dialogs that live for the whole run.
+void CreateAddFilterDialogs();

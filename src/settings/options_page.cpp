@@ -1,0 +1,3 @@
+#include "app/form_main.h"
+
+void TFormMain::CreateOptionsPage() {}

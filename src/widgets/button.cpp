@@ -1,0 +1,121 @@
+#include "widgets/button.h"
+
+#include "platform/text.h"
+
+void Button::Create(Widget& parent, const std::string& text, int x, int y, int w, int h, Style s) {
+    style = std::move(s);
+    CreateChild(parent, L"BUTTON", text, BS_OWNERDRAW | WS_TABSTOP | WS_VISIBLE, x, y, w, h);
+}
+
+void Button::SetChecked(bool checked) {
+    checked_ = checked;
+    Invalidate();
+}
+
+bool Button::HandleCommand(WORD code) {
+    if (code == BN_CLICKED && style.kind == Kind::kCheck && style.autoCheck) SetChecked(!checked_);
+    if (code == BN_CLICKED && style.kind == Kind::kRadio) SetChecked(true);
+    if (code == BN_DOUBLECLICKED) return Widget::HandleCommand(BN_CLICKED);
+    return Widget::HandleCommand(code);
+}
+
+LRESULT Button::OnSubclassMessage(UINT msg, WPARAM wp, LPARAM lp, bool& handled) {
+    switch (msg) {
+        case BM_GETCHECK:
+            handled = true;
+            return checked_ ? BST_CHECKED : BST_UNCHECKED;
+        case BM_SETCHECK:
+            handled = true;
+            SetChecked(wp == BST_CHECKED);
+            return 0;
+        case WM_MOUSEMOVE:
+            if (!hot_) {
+                hot_ = true;
+                Invalidate();
+            }
+            break;
+        case WM_MOUSELEAVE:
+            hot_ = false;
+            Invalidate();
+            break;
+        case WM_ERASEBKGND:
+            handled = true;
+            return TRUE;
+    }
+    return Widget::OnSubclassMessage(msg, wp, lp, handled);
+}
+
+namespace {
+void DrawFrameRect(HDC dc, const RECT& r, COLORREF border, int radius) {
+    SetDCPenColor(dc, border);
+    HGDIOBJ oldPen = SelectObject(dc, GetStockObject(DC_PEN));
+    HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(NULL_BRUSH));
+    RoundRect(dc, r.left, r.top, r.right, r.bottom, radius, radius);
+    SelectObject(dc, oldPen);
+    SelectObject(dc, oldBrush);
+}
+
+void DrawCheckMark(HDC dc, const RECT& box, COLORREF color) {
+    HPEN pen = CreatePen(PS_SOLID, 2, color);
+    HGDIOBJ old = SelectObject(dc, pen);
+    int l = box.left, t = box.top, w = box.right - box.left;
+    MoveToEx(dc, l + w / 5, t + w / 2, nullptr);
+    LineTo(dc, l + w * 2 / 5, t + w * 3 / 4);
+    LineTo(dc, l + w * 4 / 5, t + w / 4);
+    SelectObject(dc, old);
+    DeleteObject(pen);
+}
+}  // namespace
+
+bool Button::HandleDrawItem(const DRAWITEMSTRUCT& item) {
+    const Theme& t = MainTheme();
+    HDC dc = item.hDC;
+    RECT r = item.rcItem;
+    bool pressed = item.itemState & ODS_SELECTED;
+    bool disabled = item.itemState & ODS_DISABLED;
+    PaintBackground(dc, r);
+    if (style.kind == Kind::kImage) {
+        if (style.image) style.image(dc, r, hot_, pressed);
+        return true;
+    }
+    std::wstring text = Widen(Text());
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, disabled ? t.disabledText : style.textColor != CLR_INVALID ? style.textColor : t.buttonText);
+    HGDIOBJ oldFont = SelectObject(dc, GetFont(style.font));
+    if (style.kind == Kind::kPush) {
+        RECT face = r;
+        InflateRect(&face, -1, -1);
+        FillGradient(dc, face, pressed ? t.buttonBottom : hot_ ? t.buttonHot : t.buttonTop,
+                     pressed ? t.buttonTop : t.buttonBottom);
+        DrawFrameRect(dc, r, disabled ? t.disabledText : t.buttonBorder, 5);
+        RECT tr = r;
+        if (pressed) OffsetRect(&tr, 1, 1);
+        DrawTextW(dc, text.c_str(), -1, &tr, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    } else {
+        int size = 13;
+        int top = r.top + (r.bottom - r.top - size) / 2;
+        RECT box{r.left + 1, top, r.left + 1 + size, top + size};
+        FillSolid(dc, box, RGB(255, 255, 255));
+        if (style.kind == Kind::kCheck) {
+            DrawFrameRect(dc, box, hot_ ? t.checkMark : t.checkBorder, 3);
+            if (checked_) DrawCheckMark(dc, box, disabled ? t.disabledText : t.checkMark);
+        } else {
+            PaintBackground(dc, box);
+            SetDCPenColor(dc, hot_ ? t.checkMark : t.checkBorder);
+            SetDCBrushColor(dc, RGB(255, 255, 255));
+            HGDIOBJ op = SelectObject(dc, GetStockObject(DC_PEN));
+            HGDIOBJ ob = SelectObject(dc, GetStockObject(DC_BRUSH));
+            Ellipse(dc, box.left, box.top, box.right, box.bottom);
+            if (checked_) {
+                SetDCBrushColor(dc, disabled ? t.disabledText : t.checkMark);
+                Ellipse(dc, box.left + 3, box.top + 3, box.right - 3, box.bottom - 3);
+            }
+            SelectObject(dc, op);
+            SelectObject(dc, ob);
+        }
+        RECT tr{box.right + 5, r.top, r.right, r.bottom};
+        DrawTextW(dc, text.c_str(), -1, &tr, DT_LEFT | DT_VCENTER | DT_SINGLELINE);
+    }
+    SelectObject(dc, oldFont);
+    return true;
+}

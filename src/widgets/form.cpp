@@ -1,0 +1,98 @@
+#include "widgets/form.h"
+
+#include "platform/text.h"
+
+namespace {
+const wchar_t* const kFormClass = L"KdcForm";
+
+void RegisterFormClass() {
+    static bool done = false;
+    if (done) return;
+    WNDCLASSEXW wc{sizeof(wc)};
+    wc.style = CS_DBLCLKS;
+    wc.lpfnWndProc = DefWindowProcW;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    wc.hIcon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1));
+    wc.lpszClassName = kFormClass;
+    RegisterClassExW(&wc);
+    done = true;
+}
+}  // namespace
+
+void Form::CreateForm(const Options& o) {
+    RegisterFormClass();
+    style = o.surface;
+    RECT r{0, 0, o.clientWidth, o.clientHeight};
+    AdjustWindowRectEx(&r, o.style, FALSE, o.exStyle);
+    HWND created = CreateWindowExW(o.exStyle, kFormClass, Widen(o.caption).c_str(), o.style | WS_CLIPCHILDREN,
+                                   CW_USEDEFAULT, CW_USEDEFAULT, r.right - r.left, r.bottom - r.top, o.owner,
+                                   nullptr, GetModuleHandleW(nullptr), nullptr);
+    Attach(created);
+    width_ = o.clientWidth;
+    height_ = o.clientHeight;
+}
+
+void Form::CenterOver(HWND other) {
+    RECT area;
+    if (other && IsWindowVisible(other))
+        GetWindowRect(other, &area);
+    else
+        SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
+    RECT own;
+    GetWindowRect(hwnd, &own);
+    int w = own.right - own.left, h = own.bottom - own.top;
+    int x = area.left + (area.right - area.left - w) / 2, y = area.top + (area.bottom - area.top - h) / 2;
+    SetWindowPos(hwnd, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+int Form::ShowModal() {
+    HWND owner = GetWindow(hwnd, GW_OWNER);
+    bool ownerWasEnabled = owner && IsWindowEnabled(owner);
+    if (ownerWasEnabled) EnableWindow(owner, FALSE);
+    modal_ = true;
+    modalDone_ = false;
+    modalResult_ = 0;
+    ShowWindow(hwnd, SW_SHOW);
+    if (onShow) onShow();
+    MSG msg;
+    while (!modalDone_) {
+        BOOL got = GetMessageW(&msg, nullptr, 0, 0);
+        if (got <= 0) {
+            PostQuitMessage(int(msg.wParam));
+            break;
+        }
+        if (!IsDialogMessageW(hwnd, &msg)) {
+            TranslateMessage(&msg);
+            DispatchMessageW(&msg);
+        }
+    }
+    if (ownerWasEnabled) EnableWindow(owner, TRUE);
+    if (hwnd) ShowWindow(hwnd, SW_HIDE);
+    if (owner) SetActiveWindow(owner);
+    modal_ = false;
+    return modalResult_;
+}
+
+void Form::CloseModal(int result) {
+    modalResult_ = result;
+    modalDone_ = true;
+    PostMessageW(hwnd, WM_NULL, 0, 0);  // wake the modal loop
+}
+
+bool Form::FormMessage(UINT, WPARAM, LPARAM, LRESULT&) { return false; }
+
+LRESULT Form::OnSubclassMessage(UINT msg, WPARAM wp, LPARAM lp, bool& handled) {
+    LRESULT result = 0;
+    if (FormMessage(msg, wp, lp, result)) {
+        handled = true;
+        return result;
+    }
+    if (msg == WM_CLOSE && modal_) {
+        if (onClose) onClose();
+        CloseModal(0);
+        handled = true;
+        return 0;
+    }
+    return Panel::OnSubclassMessage(msg, wp, lp, handled);
+}

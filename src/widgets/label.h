@@ -1,0 +1,28 @@
+#pragma once
+#include "widgets/theme.h"
+#include "widgets/widget.h"
+
+// A STATIC window whose window text is its caption, drawn transparently over its parent.
+class Label : public Widget {
+public:
+    struct Style {
+        FontSpec font;
+        COLORREF color = RGB(0, 0, 0);
+        UINT align = DT_LEFT;  // DT_LEFT, DT_CENTER or DT_RIGHT
+        bool wordWrap = false;
+    };
+    void Create(Widget& parent, const std::string& text, int x, int y, int w, int h, Style style);
+    void SetColor(COLORREF color);
+    void SetFont(const FontSpec& font);
+    bool HandleDrawItem(const DRAWITEMSTRUCT& item) override;
+    Style style;
+};
+
+// A picture drawn by the program (icons, separators, decorations); a STATIC window too.
+class Picture : public Widget {
+public:
+    std::function<void(HDC, const RECT&)> painter;
+    void Create(Widget& parent, int x, int y, int w, int h, std::function<void(HDC, const RECT&)> paint,
+                const std::string& text = "");
+    bool HandleDrawItem(const DRAWITEMSTRUCT& item) override;
+};

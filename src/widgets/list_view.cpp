@@ -1,0 +1,184 @@
+#include "widgets/list_view.h"
+
+#include <map>
+
+#include "platform/text.h"
+#include "widgets/theme.h"
+
+void ListView::Create(Widget& parent, int x, int y, int w, int h, DWORD extraStyle) {
+    CreateChild(parent, WC_LISTVIEWW, "", LVS_REPORT | LVS_SHOWSELALWAYS | LVS_SHAREIMAGELISTS | WS_VISIBLE | extraStyle, x, y, w, h);
+    ListView_SetExtendedListViewStyle(hwnd, LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER);
+    SendMessageW(hwnd, WM_SETFONT, WPARAM(GetFont({.face = L"Tahoma", .height = -11})), TRUE);
+}
+
+void ListView::AddColumn(const std::string& caption, int width, int format) {
+    std::wstring text = Widen(caption);
+    LVCOLUMNW col{};
+    col.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_FMT;
+    col.fmt = format;
+    col.cx = width;
+    col.pszText = text.data();
+    ListView_InsertColumn(hwnd, ColumnCount(), &col);
+}
+
+int ListView::ColumnCount() const {
+    HWND header = ListView_GetHeader(hwnd);
+    return header ? Header_GetItemCount(header) : 0;
+}
+
+void ListView::SetColumnCaption(int column, const std::string& caption) {
+    std::wstring text = Widen(caption);
+    LVCOLUMNW col{};
+    col.mask = LVCF_TEXT;
+    col.pszText = text.data();
+    ListView_SetColumn(hwnd, column, &col);
+}
+
+std::string ListView::ColumnCaption(int column) const {
+    wchar_t buffer[512] = {};
+    LVCOLUMNW col{};
+    col.mask = LVCF_TEXT;
+    col.pszText = buffer;
+    col.cchTextMax = 512;
+    ListView_GetColumn(hwnd, column, &col);
+    return Narrow(buffer);
+}
+
+void ListView::SetRowMarks(int imageSize) { ListView_SetImageList(hwnd, RowMarkImages(imageSize), LVSIL_STATE); }
+
+int ListView::Count() const { return ListView_GetItemCount(hwnd); }
+void ListView::Clear() { ListView_DeleteAllItems(hwnd); }
+
+int ListView::AddRow(const std::vector<std::string>& cells, int mark) {
+    std::wstring caption = cells.empty() ? L"" : Widen(cells[0]);
+    LVITEMW item{};
+    item.mask = LVIF_TEXT | LVIF_STATE;
+    item.iItem = Count();
+    item.pszText = caption.data();
+    item.state = INDEXTOSTATEIMAGEMASK(mark);
+    item.stateMask = LVIS_STATEIMAGEMASK;
+    int row = int(SendMessageW(hwnd, LVM_INSERTITEMW, 0, LPARAM(&item)));
+    for (size_t c = 1; c < cells.size(); ++c) SetCell(row, int(c), cells[c]);
+    return row;
+}
+
+void ListView::DeleteRow(int row) { ListView_DeleteItem(hwnd, row); }
+
+std::string ListView::Cell(int row, int column) const {
+    std::wstring buffer(1024, L'\0');
+    for (;;) {
+        LVITEMW item{};
+        item.iSubItem = column;
+        item.pszText = buffer.data();
+        item.cchTextMax = int(buffer.size());
+        int n = int(SendMessageW(hwnd, LVM_GETITEMTEXTW, row, LPARAM(&item)));
+        if (n < int(buffer.size()) - 1) return Narrow(std::wstring_view(buffer.data(), n));
+        buffer.resize(buffer.size() * 4);
+    }
+}
+
+void ListView::SetCell(int row, int column, const std::string& text) {
+    std::wstring wide = Widen(text);
+    LVITEMW item{};
+    item.iSubItem = column;
+    item.pszText = wide.data();
+    SendMessageW(hwnd, LVM_SETITEMTEXTW, row, LPARAM(&item));
+}
+
+int ListView::Mark(int row) const { return int(ListView_GetItemState(hwnd, row, LVIS_STATEIMAGEMASK) >> 12); }
+
+void ListView::SetMark(int row, int mark) {
+    ListView_SetItemState(hwnd, row, INDEXTOSTATEIMAGEMASK(mark), LVIS_STATEIMAGEMASK);
+}
+
+int ListView::Selected() const { return ListView_GetNextItem(hwnd, -1, LVNI_SELECTED); }
+
+void ListView::Select(int row) {
+    ListView_SetItemState(hwnd, -1, 0, LVIS_SELECTED | LVIS_FOCUSED);
+    if (row >= 0) ListView_SetItemState(hwnd, row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+}
+
+int ListView::HitTest(int x, int y, bool* onStateIcon, UINT* flags) const {
+    LVHITTESTINFO info{};
+    info.pt = {x, y};
+    int row = ListView_SubItemHitTest(hwnd, &info);
+    if (onStateIcon) *onStateIcon = row >= 0 && (info.flags & LVHT_ONITEMSTATEICON) && info.iSubItem == 0;
+    if (flags) *flags = info.flags;
+    return row;
+}
+
+namespace {
+struct SortContext {
+    const std::function<int(int, int)>* compare;
+};
+int CALLBACK CompareRows(LPARAM a, LPARAM b, LPARAM ctx) {
+    return (*reinterpret_cast<SortContext*>(ctx)->compare)(int(a), int(b));
+}
+}  // namespace
+
+void ListView::Sort(const std::function<int(int, int)>& compare) {
+    SortContext ctx{&compare};
+    ListView_SortItemsEx(hwnd, CompareRows, LPARAM(&ctx));
+}
+
+bool ListView::HandleNotify(NMHDR* header, LRESULT& result) {
+    if (header->code == LVN_COLUMNCLICK && onColumnClick) {
+        onColumnClick(reinterpret_cast<NMLISTVIEW*>(header)->iSubItem);
+        return true;
+    }
+    if (header->code == NM_DBLCLK && onDblClick) {
+        onDblClick();
+        return true;
+    }
+    return onNotify && onNotify(header, result);
+}
+
+namespace {
+HIMAGELIST BuildRowMarks(int size) {
+    const Theme& t = MainTheme();
+    HIMAGELIST list = ImageList_Create(size, size, ILC_COLOR32, 3, 0);
+    HDC screen = GetDC(nullptr);
+    for (int mark = kMarkUnticked; mark <= kMarkFolder; ++mark) {
+        HDC dc = CreateCompatibleDC(screen);
+        HBITMAP bmp = CreateCompatibleBitmap(screen, size, size);
+        HGDIOBJ old = SelectObject(dc, bmp);
+        RECT all{0, 0, size, size};
+        FillSolid(dc, all, RGB(255, 255, 255));
+        int box = size * 13 / 16, off = (size - box) / 2;
+        RECT r{off, off, off + box, off + box};
+        if (mark == kMarkFolder) {
+            RECT tab{off, off + box / 6, off + box / 2, off + box / 3};
+            RECT body{off, off + box / 3 - 1, off + box, off + box - box / 8};
+            FillSolid(dc, tab, RGB(214, 170, 60));
+            FillSolid(dc, body, RGB(240, 200, 90));
+        } else {
+            SetDCPenColor(dc, t.checkBorder);
+            SelectObject(dc, GetStockObject(DC_PEN));
+            SelectObject(dc, GetStockObject(NULL_BRUSH));
+            Rectangle(dc, r.left, r.top, r.right, r.bottom);
+            if (mark == kMarkTicked) {
+                HPEN pen = CreatePen(PS_SOLID, size >= 24 ? 3 : 2, t.checkMark);
+                HGDIOBJ op = SelectObject(dc, pen);
+                MoveToEx(dc, r.left + box / 5, r.top + box / 2, nullptr);
+                LineTo(dc, r.left + box * 2 / 5, r.top + box * 3 / 4);
+                LineTo(dc, r.left + box * 4 / 5, r.top + box / 4);
+                SelectObject(dc, op);
+                DeleteObject(pen);
+            }
+        }
+        SelectObject(dc, old);
+        DeleteDC(dc);
+        ImageList_Add(list, bmp, nullptr);
+        DeleteObject(bmp);
+    }
+    ReleaseDC(nullptr, screen);
+    return list;
+}
+}  // namespace
+
+HIMAGELIST RowMarkImages(int size) {
+    static std::map<int, HIMAGELIST> lists;
+    auto it = lists.find(size);
+    if (it != lists.end()) return it->second;
+    return lists[size] = BuildRowMarks(size);
+}

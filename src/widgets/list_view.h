@@ -1,0 +1,42 @@
+#pragma once
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "widgets/widget.h"
+
+// Row marks shared by every list with tick boxes: 1 unticked box, 2 ticked box, 3 folder.
+enum RowMark { kMarkUnticked = 1, kMarkTicked = 2, kMarkFolder = 3 };
+
+// A thin wrapper over a report-view SysListView32. Cells are UTF-8; column 0 is the row caption.
+class ListView : public Widget {
+public:
+    void Create(Widget& parent, int x, int y, int w, int h, DWORD extraStyle = 0);
+    void AddColumn(const std::string& caption, int width, int format = LVCFMT_LEFT);
+    int ColumnCount() const;
+    void SetColumnCaption(int column, const std::string& caption);
+    std::string ColumnCaption(int column) const;
+    void SetRowMarks(int imageSize);  // state images: the three row marks at the given size
+
+    int Count() const;
+    void Clear();
+    int AddRow(const std::vector<std::string>& cells, int mark = 0);
+    void DeleteRow(int row);
+    std::string Cell(int row, int column) const;
+    void SetCell(int row, int column, const std::string& text);
+    int Mark(int row) const;
+    void SetMark(int row, int mark);
+    int Selected() const;  // -1 when none
+    void Select(int row);
+    // Row under a point of the client area; onStateIcon tells whether the point is on its tick box.
+    int HitTest(int x, int y, bool* onStateIcon = nullptr, UINT* flags = nullptr) const;
+    // Sorts the rows with an ascending comparison of two row indexes (before the sort).
+    void Sort(const std::function<int(int, int)>& compare);
+
+    std::function<void(int column)> onColumnClick;
+    std::function<bool(NMHDR*, LRESULT&)> onNotify;  // everything else
+    bool HandleNotify(NMHDR* header, LRESULT& result) override;
+};
+
+// The row-mark images (box, ticked box, folder) drawn at the given size; owned by the program.
+HIMAGELIST RowMarkImages(int size);

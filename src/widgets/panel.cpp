@@ -1,0 +1,106 @@
+#include "widgets/panel.h"
+
+#include "platform/text.h"
+
+namespace {
+const wchar_t* const kPanelClass = L"KdcPanel";
+
+void RegisterPanelClass() {
+    static bool done = false;
+    if (done) return;
+    WNDCLASSEXW wc{sizeof(wc)};
+    wc.style = CS_DBLCLKS;
+    wc.lpfnWndProc = DefWindowProcW;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    wc.lpszClassName = kPanelClass;
+    RegisterClassExW(&wc);
+    done = true;
+}
+}  // namespace
+
+void Panel::Create(Widget& parent, int x, int y, int w, int h, Style s) {
+    RegisterPanelClass();
+    style = std::move(s);
+    width_ = w;
+    height_ = h;
+    CreateChild(parent, kPanelClass, style.caption, WS_CLIPCHILDREN | WS_VISIBLE, x, y, w, h,
+                WS_EX_CONTROLPARENT);
+}
+
+LRESULT Panel::OnSubclassMessage(UINT msg, WPARAM wp, LPARAM lp, bool& handled) {
+    LRESULT result = Widget::OnSubclassMessage(msg, wp, lp, handled);
+    if (handled) return result;
+    handled = true;
+    if (RouteChildMessage(msg, wp, lp, result)) return result;
+    switch (msg) {
+        case WM_ERASEBKGND: {
+            RECT r;
+            GetClientRect(hwnd, &r);
+            PaintBackground(HDC(wp), r);
+            return TRUE;
+        }
+        case WM_PAINT: {
+            PAINTSTRUCT ps;
+            BeginPaint(hwnd, &ps);
+            EndPaint(hwnd, &ps);
+            return 0;
+        }
+        case WM_SIZE: {
+            int w = LOWORD(lp), h = HIWORD(lp);
+            if (width_ || height_) LayoutChildren(width_, height_, w, h);
+            width_ = w;
+            height_ = h;
+            InvalidateRect(hwnd, nullptr, TRUE);
+            return 0;
+        }
+        case WM_LBUTTONDBLCLK:
+            if (onDblClick) onDblClick();
+            return 0;
+        case WM_CTLCOLORSTATIC:
+        case WM_CTLCOLORBTN:
+            SetBkMode(HDC(wp), TRANSPARENT);
+            return LRESULT(GetStockObject(NULL_BRUSH));
+    }
+    handled = false;
+    return 0;
+}
+
+void Panel::PaintBackground(HDC dc, const RECT& rect) {
+    RECT all;
+    GetClientRect(hwnd, &all);
+    switch (style.fill) {
+        case Fill::kTransparent:
+            Widget::PaintBackground(dc, rect);
+            break;
+        case Fill::kSolid:
+            FillSolid(dc, rect, style.color);
+            break;
+        case Fill::kGradient:
+            FillGradient(dc, all, style.color, style.color2);
+            break;
+        case Fill::kFramed: {
+            const Theme& t = MainTheme();
+            FillSolid(dc, all, style.color);
+            RECT strip{all.left, all.top, all.right, all.top + 20};
+            FillGradient(dc, strip, t.titleBarTop, t.titleBarBottom);
+            SetBkMode(dc, TRANSPARENT);
+            SetTextColor(dc, t.text);
+            HGDIOBJ old = SelectObject(dc, GetFont({.face = L"Tahoma", .height = -11, .bold = true}));
+            RECT text{strip.left + 6, strip.top, strip.right - 4, strip.bottom};
+            std::wstring caption = Widen(style.caption);
+            DrawTextW(dc, caption.c_str(), -1, &text, DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_NOPREFIX);
+            SelectObject(dc, old);
+            break;
+        }
+    }
+    if (style.border != CLR_INVALID) {
+        SetDCPenColor(dc, style.border);
+        HGDIOBJ oldPen = SelectObject(dc, GetStockObject(DC_PEN));
+        HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(NULL_BRUSH));
+        Rectangle(dc, all.left, all.top, all.right, all.bottom);
+        SelectObject(dc, oldPen);
+        SelectObject(dc, oldBrush);
+    }
+    if (style.painter) style.painter(dc, all);
+}

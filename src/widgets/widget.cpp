@@ -1,0 +1,219 @@
+#include "widgets/widget.h"
+
+#include <windowsx.h>
+
+#include <vector>
+
+#include "platform/text.h"
+#include "widgets/busy_cursor.h"
+
+namespace {
+const wchar_t* const kWidgetProp = L"KdcWidget";
+}
+
+Widget::~Widget() {
+    if (hwnd && IsWindow(hwnd)) {
+        RemovePropW(hwnd, kWidgetProp);
+        RemoveWindowSubclass(hwnd, SubclassProc, 0);
+    }
+}
+
+Widget* Widget::From(HWND h) { return h ? static_cast<Widget*>(GetPropW(h, kWidgetProp)) : nullptr; }
+
+void Widget::CreateChild(Widget& parent, const wchar_t* cls, const std::string& text, DWORD style, int x, int y,
+                         int w, int h, DWORD exStyle) {
+    HWND created = CreateWindowExW(exStyle, cls, Widen(text).c_str(), style | WS_CHILD | WS_CLIPSIBLINGS, x, y,
+                                   w, h, parent.hwnd, nullptr, GetModuleHandleW(nullptr), this);
+    Attach(created);
+}
+
+void Widget::Attach(HWND created) {
+    hwnd = created;
+    SetPropW(hwnd, kWidgetProp, this);
+    SetWindowSubclass(hwnd, SubclassProc, 0, reinterpret_cast<DWORD_PTR>(this));
+}
+
+LRESULT CALLBACK Widget::SubclassProc(HWND h, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR ref) {
+    Widget* self = reinterpret_cast<Widget*>(ref);
+    bool handled = false;
+    LRESULT r = self->OnSubclassMessage(msg, wp, lp, handled);
+    if (handled) return r;
+    if (msg == WM_NCDESTROY) {
+        RemovePropW(h, kWidgetProp);
+        RemoveWindowSubclass(h, SubclassProc, 0);
+        self->hwnd = nullptr;
+    }
+    return DefSubclassProc(h, msg, wp, lp);
+}
+
+LRESULT Widget::OnSubclassMessage(UINT msg, WPARAM wp, LPARAM lp, bool& handled) {
+    switch (msg) {
+        case WM_MOUSEMOVE:
+            if (!trackingMouse_) {
+                TRACKMOUSEEVENT tme{sizeof(tme), TME_LEAVE, hwnd, 0};
+                trackingMouse_ = TrackMouseEvent(&tme);
+            }
+            if (onMouseMove) onMouseMove(GET_X_LPARAM(lp), GET_Y_LPARAM(lp));
+            break;
+        case WM_MOUSELEAVE:
+            trackingMouse_ = false;
+            if (onMouseLeave) onMouseLeave();
+            break;
+        case WM_LBUTTONDOWN:
+        case WM_RBUTTONDOWN:
+        case WM_MBUTTONDOWN:
+            if (onMouseDown) {
+                MouseButton b = msg == WM_LBUTTONDOWN ? kLeftButton
+                                : msg == WM_RBUTTONDOWN ? kRightButton
+                                                        : kMiddleButton;
+                onMouseDown(b, GET_X_LPARAM(lp), GET_Y_LPARAM(lp));
+            }
+            break;
+        case WM_SETCURSOR:
+            if (BusyCursor()) {
+                SetCursor(LoadCursorW(nullptr, IDC_WAIT));
+                handled = true;
+                return TRUE;
+            }
+            if (cursor && LOWORD(lp) == HTCLIENT) {
+                SetCursor(cursor);
+                handled = true;
+                return TRUE;
+            }
+            break;
+    }
+    (void)wp;
+    return 0;
+}
+
+void Widget::SetText(const std::string& text) {
+    if (!hwnd) return;
+    SetWindowTextW(hwnd, Widen(text).c_str());
+    Invalidate();
+}
+
+std::string Widget::Text() const {
+    if (!hwnd) return {};
+    int n = GetWindowTextLengthW(hwnd);
+    std::wstring text(n + 1, L'\0');
+    GetWindowTextW(hwnd, text.data(), n + 1);
+    text.resize(n);
+    return Narrow(text);
+}
+
+void Widget::Show(bool visible) {
+    if (hwnd) ShowWindow(hwnd, visible ? SW_SHOWNA : SW_HIDE);
+}
+bool Widget::Visible() const { return hwnd && (GetWindowLongW(hwnd, GWL_STYLE) & WS_VISIBLE); }
+void Widget::Enable(bool enabled) {
+    if (hwnd) {
+        EnableWindow(hwnd, enabled);
+        Invalidate();
+    }
+}
+bool Widget::Enabled() const { return hwnd && IsWindowEnabled(hwnd); }
+void Widget::Move(int x, int y) {
+    if (hwnd) SetWindowPos(hwnd, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+void Widget::SetBounds(int x, int y, int w, int h) {
+    if (hwnd) SetWindowPos(hwnd, nullptr, x, y, w, h, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+RECT Widget::Bounds() const {
+    RECT r{};
+    if (!hwnd) return r;
+    GetWindowRect(hwnd, &r);
+    MapWindowPoints(HWND_DESKTOP, GetParent(hwnd), reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
+void Widget::Invalidate() {
+    if (hwnd) InvalidateRect(hwnd, nullptr, TRUE);
+}
+
+void Widget::PaintBackground(HDC dc, const RECT& rect) {
+    HWND parentHwnd = hwnd ? GetParent(hwnd) : nullptr;
+    Widget* parent = From(parentHwnd);
+    if (!parent) {
+        FillRect(dc, &rect, GetSysColorBrush(COLOR_WINDOW));
+        return;
+    }
+    RECT own = Bounds();
+    POINT old;
+    OffsetViewportOrgEx(dc, -own.left, -own.top, &old);
+    RECT inParent = rect;
+    OffsetRect(&inParent, own.left, own.top);
+    parent->PaintBackground(dc, inParent);
+    SetViewportOrgEx(dc, old.x, old.y, nullptr);
+}
+
+bool Widget::HandleCommand(WORD code) {
+    if (code == BN_CLICKED || code == STN_CLICKED) {
+        if (onClick) onClick();
+        return true;
+    }
+    if (code == BN_DOUBLECLICKED || code == STN_DBLCLK) {
+        if (onDblClick) onDblClick();
+        return true;
+    }
+    return false;
+}
+
+bool Widget::HandleNotify(NMHDR*, LRESULT&) { return false; }
+bool Widget::HandleDrawItem(const DRAWITEMSTRUCT&) { return false; }
+
+void Widget::LayoutChildren(int oldW, int oldH, int newW, int newH) {
+    int dx = newW - oldW, dy = newH - oldH;
+    if (!hwnd || (dx == 0 && dy == 0)) return;
+    std::vector<HWND> children;
+    for (HWND c = GetWindow(hwnd, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) children.push_back(c);
+    for (HWND c : children) {
+        Widget* w = From(c);
+        if (!w) continue;
+        RECT r = w->Bounds();
+        unsigned a = w->anchors;
+        if (a & kAnchorRight) {
+            if (a & kAnchorLeft)
+                r.right += dx;
+            else
+                OffsetRect(&r, dx, 0);
+        }
+        if (a & kAnchorBottom) {
+            if (a & kAnchorTop)
+                r.bottom += dy;
+            else {
+                r.top += dy;
+                r.bottom += dy;
+            }
+        }
+        w->SetBounds(r.left, r.top, r.right - r.left, r.bottom - r.top);
+    }
+}
+
+bool RouteChildMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
+    switch (msg) {
+        case WM_COMMAND:
+            if (Widget* w = Widget::From(reinterpret_cast<HWND>(lp))) {
+                result = 0;
+                return w->HandleCommand(HIWORD(wp));
+            }
+            return false;
+        case WM_NOTIFY: {
+            NMHDR* header = reinterpret_cast<NMHDR*>(lp);
+            if (Widget* w = Widget::From(header->hwndFrom)) {
+                result = 0;
+                return w->HandleNotify(header, result);
+            }
+            return false;
+        }
+        case WM_DRAWITEM: {
+            const DRAWITEMSTRUCT* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lp);
+            if (Widget* w = Widget::From(item->hwndItem)) {
+                result = TRUE;
+                return w->HandleDrawItem(*item);
+            }
+            return false;
+        }
+    }
+    return false;
+}

@@ -1,0 +1,66 @@
+#pragma once
+#include <windows.h>
+#include <commctrl.h>
+
+#include <functional>
+#include <string>
+
+// Base of the skinned controls: one child window, found again from its handle, with the events the
+// program's handlers attach to. Containers (panels, forms) route WM_COMMAND, WM_NOTIFY and WM_DRAWITEM
+// to the child's widget.
+enum Anchor : unsigned { kAnchorLeft = 1, kAnchorTop = 2, kAnchorRight = 4, kAnchorBottom = 8 };
+enum MouseButton { kLeftButton = 0, kRightButton = 1, kMiddleButton = 2 };
+
+class Widget {
+public:
+    Widget() = default;
+    Widget(const Widget&) = delete;
+    Widget& operator=(const Widget&) = delete;
+    virtual ~Widget();
+
+    HWND hwnd = nullptr;
+    std::string name;
+    unsigned anchors = kAnchorLeft | kAnchorTop;
+    HCURSOR cursor = nullptr;  // nullptr: the arrow
+
+    std::function<void()> onClick, onDblClick, onMouseLeave;
+    std::function<void(int x, int y)> onMouseMove;
+    std::function<void(MouseButton button, int x, int y)> onMouseDown;
+
+    static Widget* From(HWND hwnd);
+
+    void SetText(const std::string& text);
+    std::string Text() const;
+    void Show(bool visible);
+    bool Visible() const;
+    void Enable(bool enabled);
+    bool Enabled() const;
+    void Move(int x, int y);
+    void SetBounds(int x, int y, int w, int h);
+    RECT Bounds() const;  // in the parent's client coordinates
+    void Invalidate();
+
+    // Paints what lies behind this widget at the given rectangle of its own client area; transparent
+    // children ask their parent, so a label over a gradient shows the gradient.
+    virtual void PaintBackground(HDC dc, const RECT& rect);
+    virtual bool HandleCommand(WORD code);
+    virtual bool HandleNotify(NMHDR* header, LRESULT& result);
+    virtual bool HandleDrawItem(const DRAWITEMSTRUCT& item);
+
+    // Keeps anchored children in place when this container changes size.
+    void LayoutChildren(int oldWidth, int oldHeight, int newWidth, int newHeight);
+
+protected:
+    // Creates the window, remembers the widget in it and listens to its mouse.
+    void CreateChild(Widget& parent, const wchar_t* cls, const std::string& text, DWORD style, int x, int y,
+                     int w, int h, DWORD exStyle = 0);
+    void Attach(HWND created);
+    virtual LRESULT OnSubclassMessage(UINT msg, WPARAM wp, LPARAM lp, bool& handled);
+
+private:
+    static LRESULT CALLBACK SubclassProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
+    bool trackingMouse_ = false;
+};
+
+// Routes a container's child notifications to the child widgets; true when handled.
+bool RouteChildMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result);
