@@ -23,7 +23,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string_view input(reinterpret_cast<const char*>(data), size);
     const size_t split = input.find('\0');
     const std::string_view name = input.substr(0, split);
-    const std::string_view mask = split == std::string_view::npos ? std::string_view() : input.substr(split + 1);
+    const std::string_view mask =
+        split == std::string_view::npos ? std::string_view() : input.substr(split + 1);
 
     const bool match = MatchMask(name, mask);
     if (match && (name.empty() || mask.empty())) std::abort();

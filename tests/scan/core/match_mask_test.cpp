@@ -14,7 +14,8 @@ struct MaskCase {
 
 void ExpectCases(const MaskCase* first, const MaskCase* last) {
     for (const MaskCase* c = first; c != last; ++c) {
-        EXPECT_EQ(MatchMask(c->name, c->mask), c->match) << "name '" << c->name << "' mask '" << c->mask << "'";
+        EXPECT_EQ(MatchMask(c->name, c->mask), c->match)
+            << "name '" << c->name << "' mask '" << c->mask << "'";
     }
 }
 
