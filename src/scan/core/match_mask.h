@@ -1,0 +1,16 @@
+#pragma once
+#include <string_view>
+
+// The wildcard test of file masks ("*.tmp", "~*.*") and excluded-folder patterns ("?:\win*\temp").
+// Works on bytes and folds only the ASCII letters A-Z. It differs from a shell glob on purpose:
+// the last star stands for at least one character, between two stars '?' is an ordinary byte, and
+// a mask holding two adjacent stars matches nothing. An empty name or mask never matches.
+bool MatchMask(std::string_view name, std::string_view mask);
+
+// True for the directory entries "." and "..", which are neither subfolders nor files.
+bool IsDotName(std::string_view name);
+
+// Whether the scan leaves a file out because of its attributes. flags is the scan option text:
+// position 1 lists read-only files, 2 system files, 3 hidden files when it is '1'; a position that
+// is '0' or missing leaves such files out.
+bool IsSkippedByAttributes(bool readOnly, bool system, bool hidden, std::string_view flags);
