@@ -54,3 +54,7 @@ foreach(src ${KDC_BENCH_SOURCES})
     target_link_options(${name} PRIVATE -municode)
     target_link_libraries(${name} PRIVATE kdc_win)
 endforeach()
+
+# `make run` without a display leaves a screenshot of the main window.
+add_test(NAME run_screenshot COMMAND env -u DISPLAY ${CMAKE_SOURCE_DIR}/tools/run.sh)
+set_tests_properties(run_screenshot PROPERTIES PASS_REGULAR_EXPRESSION "saved a screenshot")

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs, from Debian's packages and only when missing, what the build, the tests and `make run` need.
 set -eu
-want="cmake make g++ g++-mingw-w64-x86-64 wine64 xvfb xauth fonts-wqy-microhei imagemagick libgtest-dev googletest"
+want="cmake make g++ g++-mingw-w64-x86-64 wine64 xvfb xauth x11-utils fonts-wqy-microhei imagemagick libgtest-dev googletest"
 want="$want fp-utils libchm-bin ${EXTRA_PACKAGES:-}"
 missing=""
 for p in $want; do

@@ -75,8 +75,9 @@ void TFormMain::CreateShell() {
     topMain.anchors = kAnchorLeft | kAnchorTop | kAnchorRight;
     topLogo.Create(topMain, 14, 8, 50, 50, PaintLogo);
     const FontSpec titleFont{.face = L"MS Sans Serif", .height = -17, .bold = true};
-    topTitle2.Create(topMain, kAppTitle, 71, 26, 300, 22, {.font = titleFont, .color = RGB(0, 0, 0)});
+    // The white title is created first so that it lies above its black shadow.
     topTitle.Create(topMain, kAppTitle, 71, 24, 300, 22, {.font = titleFont, .color = kWhite});
+    topTitle2.Create(topMain, kAppTitle, 71, 26, 300, 22, {.font = titleFont, .color = RGB(0, 0, 0)});
     topHelp.Create(topMain, "\xE5\xB8\xAE\xE5\x8A\xA9", 637, 48, 40, 16, {.font = kSansSerif12Bold, .color = kWhite});
     topHelp.anchors = kAnchorTop | kAnchorRight;
     topHelp.cursor = LoadCursorW(nullptr, IDC_HAND);

@@ -1,0 +1,46 @@
+#include "support/main_window.h"
+
+#include "app/all_var.h"
+#include "platform/app_paths.h"
+#include "platform/dialogs.h"
+#include "platform/text.h"
+
+void PumpFor(int milliseconds) {
+    DWORD end = GetTickCount() + milliseconds;
+    do {
+        MSG msg;
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            if (msg.message == WM_QUIT) continue;  // a closed main window; the test goes on
+            TranslateMessage(&msg);
+            DispatchMessageW(&msg);
+        }
+        Sleep(5);
+    } while (GetTickCount() < end);
+}
+
+std::string TestExeFolder() { return ExeFolder(); }
+
+bool FileExists(const std::string& path) { return GetFileAttributesW(Widen(path).c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+void RemoveFile(const std::string& path) {
+    SetFileAttributesW(Widen(path).c_str(), FILE_ATTRIBUTE_NORMAL);
+    DeleteFileW(Widen(path).c_str());
+}
+
+void MainWindowTest::SetUp() {
+    ScanState = Idle;
+    form = std::make_unique<TFormMain>();
+    form->FormCreate();
+    ShowWindow(form->hwnd, SW_SHOW);
+    form->FormShow();
+    PumpFor(50);
+}
+
+void MainWindowTest::TearDown() {
+    SetDialogScript({});
+    if (form && form->hwnd) DestroyWindow(form->hwnd);
+    PumpFor(20);
+    form.reset();
+    FormMain = nullptr;
+    ScanState = Idle;
+}
