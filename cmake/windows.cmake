@@ -58,3 +58,10 @@ endforeach()
 # `make run` without a display leaves a screenshot of the main window.
 add_test(NAME run_screenshot COMMAND env -u DISPLAY ${CMAKE_SOURCE_DIR}/tools/run.sh)
 set_tests_properties(run_screenshot PROPERTIES PASS_REGULAR_EXPRESSION "saved a screenshot")
+
+# `make screenshots`: one executable that renders every registered shot.
+file(GLOB KDC_SHOT_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/screenshots/*.cpp)
+add_executable(screenshots EXCLUDE_FROM_ALL ${KDC_SHOT_SOURCES})
+target_link_options(screenshots PRIVATE -municode)
+target_link_libraries(screenshots PRIVATE kdc_win)
+target_include_directories(screenshots PRIVATE ${CMAKE_SOURCE_DIR}/tests)

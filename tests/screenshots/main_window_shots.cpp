@@ -1,0 +1,13 @@
+#include "app/all_var.h"
+#include "app/form_main.h"
+#include "shots.h"
+
+SCREENSHOT(main_window) {
+    TFormMain form;
+    form.FormCreate();
+    ShowWindow(form.hwnd, SW_SHOW);
+    form.FormShow();
+    Capture(form.hwnd, "main_window");
+    DestroyWindow(form.hwnd);
+    Pump(50);
+}
