@@ -16,6 +16,8 @@ bool MaskHasRefusedChar(std::string_view mask) {
 }
 
 bool HasEntryTerminator(std::string_view text) {
-    return text.find(kEntryTerminator) != std::string_view::npos ||
-           text.ends_with(kEntryTerminator.substr(0, kEntryTerminator.size() - 1));
+    const std::string_view head = kEntryTerminator.substr(0, kEntryTerminator.size() - 1);  // "|)E("
+    const std::string_view tail = kEntryTerminator.substr(1);                               // ")E(|"
+    return text.find(kEntryTerminator) != std::string_view::npos || text.ends_with(head) ||
+           text.starts_with(tail) || text == head.substr(1);
 }

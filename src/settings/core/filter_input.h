@@ -10,8 +10,8 @@ std::string TrimBlanksAndControls(std::string_view text);
 // Whether a mask holds one of the characters a mask may not hold: / | \ " : , > <
 bool MaskHasRefusedChar(std::string_view mask);
 
-// Whether the text, stored as a list entry or a filter description, would put an entry terminator where
-// none belongs, so that the list splits wrongly on the next start. That is the case when it contains the
-// terminator, and also when it ends with the terminator's first four characters, which the "|" that
-// always follows a stored entry or description completes.
+// Whether the text, stored as a list entry or a filter description, could put an entry terminator where
+// none belongs, so that the list splits wrongly on the next start. Besides the terminator itself, the "|"
+// of the separators around a stored description completes it: a text ending in "|)E(", starting with
+// ")E(|" or being ")E(" alone does the same.
 bool HasEntryTerminator(std::string_view text);
