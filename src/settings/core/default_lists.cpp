@@ -27,7 +27,7 @@ const std::vector<FilterEntry>& DefaultIncludeFilters() {
         {"*.??$", "Temporary Files", true},
         {"*.??~", "Temporary Files", true},
         {"*.?~?", "Temporary Files", true},
-        // The leading double-quote has always been part of this mask; it is kept so that saved lists
+        // The leading double-quote has always belonged to this mask; it is kept so that saved lists
         // and the built-in one agree.
         {"\"*.#Res", "Temporary Files (Mac Photoshop to PC)", true},
         {"*.bak", "Backup Files", false},
