@@ -23,6 +23,10 @@ if(EXISTS ${CMAKE_SOURCE_DIR}/cmake/help.cmake)
     include(${CMAKE_SOURCE_DIR}/cmake/help.cmake)
 endif()
 
+if(KDC_NO_TESTS)
+    return()
+endif()
+
 # In-process tests: one executable per subsystem folder of tests/, linked with the program's code.
 file(GLOB KDC_TEST_SUPPORT CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/support/*.cpp)
 add_library(kdc_test_support STATIC ${KDC_TEST_SUPPORT})
