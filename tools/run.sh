@@ -8,7 +8,7 @@ DIST=$BUILD_DIR/windows/dist
 prefix=$WINE_DIR/demo
 if [ ! -d "$prefix" ]; then
     wine_template || exit 1
-    cp -a "$WINE_DIR/template" "$prefix"
+    wine_copy_prefix "$WINE_DIR/template" "$prefix"
 fi
 rm -f "$prefix/dosdevices/z:"
 display=${DISPLAY:-}

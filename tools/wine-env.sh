@@ -35,12 +35,25 @@ wine_template() {
     touch "$tpl/.ready"
 }
 
+# Copies a prefix; the system DLL folders, which nothing writes to, are hard links (they are most of the
+# prefix's 700 MB).
+wine_copy_prefix() {  # from to
+    local win=drive_c/windows
+    mkdir -p "$2/$win"
+    (cd "$1" && tar --exclude="./$win/system32" --exclude="./$win/syswow64" --exclude="./$win/winsxs" -cf - .) |
+        (cd "$2" && tar -xf -)
+    for d in system32 syswow64 winsxs; do
+        [ -d "$1/$win/$d" ] && cp -al "$1/$win/$d" "$2/$win/$d"
+    done
+    return 0
+}
+
 # A fresh copy of the template with drives D: to G: mapped to folders inside it.
 wine_fresh_prefix() {  # name
     local p=$WINE_DIR/$1
     wine_template || return 1
     [ -d "$p" ] && { WINEPREFIX=$p "$WINESERVER_BIN" -k 2>/dev/null; chmod -R u+w "$p" 2>/dev/null; rm -rf "$p"; }
-    cp -a "$WINE_DIR/template" "$p"
+    wine_copy_prefix "$WINE_DIR/template" "$p"
     for d in d e f g; do mkdir -p "$p/drives/$d"; ln -sfn "../drives/$d" "$p/dosdevices/$d:"; done
     rm -f "$p/dosdevices/z:"
     echo "$p"
