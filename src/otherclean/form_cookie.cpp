@@ -98,15 +98,33 @@ void TformCookie::ListViewCookieFColumnClick(int column) {
     sortState.Click(column);
     ListViewCookieF.SetColumnCaption(0, sortState.Caption(0, ""));
     ListViewCookieF.SetColumnCaption(1, sortState.Caption(1, kCookieNameCaption));
-    ListViewCookieF.Sort([this](int a, int b) { return ListViewCookieFCompare(a, b); });
+    // The list moves its rows while it sorts, so the compare reads a copy taken before.
+    sortNames_.clear();
+    sortMarks_.clear();
+    for (int row = 0; row < ListViewCookieF.Count(); ++row) {
+        sortNames_.push_back(ListViewCookieF.Cell(row, 1));
+        sortMarks_.push_back(ListViewCookieF.Mark(row));
+        LVITEMW item{};
+        item.mask = LVIF_PARAM;
+        item.iItem = row;
+        item.lParam = row;
+        ListView_SetItem(ListViewCookieF.hwnd, &item);
+    }
+    ListView_SortItems(
+        ListViewCookieF.hwnd,
+        [](LPARAM a, LPARAM b, LPARAM self) -> int {
+            return reinterpret_cast<TformCookie*>(self)->ListViewCookieFCompare(int(a), int(b));
+        },
+        reinterpret_cast<LPARAM>(this));
 }
 
 int TformCookie::ListViewCookieFCompare(int row1, int row2) {
+    if (row1 < 0 || row2 < 0 || row1 >= int(sortNames_.size()) || row2 >= int(sortNames_.size())) return 0;
     const int direction = sortState.Direction();
     if (sortState.column == 0 && direction != kNotSorted)
-        return Directed(ListViewCookieF.Mark(row1) - ListViewCookieF.Mark(row2), direction);
+        return Directed(sortMarks_[row1] - sortMarks_[row2], direction);
     if (sortState.column == 1 && direction != kNotSorted) {
-        std::wstring a = Widen(ListViewCookieF.Cell(row1, 1)), b = Widen(ListViewCookieF.Cell(row2, 1));
+        std::wstring a = Widen(sortNames_[row1]), b = Widen(sortNames_[row2]);
         int order = CompareStringW(LOCALE_USER_DEFAULT, NORM_IGNORECASE, a.c_str(), int(a.size()), b.c_str(),
                                    int(b.size())) - 2;
         return Directed(order, direction);

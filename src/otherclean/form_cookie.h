@@ -1,5 +1,6 @@
 #pragma once
 #include <string>
+#include <vector>
 
 #include "widgets/button.h"
 #include "widgets/core/sort_state.h"
@@ -16,7 +17,7 @@ public:
     void m_ListViewAdd4(ListView& list, const std::string& name, int state);
     void ListViewCookieFMouseDown(MouseButton button, int x, int y);
     void ListViewCookieFColumnClick(int column);
-    int ListViewCookieFCompare(int row1, int row2);
+    int ListViewCookieFCompare(int row1, int row2);  // rows by their index before the sort began
     void CCheckBoxAllClick();
     void CCheckBoxAllNClick();
     void CCheckBoxAllNDblClick();
@@ -27,6 +28,11 @@ public:
     ListView ListViewCookieF;
     Button suiButtonSave, suiButton1, CCheckBoxAll, CCheckBoxAllN;
     ListSortState sortState{2};
+
+private:
+    // The rows' names and ticks as they were when a sort started, by their index before it.
+    std::vector<std::string> sortNames_;
+    std::vector<int> sortMarks_;
 };
 
 // The dialog while it exists.

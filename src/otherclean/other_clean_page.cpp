@@ -44,6 +44,9 @@ void TFormMain::CreateOtherCleanPage() {
     waitLine2.Create(suiPanelWait, "\xE8\xAF\xB7\xE7\xA8\x8D\xE5\x90\x8E\xE2\x80\xA6\xE2\x80\xA6", 10, 44, 263, 18,
                      wait);
 
+    // The icon sits in the blank gap of the second hint line and lies above it.
+    otherHintIcon.Create(suiPanelOtherClean, "", 89, 38, 16, 16, FolderButton(true));
+    otherHintIcon.name = "otherHintIcon";
     otherHintLine1.Create(suiPanelOtherClean,
                           "\xE8\xAF\xB7\xE9\x80\x89\xE6\x8B\xA9\xE9\x9C\x80\xE8\xA6\x81\xE5\x88\xA0\xE9\x99\xA4\xE7\x9A"
                           "\x84\xE9\xA1\xB9\xE7\x9B\xAE\xEF\xBC\x8C\xE7\x84\xB6\xE5\x90\x8E\xE7\x82\xB9\xE5\x87\xBB\xE2"
@@ -53,8 +56,6 @@ void TFormMain::CreateOtherCleanPage() {
                           "\xE4\xBD\xA0\xE5\x8F\xAF\xE4\xBB\xA5\xE7\x82\xB9\xE5\x87\xBB         \xE6\xB5\x8F\xE8\xA7"
                           "\x88\xE7\x9B\xB8\xE5\xBA\x94\xE7\x9A\x84\xE7\xB3\xBB\xE7\xBB\x9F\xE7\x9B\xAE\xE5\xBD\x95.",
                           24, 38, 470, 18, {.font = kHintFont});
-    otherHintIcon.Create(suiPanelOtherClean, "", 89, 38, 16, 16, FolderButton(true));
-    otherHintIcon.name = "otherHintIcon";
 
     otherCleanFrame.Create(suiPanelOtherClean, 24, 66, 475, 262,
                            {.fill = Panel::Fill::kFramed,

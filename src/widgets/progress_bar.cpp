@@ -58,7 +58,7 @@ void ProgressBar::Paint(HDC dc) {
     SelectObject(dc, oldBrush);
     std::wstring caption = std::to_wstring(percent) + L"%";
     SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, t.text);
+    SetTextColor(dc, percent >= 50 ? RGB(255, 255, 255) : t.text);
     HGDIOBJ oldFont = SelectObject(dc, GetFont({.face = L"Tahoma", .height = -11, .bold = true}));
     DrawTextW(dc, caption.c_str(), -1, &all, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
     SelectObject(dc, oldFont);

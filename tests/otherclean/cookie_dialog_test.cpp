@@ -127,6 +127,21 @@ TEST_F(CookieDialog, ColumnClicksSortWithOneArrow) {
     EXPECT_EQ(Names(d).front(), "C.example/");
 }
 
+TEST_F(CookieDialog, SortingManyRowsKeepsEveryRowWithItsTick) {
+    TformCookie d;
+    d.FormCreate(form->hwnd);
+    const char* names[] = {"news/", "mail/", "bank/", "Video/", "shop/", "apple/", "Zoo/", "kite/", "desk/"};
+    for (const char* name : names) d.m_ListViewAdd4(d.ListViewCookieF, name, name[0] < 'a' ? kMarkTicked : kMarkUnticked);
+    d.ListViewCookieFColumnClick(1);
+    EXPECT_EQ(Names(d), (std::vector<std::string>{"apple/", "bank/", "desk/", "kite/", "mail/", "news/", "shop/",
+                                                   "Video/", "Zoo/"}));
+    for (int row = 0; row < d.ListViewCookieF.Count(); ++row)
+        EXPECT_EQ(d.ListViewCookieF.Mark(row), Names(d)[row][0] < 'a' ? kMarkTicked : kMarkUnticked);
+    d.ListViewCookieFColumnClick(0);
+    d.ListViewCookieFColumnClick(0);
+    EXPECT_EQ(Marks(d), (std::vector<int>{2, 2, 1, 1, 1, 1, 1, 1, 1}));
+}
+
 TEST_F(CookieDialog, AllAndNoneActAsButtons) {
     TformCookie d;
     d.FormCreate(form->hwnd);
