@@ -11,7 +11,9 @@ for top in $(seq -w 0 19); do
         dir=$tree/top$top/sub$sub
         mkdir -p "$dir"
         ( cd "$dir" && touch $(seq -f 'f%03g.tmp' 0 99) )
-        for n in 000 010 020 030 040 050 060 070 080 090; do printf "%*s" $((10#$n * 37 + 1)) x > "$dir/f$n.tmp"; done
+        for n in 000 010 020 030 040 050 060 070 080 090; do
+            printf "%*s" $((10#$n * 37 + 1)) x > "$dir/f$n.tmp"
+        done
     done
 done
 echo "otherclean tree: $(find "$tree" -type f | wc -l) files in $(find "$tree" -type d | wc -l) folders"

@@ -103,13 +103,15 @@ bool TformClean::Delhistory() {
     const std::string top = WithBackslash(*folder);
     std::vector<std::string> stores;
     ForEachFolderEntry(Widen(top), [&](const WIN32_FIND_DATAW& entry) {
-        if (IsWalkableFolder(entry) && wcsstr(entry.cFileName, L"History.IE")) stores.push_back(Narrow(entry.cFileName));
+        if (IsWalkableFolder(entry) && wcsstr(entry.cFileName, L"History.IE"))
+            stores.push_back(Narrow(entry.cFileName));
     });
     for (const std::string& store : stores) {
         const std::string storeFolder = top + store + "\\";
         std::vector<std::string> days;
         ForEachFolderEntry(Widen(storeFolder), [&](const WIN32_FIND_DATAW& entry) {
-            if (IsWalkableFolder(entry) && wcsstr(entry.cFileName, L"MSHist")) days.push_back(Narrow(entry.cFileName));
+            if (IsWalkableFolder(entry) && wcsstr(entry.cFileName, L"MSHist"))
+                days.push_back(Narrow(entry.cFileName));
         });
         for (const std::string& day : days) WipeHistoryIndex(storeFolder + day + "\\index.dat");
     }
@@ -123,6 +125,7 @@ void TformClean::DelRecent() {
 void TformClean::m_DelCookie() {
     const std::vector<std::string> keepList = ReadCookieKeepList();
     RemoveUrlCacheEntries([&](const UrlCacheEntry& entry) {
-        return (entry.type & COOKIE_CACHE_ENTRY) && !IsKeptCookie(CookieNameFromUrl(entry.sourceUrl), keepList);
+        return (entry.type & COOKIE_CACHE_ENTRY) &&
+               !IsKeptCookie(CookieNameFromUrl(entry.sourceUrl), keepList);
     });
 }

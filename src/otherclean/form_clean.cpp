@@ -43,8 +43,8 @@ void TformClean::FormCreate(HWND owner) {
                 .owner = owner,
                 .surface = {.fill = Panel::Fill::kSolid, .color = RGB(255, 255, 255)}});
     CenterOver(owner);
-    Label1.Create(*this, "\xE5\xBC\x80\xE5\xA7\x8B\xE6\xB8\x85\xE7\x90\x86\xE2\x80\xA6\xE2\x80\xA6", 16, 16, 303, 18,
-                  {.font = {.face = L"Tahoma", .height = -11}});
+    Label1.Create(*this, "\xE5\xBC\x80\xE5\xA7\x8B\xE6\xB8\x85\xE7\x90\x86\xE2\x80\xA6\xE2\x80\xA6", 16, 16,
+                  303, 18, {.font = {.face = L"Tahoma", .height = -11}});
     Label1.name = "Label1";
     ProgressBarClean.Create(*this, 16, 42, 303, 20);
     ProgressBarClean.name = "ProgressBarClean";
@@ -89,12 +89,24 @@ bool TformClean::RunStep(int area) {
     ProcessMessages();
     bool done = true;
     switch (area) {
-        case 1: done = EmptyRecycleBins(); break;
-        case 2: DelTmp(); break;
-        case 3: DelInternet(); break;
-        case 4: done = Delhistory(); break;
-        case 5: DelRecent(); break;
-        case 6: m_DelCookie(); break;
+        case 1:
+            done = EmptyRecycleBins();
+            break;
+        case 2:
+            DelTmp();
+            break;
+        case 3:
+            DelInternet();
+            break;
+        case 4:
+            done = Delhistory();
+            break;
+        case 5:
+            DelRecent();
+            break;
+        case 6:
+            m_DelCookie();
+            break;
     }
     ProgressBarClean.SetPosition(ProgressBarClean.Position() + 1);
     return done;

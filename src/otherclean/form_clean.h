@@ -9,7 +9,7 @@
 // The cleaning-run dialog: empties the ticked Other Clean areas in the fixed order 1 to 6, records
 // the files it could not delete, and then offers Close. Shown modally by the page's start button.
 class TformClean : public Form {
-public:
+  public:
     ~TformClean() override;
     void FormCreate(HWND owner);
     void FormShow();
@@ -37,10 +37,10 @@ public:
     std::wstring shellLibrary = L"Shell32.dll";
     CLSID historyStoreClass;
 
-protected:
+  protected:
     bool FormMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
 
-private:
+  private:
     bool RunStep(int area);
     bool running_ = false;
     bool finished_ = false;

@@ -45,11 +45,12 @@ void TformCookie::FormCreate(HWND owner) {
                 .surface = {.fill = Panel::Fill::kSolid, .color = RGB(255, 255, 255)}});
     CenterOver(owner);
     const FontSpec font{.face = L"Tahoma", .height = -12};
-    Label1.Create(*this,
-                  "\xE6\xA3\x80\xE6\x9F\xA5\xE9\x9C\x80\xE8\xA6\x81\xE4\xBF\x9D\xE7\x95\x99\xE7\x9A\x84 Cookies "
-                  "\xEF\xBC\x8C\xE7\x84\xB6\xE5\x90\x8E\xE7\x82\xB9\xE5\x87\xBB\xE2\x80\x9C\xE4\xBF\x9D\xE5\xAD\x98"
-                  "\xE2\x80\x9D",
-                  14, 12, 442, 18, {.font = font});
+    Label1.Create(
+        *this,
+        "\xE6\xA3\x80\xE6\x9F\xA5\xE9\x9C\x80\xE8\xA6\x81\xE4\xBF\x9D\xE7\x95\x99\xE7\x9A\x84 Cookies "
+        "\xEF\xBC\x8C\xE7\x84\xB6\xE5\x90\x8E\xE7\x82\xB9\xE5\x87\xBB\xE2\x80\x9C\xE4\xBF\x9D\xE5\xAD\x98"
+        "\xE2\x80\x9D",
+        14, 12, 442, 18, {.font = font});
     Label1.name = "Label1";
     ListViewCookieF.Create(*this, 14, 36, 442, 270);
     ListViewCookieF.name = "ListViewCookieF";
@@ -85,7 +86,9 @@ void TformCookie::FormCreate(HWND owner) {
     });
 }
 
-void TformCookie::m_ListViewAdd4(ListView& list, const std::string& name, int state) { list.AddRow({"", name}, state); }
+void TformCookie::m_ListViewAdd4(ListView& list, const std::string& name, int state) {
+    list.AddRow({"", name}, state);
+}
 
 void TformCookie::ListViewCookieFMouseDown(MouseButton, int x, int y) {
     bool onStateIcon = false;
@@ -126,7 +129,8 @@ int TformCookie::ListViewCookieFCompare(int row1, int row2) {
     if (sortState.column == 1 && direction != kNotSorted) {
         std::wstring a = Widen(sortNames_[row1]), b = Widen(sortNames_[row2]);
         int order = CompareStringW(LOCALE_USER_DEFAULT, NORM_IGNORECASE, a.c_str(), int(a.size()), b.c_str(),
-                                   int(b.size())) - 2;
+                                   int(b.size())) -
+                    2;
         return Directed(order, direction);
     }
     return 0;
@@ -157,9 +161,11 @@ void TformCookie::suiButtonSaveClick() {
         CloseModal(IDOK);
         return;
     }
-    ShowMessageBox(hwnd, "\xE5\x86\x99\xE6\x96\x87\xE4\xBB\xB6\xE5\xA4\xB1\xE8\xB4\xA5\xEF\xBC\x81\xE8\xAF\xB7\xE9\x87\x8D"
-                         "\xE6\x96\xB0\xE4\xBF\x9D\xE5\xAD\x98\xEF\xBC\x81",
-                   kAppTitle, MB_OK);
+    ShowMessageBox(
+        hwnd,
+        "\xE5\x86\x99\xE6\x96\x87\xE4\xBB\xB6\xE5\xA4\xB1\xE8\xB4\xA5\xEF\xBC\x81\xE8\xAF\xB7\xE9\x87\x8D"
+        "\xE6\x96\xB0\xE4\xBF\x9D\xE5\xAD\x98\xEF\xBC\x81",
+        kAppTitle, MB_OK);
 }
 
 void TformCookie::suiButton1Click() { CloseModal(IDCANCEL); }

@@ -11,7 +11,7 @@
 // The cookie keep-list dialog: one row per cookie of the URL cache; ticked rows are kept by the
 // cleaning run and not counted on the page. Save stores the ticked names in Config.ini.
 class TformCookie : public Form {
-public:
+  public:
     ~TformCookie() override;
     void FormCreate(HWND owner);
     void m_ListViewAdd4(ListView& list, const std::string& name, int state);
@@ -29,7 +29,7 @@ public:
     Button suiButtonSave, suiButton1, CCheckBoxAll, CCheckBoxAllN;
     ListSortState sortState{2};
 
-private:
+  private:
     // The rows' names and ticks as they were when a sort started, by their index before it.
     std::vector<std::string> sortNames_;
     std::vector<int> sortMarks_;

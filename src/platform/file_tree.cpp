@@ -22,7 +22,8 @@ bool IsWalkableFolder(const WIN32_FIND_DATAW& entry) {
            !IsDotEntry(entry.cFileName);
 }
 
-bool ForEachFolderEntry(const std::wstring& folder, const std::function<void(const WIN32_FIND_DATAW&)>& visit) {
+bool ForEachFolderEntry(const std::wstring& folder,
+                        const std::function<void(const WIN32_FIND_DATAW&)>& visit) {
     WIN32_FIND_DATAW entry;
     HANDLE find = FindFirstFileExW(ExtendedLengthPath(folder + L"*.*").c_str(), FindExInfoBasic, &entry,
                                    FindExSearchNameMatch, nullptr, FIND_FIRST_EX_LARGE_FETCH);
@@ -41,7 +42,8 @@ DWORD RemoveEntry(const std::wstring& path, DWORD attributes) {
                                              FILE_ATTRIBUTE_REPARSE_POINT);
         SetFileAttributesW(api.c_str(), writable ? writable : FILE_ATTRIBUTE_NORMAL);
     }
-    BOOL ok = (attributes & FILE_ATTRIBUTE_DIRECTORY) ? RemoveDirectoryW(api.c_str()) : DeleteFileW(api.c_str());
+    BOOL ok =
+        (attributes & FILE_ATTRIBUTE_DIRECTORY) ? RemoveDirectoryW(api.c_str()) : DeleteFileW(api.c_str());
     return ok ? 0 : GetLastError();
 }
 

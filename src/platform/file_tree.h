@@ -18,7 +18,8 @@ bool IsDotEntry(const wchar_t* name);
 
 // Lists every entry of a folder (hidden, system and read-only ones included, "." and ".." too) in the
 // listing's order; folder ends in "\". False when the folder cannot be listed.
-bool ForEachFolderEntry(const std::wstring& folder, const std::function<void(const WIN32_FIND_DATAW&)>& visit);
+bool ForEachFolderEntry(const std::wstring& folder,
+                        const std::function<void(const WIN32_FIND_DATAW&)>& visit);
 
 // Deletes a file (read-only ones too), a folder link as a link, or a folder with everything in it.
 // Permanent. Returns 0 or the first error met; what cannot be deleted stays.

@@ -14,7 +14,8 @@ template <typename Request>
 bool FetchEntry(std::vector<char>& buffer, Request request) {
     for (int attempt = 0; attempt < 4; ++attempt) {
         DWORD size = DWORD(buffer.size());
-        if (request(buffer.empty() ? nullptr : reinterpret_cast<INTERNET_CACHE_ENTRY_INFOW*>(buffer.data()), &size))
+        if (request(buffer.empty() ? nullptr : reinterpret_cast<INTERNET_CACHE_ENTRY_INFOW*>(buffer.data()),
+                    &size))
             return !buffer.empty();
         if (GetLastError() != ERROR_INSUFFICIENT_BUFFER || size == 0) return false;
         buffer.assign(size, 0);

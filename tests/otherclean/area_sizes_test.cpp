@@ -11,7 +11,7 @@ using namespace otherclean_test;
 
 namespace {
 class AreaSizes : public MainWindowTest {
-protected:
+  protected:
     void SetUp() override {
         MainWindowTest::SetUp();
         ClearFolder(TempFolder());
@@ -29,7 +29,7 @@ protected:
     }
     std::string Size(int area) {
         form->m_OTShow(area);
-        Label* labels[] = {nullptr, &form->OTLabel1, &form->OTLabel2, &form->OTLabel3,
+        Label* labels[] = {nullptr,         &form->OTLabel1, &form->OTLabel2, &form->OTLabel3,
                            &form->OTLabel4, &form->OTLabel5, &form->OTLabel6};
         return labels[area]->Text();
     }
@@ -49,16 +49,21 @@ TEST_F(AreaSizes, PageShowsSixRowsInScreenOrderAllUnticked) {
         {form->OCCheckBox1, form->OTBtn1, form->OTLabel1,
          "   \xE6\xB8\x85\xE7\x90\x86 Windows \xE5\x9B\x9E\xE6\x94\xB6\xE7\xAB\x99", true},
         {form->OCCheckBox4, form->OTBtn4, form->OTLabel4,
-         "   \xE6\xB8\x85\xE7\x90\x86 Windows \xE5\x8E\x86\xE5\x8F\xB2\xE6\x96\x87\xE4\xBB\xB6\xE5\xA4\xB9", true},
+         "   \xE6\xB8\x85\xE7\x90\x86 Windows \xE5\x8E\x86\xE5\x8F\xB2\xE6\x96\x87\xE4\xBB\xB6\xE5\xA4\xB9",
+         true},
         {form->OCCheckBox5, form->OTBtn5, form->OTLabel5,
-         "   \xE6\xB8\x85\xE7\x90\x86\xE6\x9C\x80\xE8\xBF\x91\xE4\xBD\xBF\xE7\x94\xA8\xE7\x9A\x84\xE6\x96\x87\xE6\xA1"
+         "   "
+         "\xE6\xB8\x85\xE7\x90\x86\xE6\x9C\x80\xE8\xBF\x91\xE4\xBD\xBF\xE7\x94\xA8\xE7\x9A\x84\xE6\x96\x87"
+         "\xE6\xA1"
          "\xA3\xE5\x8E\x86\xE5\x8F\xB2\xE8\xAE\xB0\xE5\xBD\x95",
          true},
         {form->OCCheckBox6, form->OTBtn6, form->OTLabel6, "   \xE6\xB8\x85\xE7\x90\x86 Cookies", true},
         {form->OCCheckBox2, form->OTBtn2, form->OTLabel2,
-         "   \xE6\xB8\x85\xE7\x90\x86 Windows \xE4\xB8\xB4\xE6\x97\xB6\xE6\x96\x87\xE4\xBB\xB6\xE5\xA4\xB9", false},
+         "   \xE6\xB8\x85\xE7\x90\x86 Windows \xE4\xB8\xB4\xE6\x97\xB6\xE6\x96\x87\xE4\xBB\xB6\xE5\xA4\xB9",
+         false},
         {form->OCCheckBox3, form->OTBtn3, form->OTLabel3,
-         "   \xE6\xB8\x85\xE7\x90\x86 IE \xE4\xB8\xB4\xE6\x97\xB6\xE6\x96\x87\xE4\xBB\xB6\xE5\xA4\xB9", false},
+         "   \xE6\xB8\x85\xE7\x90\x86 IE \xE4\xB8\xB4\xE6\x97\xB6\xE6\x96\x87\xE4\xBB\xB6\xE5\xA4\xB9",
+         false},
     };
     int lastTop = -1;
     for (Row& row : rows) {
@@ -85,9 +90,8 @@ TEST_F(AreaSizes, SizeTextsFollowTheAreaRules) {
         size_t bytes;
         const char* text;
     } cases[] = {
-        {2, 0, "0 Byte(s)"},       {2, 1023, "1023 Byte(s)"},   {2, 1024, "1.00 KB"},
-        {2, 1025, "1.00 KB"},      {2, 1048575, "1024.00 KB"},  {2, 1048576, "1.00 MB"},
-        {5, 1024, "1.00 KB"},      {5, 1048576, "1.00 MB"},
+        {2, 0, "0 Byte(s)"},        {2, 1023, "1023 Byte(s)"}, {2, 1024, "1.00 KB"}, {2, 1025, "1.00 KB"},
+        {2, 1048575, "1024.00 KB"}, {2, 1048576, "1.00 MB"},   {5, 1024, "1.00 KB"}, {5, 1048576, "1.00 MB"},
     };
     for (const Case& c : cases) {
         std::string folder = c.area == 2 ? TempFolder() : RecentFolder();
@@ -169,7 +173,7 @@ TEST_F(AreaSizes, HistoryCountsOnlyWhenAnIndexHasEntriesPastItsHeader) {
         {20479, 20478, "MSHist012024010120240102", false},
         {20480, -1, "MSHist012024010120240102", false},
         {20480, 20479, "MSHist012024010120240102", true},
-        {20480, 20479, "mshist012024010120240102", false},  // the folder rule is case-sensitive
+        {20480, 20479, "mshist012024010120240102", false},     // the folder rule is case-sensitive
         {1500000, 1200000, "MSHist012024010120240102", true},  // far beyond the first megabyte
     };
     for (const Case& c : cases) {
@@ -179,14 +183,16 @@ TEST_F(AreaSizes, HistoryCountsOnlyWhenAnIndexHasEntriesPastItsHeader) {
         if (c.nonZeroAt >= 0) {
             std::string bytes = ReadBytes(index);
             bytes[c.nonZeroAt] = 'x';
-            HANDLE h = CreateFileW(Widen(index).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+            HANDLE h =
+                CreateFileW(Widen(index).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
             DWORD written = 0;
             WriteFile(h, bytes.data(), DWORD(bytes.size()), &written, nullptr);
             CloseHandle(h);
         }
         WriteBytes(HistoryFolder() + "History.IE5\\other.dat", 100);
         form->m_OTShow(4);
-        EXPECT_EQ(form->AreaTotal[4], c.counted ? TreeBytes(HistoryFolder()) : 0) << c.indexSize << " " << c.day;
+        EXPECT_EQ(form->AreaTotal[4], c.counted ? TreeBytes(HistoryFolder()) : 0)
+            << c.indexSize << " " << c.day;
         EXPECT_GE(TreeBytes(HistoryFolder()), int64_t(c.indexSize + 100));
     }
 }
@@ -225,7 +231,8 @@ TEST_F(AreaSizes, RecycleBinCountsFilesMovedThere) {
     ASSERT_FALSE(FileExists(file));
     // Wine keeps one trash for every drive and reports it for each fixed drive it is asked about.
     int fixedDrives = 0;
-    for (wchar_t root[] = L"A:\\"; root[0] <= L'Z'; ++root[0]) fixedDrives += GetDriveTypeW(root) == DRIVE_FIXED;
+    for (wchar_t root[] = L"A:\\"; root[0] <= L'Z'; ++root[0])
+        fixedDrives += GetDriveTypeW(root) == DRIVE_FIXED;
     form->m_OTShow(1);
     EXPECT_EQ(form->AreaTotal[1], 2000 * fixedDrives);
     SHEmptyRecycleBinW(nullptr, nullptr, SHERB_NOCONFIRMATION | SHERB_NOPROGRESSUI | SHERB_NOSOUND);
@@ -245,7 +252,7 @@ TEST_F(AreaSizes, OpenButtonsGoToTheShellAndRefreshTheirArea) {
     EXPECT_EQ(form->OTLabel1.Text(), "0 Byte(s)");
     std::string recent = RecentFolder(), history = HistoryFolder();
     EXPECT_EQ(opened, (std::vector<std::string>{recent.substr(0, recent.size() - 1),
-                                                 history.substr(0, history.size() - 1), "csidl 10"}));
+                                                history.substr(0, history.size() - 1), "csidl 10"}));
     EXPECT_EQ(form->OTLabel2.Text(), "0 MB");  // only the clicked area is refreshed
 }
 

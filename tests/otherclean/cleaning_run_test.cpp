@@ -19,7 +19,7 @@ struct RunResult {
 };
 
 class CleaningRun : public MainWindowTest {
-protected:
+  protected:
     void SetUp() override {
         MainWindowTest::SetUp();
         ClearFolder(TempFolder());
@@ -129,7 +129,8 @@ TEST_F(CleaningRun, TempFolderKeepsAFileInUseAndRecordsIt) {
     WriteBytes(Temp("sub\\desktop.ini"), 10);
     WriteBytes(Temp("sub\\deeper\\x.tmp"), 10);
     WriteBytes(Temp("held.tmp"), 300);
-    HANDLE held = CreateFileW(Widen(Temp("held.tmp")).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    HANDLE held =
+        CreateFileW(Widen(Temp("held.tmp")).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
     Run("010000");
     CloseHandle(held);

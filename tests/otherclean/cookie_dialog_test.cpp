@@ -8,11 +8,12 @@ namespace {
 const std::string kNameCaption = "Cookies \xE5\x90\x8D\xE7\xA7\xB0";
 const std::string kUp = "\xE2\x86\x91", kDown = "\xE2\x86\x93";
 const std::string kWriteFailed =
-    "\xE5\x86\x99\xE6\x96\x87\xE4\xBB\xB6\xE5\xA4\xB1\xE8\xB4\xA5\xEF\xBC\x81\xE8\xAF\xB7\xE9\x87\x8D\xE6\x96\xB0"
+    "\xE5\x86\x99\xE6\x96\x87\xE4\xBB\xB6\xE5\xA4\xB1\xE8\xB4\xA5\xEF\xBC\x81\xE8\xAF\xB7\xE9\x87\x8D\xE6\x96"
+    "\xB0"
     "\xE4\xBF\x9D\xE5\xAD\x98\xEF\xBC\x81";
 
 class CookieDialog : public MainWindowTest {
-protected:
+  protected:
     void SetUp() override {
         MainWindowTest::SetUp();
         ClearCookies();
@@ -29,12 +30,14 @@ protected:
     }
     std::vector<std::string> Names(TformCookie& d) {
         std::vector<std::string> names;
-        for (int row = 0; row < d.ListViewCookieF.Count(); ++row) names.push_back(d.ListViewCookieF.Cell(row, 1));
+        for (int row = 0; row < d.ListViewCookieF.Count(); ++row)
+            names.push_back(d.ListViewCookieF.Cell(row, 1));
         return names;
     }
     std::vector<int> Marks(TformCookie& d) {
         std::vector<int> marks;
-        for (int row = 0; row < d.ListViewCookieF.Count(); ++row) marks.push_back(d.ListViewCookieF.Mark(row));
+        for (int row = 0; row < d.ListViewCookieF.Count(); ++row)
+            marks.push_back(d.ListViewCookieF.Mark(row));
         return marks;
     }
     // A point on the row's tick box, found by the list's own hit test.
@@ -43,7 +46,8 @@ protected:
         ListView_GetItemRect(d.ListViewCookieF.hwnd, row, &r, LVIR_BOUNDS);
         for (int x = r.left; x < r.left + 27; ++x) {
             bool onStateIcon = false;
-            if (d.ListViewCookieF.HitTest(x, r.top + 4, &onStateIcon) == row && onStateIcon) return {x, r.top + 4};
+            if (d.ListViewCookieF.HitTest(x, r.top + 4, &onStateIcon) == row && onStateIcon)
+                return {x, r.top + 4};
         }
         ADD_FAILURE() << "no tick box in row " << row;
         return {0, 0};
@@ -131,10 +135,11 @@ TEST_F(CookieDialog, SortingManyRowsKeepsEveryRowWithItsTick) {
     TformCookie d;
     d.FormCreate(form->hwnd);
     const char* names[] = {"news/", "mail/", "bank/", "Video/", "shop/", "apple/", "Zoo/", "kite/", "desk/"};
-    for (const char* name : names) d.m_ListViewAdd4(d.ListViewCookieF, name, name[0] < 'a' ? kMarkTicked : kMarkUnticked);
+    for (const char* name : names)
+        d.m_ListViewAdd4(d.ListViewCookieF, name, name[0] < 'a' ? kMarkTicked : kMarkUnticked);
     d.ListViewCookieFColumnClick(1);
-    EXPECT_EQ(Names(d), (std::vector<std::string>{"apple/", "bank/", "desk/", "kite/", "mail/", "news/", "shop/",
-                                                   "Video/", "Zoo/"}));
+    EXPECT_EQ(Names(d), (std::vector<std::string>{"apple/", "bank/", "desk/", "kite/", "mail/", "news/",
+                                                  "shop/", "Video/", "Zoo/"}));
     for (int row = 0; row < d.ListViewCookieF.Count(); ++row)
         EXPECT_EQ(d.ListViewCookieF.Mark(row), Names(d)[row][0] < 'a' ? kMarkTicked : kMarkUnticked);
     d.ListViewCookieFColumnClick(0);
@@ -208,7 +213,8 @@ TEST_F(CookieDialog, FailedSaveSaysSoAndStaysOpen) {
         if (!formCookie) return false;
         SendMessageW(formCookie->CCheckBoxAll.hwnd, BM_CLICK, 0, 0);
         SendMessageW(formCookie->suiButtonSave.hwnd, BM_CLICK, 0, 0);
-        stayedOpen = formCookie && formCookie->IsModal() && formCookie->ListViewCookieF.Mark(0) == kMarkTicked;
+        stayedOpen =
+            formCookie && formCookie->IsModal() && formCookie->ListViewCookieF.Mark(0) == kMarkTicked;
         SetFileAttributesW(Widen(ConfigPath()).c_str(), FILE_ATTRIBUTE_NORMAL);
         SendMessageW(formCookie->suiButtonSave.hwnd, BM_CLICK, 0, 0);  // saving again works
         return true;

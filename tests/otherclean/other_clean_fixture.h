@@ -26,13 +26,15 @@ inline std::string HistoryFolder() { return AreaFolder(CSIDL_HISTORY); }
 inline std::string RecentFolder() { return AreaFolder(CSIDL_RECENT); }
 inline std::string SentinelFolder() { return "C:\\sentinel\\"; }
 
-inline void MakeFolders(const std::string& folder) { SHCreateDirectoryExW(nullptr, Widen(folder).c_str(), nullptr); }
+inline void MakeFolders(const std::string& folder) {
+    SHCreateDirectoryExW(nullptr, Widen(folder).c_str(), nullptr);
+}
 
 inline void WriteBytes(const std::string& path, size_t size, char fill = 'x') {
     size_t slash = path.find_last_of('\\');
     MakeFolders(path.substr(0, slash));
-    HANDLE h = CreateFileW(Widen(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
-                           nullptr);
+    HANDLE h = CreateFileW(Widen(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                           FILE_ATTRIBUTE_NORMAL, nullptr);
     std::string bytes(size, fill);
     DWORD written = 0;
     WriteFile(h, bytes.data(), DWORD(bytes.size()), &written, nullptr);
@@ -76,13 +78,14 @@ inline int64_t TreeBytes(const std::string& folder) {
 
 // Another program's handle that lets others read the file but not write it.
 class HeldForReading {
-public:
+  public:
     explicit HeldForReading(const std::string& path)
-        : h_(CreateFileW(Widen(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr)) {}
+        : h_(CreateFileW(Widen(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0,
+                         nullptr)) {}
     ~HeldForReading() { CloseHandle(h_); }
     bool held() const { return h_ != INVALID_HANDLE_VALUE; }
 
-private:
+  private:
     HANDLE h_;
 };
 
@@ -114,7 +117,7 @@ inline std::string ConfigPath() { return TestExeFolder() + "Config.ini"; }
 
 // Runs poll from the modal loop of a dialog every 20 ms until it returns true (or 60 s have passed).
 class WhileModal {
-public:
+  public:
     explicit WhileModal(std::function<bool()> poll) {
         Poll() = std::move(poll);
         Deadline() = GetTickCount() + 60000;
@@ -125,7 +128,7 @@ public:
         Poll() = nullptr;
     }
 
-private:
+  private:
     static std::function<bool()>& Poll() {
         static std::function<bool()> poll;
         return poll;
@@ -151,7 +154,7 @@ private:
 
 // Records every text the cleaning dialog's status line shows, as it is set.
 class StatusRecorder {
-public:
+  public:
     StatusRecorder() {
         Texts().clear();
         hook_ = SetWindowsHookExW(WH_CALLWNDPROC, Hook, nullptr, GetCurrentThreadId());
@@ -159,14 +162,15 @@ public:
     ~StatusRecorder() { UnhookWindowsHookEx(hook_); }
     const std::vector<std::string>& texts() const { return Texts(); }
 
-private:
+  private:
     static std::vector<std::string>& Texts() {
         static std::vector<std::string> texts;
         return texts;
     }
     static LRESULT CALLBACK Hook(int code, WPARAM wp, LPARAM lp) {
         auto* call = reinterpret_cast<CWPSTRUCT*>(lp);
-        if (code == HC_ACTION && call->message == WM_SETTEXT && formClean && call->hwnd == formClean->Label1.hwnd)
+        if (code == HC_ACTION && call->message == WM_SETTEXT && formClean &&
+            call->hwnd == formClean->Label1.hwnd)
             Texts().push_back(Narrow(reinterpret_cast<const wchar_t*>(call->lParam)));
         return CallNextHookEx(nullptr, code, wp, lp);
     }

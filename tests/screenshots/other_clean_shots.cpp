@@ -32,8 +32,9 @@ void PopulateAreas() {
     WriteFileOfSize(history + "History.IE5\\MSHist012024010120240102\\index.dat", 32768);
     std::string cache = SpecialFolderPath(CSIDL_INTERNET_CACHE).value_or("C:") + "\\";
     WriteFileOfSize(cache + "Content.Shot\\page.htm", 52000);
-    for (const wchar_t* url : {L"http://news.example.com/", L"http://mail.example.org/", L"http://shop.example.net/",
-                               L"http://Video.example.com/", L"http://bank.example.com/"})
+    for (const wchar_t* url :
+         {L"http://news.example.com/", L"http://mail.example.org/", L"http://shop.example.net/",
+          L"http://Video.example.com/", L"http://bank.example.com/"})
         InternetSetCookieW(url, L"id", L"1; expires=Sat, 01-Jan-2050 00:00:00 GMT");
     std::wstring from = L"C:\\shot-recycled.bin";
     WriteFileOfSize(Narrow(from), 4096);
