@@ -8,6 +8,7 @@
 namespace {
 const wchar_t* const kExe = L"C:\\Program Files\\Kestrune Disk Cleaner\\KestruneDiskCleaner.exe";
 
+// The window exists while start-up still fills it; it counts once it is shown.
 HWND WaitForWindow(const wchar_t* title, DWORD pid, int milliseconds) {
     for (int waited = 0; waited < milliseconds; waited += 100) {
         for (HWND w = FindWindowW(nullptr, title); w; w = FindWindowExW(nullptr, w, nullptr, title)) {

@@ -1,0 +1,131 @@
+#include <shlobj.h>
+#include <wininet.h>
+
+#include <vector>
+
+#include "otherclean/core/cookie_name.h"
+#include "otherclean/core/leftover_codec.h"
+#include "otherclean/cookie_keep_list.h"
+#include "otherclean/form_clean.h"
+#include "otherclean/history_index_file.h"
+#include "otherclean/leftover_file.h"
+#include "platform/app_paths.h"
+#include "platform/file_tree.h"
+#include "platform/history_store.h"
+#include "platform/special_folders.h"
+#include "platform/text.h"
+#include "platform/url_cache.h"
+
+std::string LeftoverText;
+
+namespace {
+std::string WithBackslash(std::string folder) {
+    if (folder.empty() || folder.back() != '\\') folder += '\\';
+    return folder;
+}
+
+// Entries are collected first and removed after the walk, so removing never disturbs the listing.
+template <typename Wanted>
+void RemoveUrlCacheEntries(Wanted wanted) {
+    std::vector<std::string> doomed;
+    WalkUrlCache([&](const UrlCacheEntry& entry) {
+        if (wanted(entry)) doomed.push_back(entry.sourceUrl);
+    });
+    for (const std::string& url : doomed) RemoveUrlCacheEntry(url);
+}
+}  // namespace
+
+int TformClean::DelFileSH(const std::string& path) { return int(DeleteLinkSafe(Widen(path))); }
+
+bool TformClean::SearchDelF(const std::string& folder, const std::string& name, bool top) {
+    const std::wstring wideName = Widen(name);
+    std::vector<std::wstring> subfolders, doomed;
+    ForEachFolderEntry(Widen(folder), [&](const WIN32_FIND_DATAW& entry) {
+        if (IsWalkableFolder(entry))
+            subfolders.emplace_back(entry.cFileName);
+        else if (name.empty() ? !IsDotEntry(entry.cFileName) : wideName == entry.cFileName)
+            doomed.emplace_back(entry.cFileName);
+    });
+    for (const std::wstring& entry : doomed) DelFileSH(folder + Narrow(entry));
+    for (const std::wstring& sub : subfolders) SearchDelF(folder + Narrow(sub) + "\\", name, false);
+    if (!top) DelFileSH(folder.substr(0, folder.size() - 1));
+    return true;
+}
+
+void TformClean::SearchResult(const std::string& folder) {
+    std::vector<std::wstring> subfolders;
+    ForEachFolderEntry(Widen(folder), [&](const WIN32_FIND_DATAW& entry) {
+        if (IsWalkableFolder(entry)) {
+            subfolders.emplace_back(entry.cFileName);
+            return;
+        }
+        if (IsDotEntry(entry.cFileName)) return;
+        // A path the leftover file cannot hold is left off the list, so the area shows its real size.
+        std::string path = folder + Narrow(entry.cFileName), ansi;
+        if (ToAnsi(path, ansi) && path.find(kLeftoverSeparator) == std::string::npos &&
+            path.find(kLeftoverTerminator) == std::string::npos)
+            LeftoverText += LeftoverEntry(path);
+    });
+    for (const std::wstring& sub : subfolders) SearchResult(folder + Narrow(sub) + "\\");
+}
+
+void TformClean::SetResult(const std::string& selector, const std::string& folder) {
+    const char* file = selector == "Options1" ? kInternetLeftoverFile : kTempLeftoverFile;
+    LeftoverText.clear();
+    SearchResult(folder);
+    LeftoverText += kLeftoverTerminator;
+    WriteLeftoverFile(ExeFolder() + file, LeftoverText);
+    LeftoverText.clear();
+}
+
+void TformClean::DelTmp() {
+    const std::string folder = TempFolderPath();
+    if (folder.empty()) return;
+    SearchDelF(folder, "desktop.ini", true);
+    SearchDelF(folder, "", true);
+    SetResult("Options2", folder);
+}
+
+void TformClean::DelInternet() {
+    RemoveUrlCacheEntries([](const UrlCacheEntry& entry) { return !(entry.type & COOKIE_CACHE_ENTRY); });
+    const auto folder = SpecialFolderPath(CSIDL_INTERNET_CACHE);
+    if (!folder) return;
+    const std::string top = WithBackslash(*folder);
+    SearchDelF(top, "desktop.ini", true);
+    SearchDelF(top, "", true);
+    SetResult("Options1", top);
+}
+
+bool TformClean::Delhistory() {
+    if (!ClearUrlHistoryStore(historyStoreClass)) return false;
+    const auto folder = SpecialFolderPath(CSIDL_HISTORY);
+    if (!folder) return true;
+    const std::string top = WithBackslash(*folder);
+    std::vector<std::string> stores;
+    ForEachFolderEntry(Widen(top), [&](const WIN32_FIND_DATAW& entry) {
+        if (IsWalkableFolder(entry) && wcsstr(entry.cFileName, L"History.IE"))
+            stores.push_back(Narrow(entry.cFileName));
+    });
+    for (const std::string& store : stores) {
+        const std::string storeFolder = top + store + "\\";
+        std::vector<std::string> days;
+        ForEachFolderEntry(Widen(storeFolder), [&](const WIN32_FIND_DATAW& entry) {
+            if (IsWalkableFolder(entry) && wcsstr(entry.cFileName, L"MSHist"))
+                days.push_back(Narrow(entry.cFileName));
+        });
+        for (const std::string& day : days) WipeHistoryIndex(storeFolder + day + "\\index.dat");
+    }
+    return true;
+}
+
+void TformClean::DelRecent() {
+    if (const auto folder = SpecialFolderPath(CSIDL_RECENT)) SearchDelF(WithBackslash(*folder), "", true);
+}
+
+void TformClean::m_DelCookie() {
+    const std::vector<std::string> keepList = ReadCookieKeepList();
+    RemoveUrlCacheEntries([&](const UrlCacheEntry& entry) {
+        return (entry.type & COOKIE_CACHE_ENTRY) &&
+               !IsKeptCookie(CookieNameFromUrl(entry.sourceUrl), keepList);
+    });
+}

@@ -1,0 +1,144 @@
+#include "otherclean/form_clean.h"
+
+#include "app/form_main.h"
+#include "otherclean/other_clean_flags.h"
+#include "platform/dialogs.h"
+#include "platform/history_store.h"
+#include "platform/message_pump.h"
+#include "widgets/busy_cursor.h"
+
+TformClean* formClean = nullptr;
+
+namespace {
+constexpr UINT_PTR kTimer1 = 1;
+
+struct Step {
+    const char* status;
+    const char* area;  // named in the status line when the step fails
+};
+const Step kSteps[7] = {
+    {},
+    {"Now Cleaning Windows Recycle Bin...", "Windows Recycle Bin"},
+    {"Now Cleaning Windows Temp Folder...", "Windows Temp Folder"},
+    {"Now Cleaning Temporary Internet Files Folder...", "Temporary Internet Files Folder"},
+    {"Now Cleaning Windows History Folder...", "Windows History Folder"},
+    {"Now Cleaning Recent Documents Folder...", "Recent Documents Folder"},
+    {"Now Cleaning Cookies...", "Cookies"},
+};
+}  // namespace
+
+TformClean::~TformClean() {
+    if (formClean == this) formClean = nullptr;
+    if (hwnd) DestroyWindow(hwnd);
+}
+
+void TformClean::FormCreate(HWND owner) {
+    historyStoreClass = kUrlHistoryStoreClass;
+    formClean = this;
+    CreateForm({.caption = "\xE6\xAD\xA3\xE5\x9C\xA8\xE6\xB8\x85\xE7\x90\x86\xE2\x80\xA6\xE2\x80\xA6",
+                .clientWidth = 335,
+                .clientHeight = 121,
+                .style = WS_POPUP | WS_CAPTION,
+                .exStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT,
+                .owner = owner,
+                .surface = {.fill = Panel::Fill::kSolid, .color = RGB(255, 255, 255)}});
+    CenterOver(owner);
+    Label1.Create(*this, "\xE5\xBC\x80\xE5\xA7\x8B\xE6\xB8\x85\xE7\x90\x86\xE2\x80\xA6\xE2\x80\xA6", 16, 16,
+                  303, 18, {.font = {.face = L"Tahoma", .height = -11}});
+    Label1.name = "Label1";
+    ProgressBarClean.Create(*this, 16, 42, 303, 20);
+    ProgressBarClean.name = "ProgressBarClean";
+    suiButton1.Create(*this, "\xE5\x85\xB3\xE9\x97\xAD", 125, 80, 85, 26, {});
+    suiButton1.name = "suiButton1";
+    suiButton1.Show(false);
+    suiButton1.onClick = [this] { suiButton1Click(); };
+    onShow = [this] { FormShow(); };
+}
+
+void TformClean::FormShow() { SetTimer(hwnd, kTimer1, 200, nullptr); }
+
+void TformClean::Timer1Timer() {
+    KillTimer(hwnd, kTimer1);
+    if (running_ || finished_) return;
+    running_ = true;
+    SetBusyCursor(true);
+    suiButton1.Show(false);
+    int ticked = 0;
+    for (char c : OtherCleanFlags) ticked += c == '1';
+    ProgressBarClean.SetMax(ticked);
+    ProgressBarClean.SetPosition(0);
+    std::string status = kCleanCompleteText;
+    for (int area = 1; area <= 6; ++area) {
+        if (area > int(OtherCleanFlags.size()) || OtherCleanFlags[area - 1] != '1') continue;
+        if (!RunStep(area)) {
+            // The run stops here; the dialog stays closable and says where it stopped.
+            status = std::string("Failed to clean ") + kSteps[area].area + "!Please click \"Close\" to back.";
+            break;
+        }
+    }
+    Label1.SetText(status);
+    suiButton1.Show(true);
+    SetBusyCursor(false);
+    running_ = false;
+    finished_ = true;
+}
+
+bool TformClean::RunStep(int area) {
+    Label1.SetText(kSteps[area].status);
+    UpdateWindow(Label1.hwnd);
+    ProcessMessages();
+    bool done = true;
+    switch (area) {
+        case 1:
+            done = EmptyRecycleBins();
+            break;
+        case 2:
+            DelTmp();
+            break;
+        case 3:
+            DelInternet();
+            break;
+        case 4:
+            done = Delhistory();
+            break;
+        case 5:
+            DelRecent();
+            break;
+        case 6:
+            m_DelCookie();
+            break;
+    }
+    ProgressBarClean.SetPosition(ProgressBarClean.Position() + 1);
+    return done;
+}
+
+bool TformClean::EmptyRecycleBins() {
+    HMODULE shell = LoadLibraryW(shellLibrary.c_str());
+    if (!shell) {
+        ShowMessageBox(hwnd, "Failed to load Shell32.dll.", kAppTitle, MB_ICONERROR | MB_OK);
+        return false;
+    }
+    using EmptyRecycleBin = HRESULT(WINAPI*)(HWND, LPCWSTR, DWORD);
+    if (auto empty = reinterpret_cast<EmptyRecycleBin>(
+            reinterpret_cast<void*>(GetProcAddress(shell, "SHEmptyRecycleBinW"))))
+        empty(GetWindow(hwnd, GW_OWNER), nullptr, SHERB_NOCONFIRMATION | SHERB_NOPROGRESSUI | SHERB_NOSOUND);
+    FreeLibrary(shell);
+    return true;
+}
+
+void TformClean::suiButton1Click() {
+    if (finished_) CloseModal(IDOK);
+}
+
+bool TformClean::FormMessage(UINT msg, WPARAM wp, LPARAM, LRESULT& result) {
+    if (msg == WM_TIMER && wp == kTimer1) {
+        Timer1Timer();
+        result = 0;
+        return true;
+    }
+    if (msg == WM_CLOSE && !finished_) {
+        result = 0;  // the run cannot be stopped, and the dialog closes only after it
+        return true;
+    }
+    return false;
+}

@@ -1,0 +1,55 @@
+#pragma once
+#include <string>
+
+#include "widgets/button.h"
+#include "widgets/form.h"
+#include "widgets/label.h"
+#include "widgets/progress_bar.h"
+
+// The cleaning-run dialog: empties the ticked Other Clean areas in the fixed order 1 to 6, records
+// the files it could not delete, and then offers Close. Shown modally by the page's start button.
+class TformClean : public Form {
+  public:
+    ~TformClean() override;
+    void FormCreate(HWND owner);
+    void FormShow();
+    void Timer1Timer();
+    void suiButton1Click();
+
+    // The work of the steps. Every deletion is permanent, and no step ever follows a folder link.
+    bool EmptyRecycleBins();
+    void DelTmp();
+    void DelInternet();
+    bool Delhistory();
+    void DelRecent();
+    void m_DelCookie();
+    bool SearchDelF(const std::string& folder, const std::string& name, bool top);
+    int DelFileSH(const std::string& path);
+    void SearchResult(const std::string& folder);
+    void SetResult(const std::string& selector, const std::string& folder);
+
+    Label Label1;
+    ProgressBar ProgressBarClean;
+    Button suiButton1;
+    bool Running() const { return running_; }
+
+    // What steps 1 and 4 load; tests point them at something missing to see a failing step.
+    std::wstring shellLibrary = L"Shell32.dll";
+    CLSID historyStoreClass;
+
+  protected:
+    bool FormMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
+
+  private:
+    bool RunStep(int area);
+    bool running_ = false;
+    bool finished_ = false;
+};
+
+// The dialog while it exists (the program shows at most one at a time).
+extern TformClean* formClean;
+
+// Collects the leftover list of one area for SetResult.
+extern std::string LeftoverText;
+
+inline constexpr const char* kCleanCompleteText = "Clean Complete!Please click \"Close\" to back.";

@@ -1,0 +1,171 @@
+#include "otherclean/form_cookie.h"
+
+#include <wininet.h>
+
+#include "app/form_main.h"
+#include "otherclean/core/cookie_name.h"
+#include "otherclean/cookie_keep_list.h"
+#include "platform/dialogs.h"
+#include "platform/text.h"
+#include "platform/url_cache.h"
+#include "settings/config_file.h"
+#include "settings/core/config_lists.h"
+
+TformCookie* formCookie = nullptr;
+
+namespace {
+constexpr int kTickColumnWidth = 27;
+
+// The tick column keeps its width: its divider cannot be dragged or double-clicked.
+LRESULT CALLBACK FixedTickColumn(HWND h, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR) {
+    if (msg == WM_NOTIFY) {
+        auto* header = reinterpret_cast<NMHEADERW*>(lp);
+        UINT code = header->hdr.code;
+        bool resizing = code == HDN_BEGINTRACKW || code == HDN_BEGINTRACKA || code == HDN_DIVIDERDBLCLICKW ||
+                        code == HDN_DIVIDERDBLCLICKA;
+        if (resizing && header->iItem == 0) return TRUE;
+    }
+    return DefSubclassProc(h, msg, wp, lp);
+}
+}  // namespace
+
+TformCookie::~TformCookie() {
+    if (formCookie == this) formCookie = nullptr;
+    if (hwnd) DestroyWindow(hwnd);
+}
+
+void TformCookie::FormCreate(HWND owner) {
+    formCookie = this;
+    CreateForm({.caption = "Cookies \xE7\xAE\xA1\xE7\x90\x86",
+                .clientWidth = 470,
+                .clientHeight = 368,
+                .style = WS_POPUP | WS_CAPTION,
+                .exStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT,
+                .owner = owner,
+                .surface = {.fill = Panel::Fill::kSolid, .color = RGB(255, 255, 255)}});
+    CenterOver(owner);
+    const FontSpec font{.face = L"Tahoma", .height = -12};
+    Label1.Create(
+        *this,
+        "\xE6\xA3\x80\xE6\x9F\xA5\xE9\x9C\x80\xE8\xA6\x81\xE4\xBF\x9D\xE7\x95\x99\xE7\x9A\x84 Cookies "
+        "\xEF\xBC\x8C\xE7\x84\xB6\xE5\x90\x8E\xE7\x82\xB9\xE5\x87\xBB\xE2\x80\x9C\xE4\xBF\x9D\xE5\xAD\x98"
+        "\xE2\x80\x9D",
+        14, 12, 442, 18, {.font = font});
+    Label1.name = "Label1";
+    ListViewCookieF.Create(*this, 14, 36, 442, 270);
+    ListViewCookieF.name = "ListViewCookieF";
+    ListViewCookieF.AddColumn("", kTickColumnWidth);
+    ListViewCookieF.AddColumn(kCookieNameCaption, 300);
+    ListViewCookieF.SetRowMarks(16);
+    SetWindowSubclass(ListViewCookieF.hwnd, FixedTickColumn, 1, 0);
+    ListViewCookieF.onMouseDown = [this](MouseButton b, int x, int y) { ListViewCookieFMouseDown(b, x, y); };
+    ListViewCookieF.onColumnClick = [this](int column) { ListViewCookieFColumnClick(column); };
+
+    CCheckBoxAll.Create(*this, "\xE5\x85\xA8\xE9\x80\x89", 14, 320, 70, 22,
+                        {.kind = Button::Kind::kCheck, .font = font, .autoCheck = false});
+    CCheckBoxAll.name = "CCheckBoxAll";
+    CCheckBoxAll.SetChecked(true);
+    CCheckBoxAll.onClick = [this] { CCheckBoxAllClick(); };
+    CCheckBoxAllN.Create(*this, "\xE5\x85\xA8\xE9\x80\x89\xE9\x99\xA4\xE4\xBA\x86", 92, 320, 100, 22,
+                         {.kind = Button::Kind::kCheck, .font = font, .autoCheck = false});
+    CCheckBoxAllN.name = "CCheckBoxAllN";
+    CCheckBoxAllN.onClick = [this] { CCheckBoxAllNClick(); };
+    CCheckBoxAllN.onDblClick = [this] { CCheckBoxAllNDblClick(); };
+    suiButtonSave.Create(*this, "\xE4\xBF\x9D\xE5\xAD\x98", 276, 330, 85, 26, {.font = font});
+    suiButtonSave.name = "suiButtonSave";
+    suiButtonSave.onClick = [this] { suiButtonSaveClick(); };
+    suiButton1.Create(*this, "\xE5\x8F\x96\xE6\xB6\x88", 371, 330, 85, 26, {.font = font});
+    suiButton1.name = "suiButton1";
+    suiButton1.onClick = [this] { suiButton1Click(); };
+
+    const std::vector<std::string> keepList = ReadCookieKeepList();
+    WalkUrlCache([&](const UrlCacheEntry& entry) {
+        if (!(entry.type & COOKIE_CACHE_ENTRY)) return;
+        std::string name = CookieNameFromUrl(entry.sourceUrl);
+        m_ListViewAdd4(ListViewCookieF, name, IsKeptCookie(name, keepList) ? kMarkTicked : kMarkUnticked);
+    });
+}
+
+void TformCookie::m_ListViewAdd4(ListView& list, const std::string& name, int state) {
+    list.AddRow({"", name}, state);
+}
+
+void TformCookie::ListViewCookieFMouseDown(MouseButton, int x, int y) {
+    bool onStateIcon = false;
+    int row = ListViewCookieF.HitTest(x, y, &onStateIcon);
+    if (row < 0 || !onStateIcon) return;
+    ListViewCookieF.SetMark(row, ListViewCookieF.Mark(row) == kMarkUnticked ? kMarkTicked : kMarkUnticked);
+}
+
+void TformCookie::ListViewCookieFColumnClick(int column) {
+    sortState.Click(column);
+    ListViewCookieF.SetColumnCaption(0, sortState.Caption(0, ""));
+    ListViewCookieF.SetColumnCaption(1, sortState.Caption(1, kCookieNameCaption));
+    // The list moves its rows while it sorts, so the compare reads a copy taken before.
+    sortNames_.clear();
+    sortMarks_.clear();
+    for (int row = 0; row < ListViewCookieF.Count(); ++row) {
+        sortNames_.push_back(ListViewCookieF.Cell(row, 1));
+        sortMarks_.push_back(ListViewCookieF.Mark(row));
+        LVITEMW item{};
+        item.mask = LVIF_PARAM;
+        item.iItem = row;
+        item.lParam = row;
+        ListView_SetItem(ListViewCookieF.hwnd, &item);
+    }
+    ListView_SortItems(
+        ListViewCookieF.hwnd,
+        [](LPARAM a, LPARAM b, LPARAM self) -> int {
+            return reinterpret_cast<TformCookie*>(self)->ListViewCookieFCompare(int(a), int(b));
+        },
+        reinterpret_cast<LPARAM>(this));
+}
+
+int TformCookie::ListViewCookieFCompare(int row1, int row2) {
+    if (row1 < 0 || row2 < 0 || row1 >= int(sortNames_.size()) || row2 >= int(sortNames_.size())) return 0;
+    const int direction = sortState.Direction();
+    if (sortState.column == 0 && direction != kNotSorted)
+        return Directed(sortMarks_[row1] - sortMarks_[row2], direction);
+    if (sortState.column == 1 && direction != kNotSorted) {
+        std::wstring a = Widen(sortNames_[row1]), b = Widen(sortNames_[row2]);
+        int order = CompareStringW(LOCALE_USER_DEFAULT, NORM_IGNORECASE, a.c_str(), int(a.size()), b.c_str(),
+                                   int(b.size())) -
+                    2;
+        return Directed(order, direction);
+    }
+    return 0;
+}
+
+void TformCookie::CCheckBoxAllClick() {
+    CCheckBoxAll.SetChecked(true);
+    for (int row = 0; row < ListViewCookieF.Count(); ++row) ListViewCookieF.SetMark(row, kMarkTicked);
+}
+
+void TformCookie::CCheckBoxAllNClick() {
+    CCheckBoxAllN.SetChecked(false);
+    for (int row = 0; row < ListViewCookieF.Count(); ++row) ListViewCookieF.SetMark(row, kMarkUnticked);
+}
+
+void TformCookie::CCheckBoxAllNDblClick() { CCheckBoxAllNClick(); }
+
+void TformCookie::suiButtonSaveClick() {
+    std::vector<std::string> kept;
+    for (int row = 0; row < ListViewCookieF.Count(); ++row) {
+        if (ListViewCookieF.Mark(row) != kMarkTicked) continue;
+        // A name that would not read back as itself is left out rather than break the list around it.
+        std::string name = ListViewCookieF.Cell(row, 1);
+        if (CanStoreCookieName(name)) kept.push_back(name);
+    }
+    if (WriteConfigValue(std::string(kConfigFileName), std::string(kConfigSection), std::string(kKeyCookie),
+                         BuildEntryList(kept))) {
+        CloseModal(IDOK);
+        return;
+    }
+    ShowMessageBox(
+        hwnd,
+        "\xE5\x86\x99\xE6\x96\x87\xE4\xBB\xB6\xE5\xA4\xB1\xE8\xB4\xA5\xEF\xBC\x81\xE8\xAF\xB7\xE9\x87\x8D"
+        "\xE6\x96\xB0\xE4\xBF\x9D\xE5\xAD\x98\xEF\xBC\x81",
+        kAppTitle, MB_OK);
+}
+
+void TformCookie::suiButton1Click() { CloseModal(IDCANCEL); }

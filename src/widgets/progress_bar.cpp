@@ -1,0 +1,65 @@
+#include "widgets/progress_bar.h"
+
+#include <string>
+
+#include "widgets/theme.h"
+
+void ProgressBar::Create(Widget& parent, int x, int y, int w, int h) {
+    CreateChild(parent, PROGRESS_CLASSW, "", WS_VISIBLE, x, y, w, h);
+    SendMessageW(hwnd, PBM_SETRANGE32, 0, 0);
+}
+
+void ProgressBar::SetMax(int max) {
+    SendMessageW(hwnd, PBM_SETRANGE32, 0, max);
+    Invalidate();
+}
+
+int ProgressBar::Max() const { return int(SendMessageW(hwnd, PBM_GETRANGE, FALSE, 0)); }
+
+void ProgressBar::SetPosition(int position) {
+    SendMessageW(hwnd, PBM_SETPOS, position, 0);
+    Invalidate();
+}
+
+int ProgressBar::Position() const { return int(SendMessageW(hwnd, PBM_GETPOS, 0, 0)); }
+
+LRESULT ProgressBar::OnSubclassMessage(UINT msg, WPARAM wp, LPARAM lp, bool& handled) {
+    if (msg == WM_ERASEBKGND) {
+        handled = true;
+        return TRUE;
+    }
+    if (msg == WM_PAINT) {
+        PAINTSTRUCT ps;
+        HDC dc = BeginPaint(hwnd, &ps);
+        Paint(dc);
+        EndPaint(hwnd, &ps);
+        handled = true;
+        return 0;
+    }
+    return Widget::OnSubclassMessage(msg, wp, lp, handled);
+}
+
+void ProgressBar::Paint(HDC dc) {
+    const Theme& t = MainTheme();
+    RECT all;
+    GetClientRect(hwnd, &all);
+    FillSolid(dc, all, RGB(255, 255, 255));
+    int max = Max(), position = Position();
+    int percent = max > 0 ? position * 100 / max : 0;
+    RECT done = all;
+    InflateRect(&done, -1, -1);
+    done.right = done.left + (done.right - done.left) * percent / 100;
+    if (done.right > done.left) FillGradient(dc, done, t.columnTop, t.checkMark);
+    SetDCPenColor(dc, t.buttonBorder);
+    HGDIOBJ oldPen = SelectObject(dc, GetStockObject(DC_PEN));
+    HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(NULL_BRUSH));
+    Rectangle(dc, all.left, all.top, all.right, all.bottom);
+    SelectObject(dc, oldPen);
+    SelectObject(dc, oldBrush);
+    std::wstring caption = std::to_wstring(percent) + L"%";
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, percent >= 50 ? RGB(255, 255, 255) : t.text);
+    HGDIOBJ oldFont = SelectObject(dc, GetFont({.face = L"Tahoma", .height = -11, .bold = true}));
+    DrawTextW(dc, caption.c_str(), -1, &all, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    SelectObject(dc, oldFont);
+}

@@ -1,0 +1,288 @@
+#include <algorithm>
+
+#include "otherclean/area_shell.h"
+#include "otherclean/leftover_file.h"
+#include "otherclean/other_clean_flags.h"
+#include "other_clean_fixture.h"
+#include "platform/dialogs.h"
+#include "settings/config_file.h"
+
+using namespace otherclean_test;
+
+namespace {
+class AreaSizes : public MainWindowTest {
+  protected:
+    void SetUp() override {
+        MainWindowTest::SetUp();
+        ClearFolder(TempFolder());
+        ClearFolder(HistoryFolder());
+        ClearFolder(RecentFolder());
+        ClearCookies();
+        RemoveFile(TestExeFolder() + "Diskclean1.dat");
+        RemoveFile(TestExeFolder() + "Diskclean2.dat");
+        RemoveFile(ConfigPath());
+    }
+    void TearDown() override {
+        SetAreaShell({});
+        RemoveFile(ConfigPath());
+        MainWindowTest::TearDown();
+    }
+    std::string Size(int area) {
+        form->m_OTShow(area);
+        Label* labels[] = {nullptr,         &form->OTLabel1, &form->OTLabel2, &form->OTLabel3,
+                           &form->OTLabel4, &form->OTLabel5, &form->OTLabel6};
+        return labels[area]->Text();
+    }
+    std::string Temp(const std::string& name) { return TempFolder() + name; }
+    std::string HistoryDay(const std::string& day) { return HistoryFolder() + "History.IE5\\" + day + "\\"; }
+};
+}  // namespace
+
+TEST_F(AreaSizes, PageShowsSixRowsInScreenOrderAllUnticked) {
+    struct Row {
+        Button& check;
+        Button& open;
+        Label& size;
+        const char* caption;
+        bool openEnabled;
+    } rows[] = {
+        {form->OCCheckBox1, form->OTBtn1, form->OTLabel1,
+         "   \xE6\xB8\x85\xE7\x90\x86 Windows \xE5\x9B\x9E\xE6\x94\xB6\xE7\xAB\x99", true},
+        {form->OCCheckBox4, form->OTBtn4, form->OTLabel4,
+         "   \xE6\xB8\x85\xE7\x90\x86 Windows \xE5\x8E\x86\xE5\x8F\xB2\xE6\x96\x87\xE4\xBB\xB6\xE5\xA4\xB9",
+         true},
+        {form->OCCheckBox5, form->OTBtn5, form->OTLabel5,
+         "   "
+         "\xE6\xB8\x85\xE7\x90\x86\xE6\x9C\x80\xE8\xBF\x91\xE4\xBD\xBF\xE7\x94\xA8\xE7\x9A\x84\xE6\x96\x87"
+         "\xE6\xA1"
+         "\xA3\xE5\x8E\x86\xE5\x8F\xB2\xE8\xAE\xB0\xE5\xBD\x95",
+         true},
+        {form->OCCheckBox6, form->OTBtn6, form->OTLabel6, "   \xE6\xB8\x85\xE7\x90\x86 Cookies", true},
+        {form->OCCheckBox2, form->OTBtn2, form->OTLabel2,
+         "   \xE6\xB8\x85\xE7\x90\x86 Windows \xE4\xB8\xB4\xE6\x97\xB6\xE6\x96\x87\xE4\xBB\xB6\xE5\xA4\xB9",
+         false},
+        {form->OCCheckBox3, form->OTBtn3, form->OTLabel3,
+         "   \xE6\xB8\x85\xE7\x90\x86 IE \xE4\xB8\xB4\xE6\x97\xB6\xE6\x96\x87\xE4\xBB\xB6\xE5\xA4\xB9",
+         false},
+    };
+    int lastTop = -1;
+    for (Row& row : rows) {
+        EXPECT_EQ(row.check.Text(), row.caption);
+        EXPECT_FALSE(row.check.Checked());
+        EXPECT_EQ(SendMessageW(row.check.hwnd, BM_GETCHECK, 0, 0), BST_UNCHECKED);
+        EXPECT_EQ(row.open.Enabled(), row.openEnabled) << row.caption;
+        EXPECT_EQ(row.size.Text(), "0 MB");
+        EXPECT_GT(row.check.Bounds().top, lastTop);
+        lastTop = row.check.Bounds().top;
+    }
+    EXPECT_EQ(form->otherCleanFrame.style.caption, "\xE5\x85\xB6\xE4\xBB\x96\xE6\xB8\x85\xE7\x90\x86");
+    EXPECT_EQ(form->suiButtonClean.Text(), "\xE5\xBC\x80\xE5\xA7\x8B\xE6\xB8\x85\xE7\x90\x86");
+    RECT icon = form->otherHintIcon.Bounds();
+    EXPECT_EQ(icon.right - icon.left, 16);
+    EXPECT_EQ(icon.bottom - icon.top, 16);
+    SendMessageW(form->otherHintIcon.hwnd, BM_CLICK, 0, 0);  // does nothing
+    EXPECT_EQ(CurrentPage, 1);
+}
+
+TEST_F(AreaSizes, SizeTextsFollowTheAreaRules) {
+    struct Case {
+        int area;
+        size_t bytes;
+        const char* text;
+    } cases[] = {
+        {2, 0, "0 Byte(s)"},        {2, 1023, "1023 Byte(s)"}, {2, 1024, "1.00 KB"}, {2, 1025, "1.00 KB"},
+        {2, 1048575, "1024.00 KB"}, {2, 1048576, "1.00 MB"},   {5, 1024, "1.00 KB"}, {5, 1048576, "1.00 MB"},
+    };
+    for (const Case& c : cases) {
+        std::string folder = c.area == 2 ? TempFolder() : RecentFolder();
+        ClearFolder(folder);
+        if (c.bytes) WriteBytes(folder + "sized.bin", c.bytes);
+        EXPECT_EQ(Size(c.area), c.text) << c.area << " " << c.bytes;
+    }
+}
+
+TEST_F(AreaSizes, EnteringThePageComputesEverySize) {
+    WriteBytes(Temp("a.tmp"), 300);
+    WriteBytes(RecentFolder() + "doc.lnk", 200);
+    SetCookie("http://one.example/", "a");
+    form->LeftMenu3Click();
+    EXPECT_EQ(form->OTLabel2.Text(), "300 Byte(s)");
+    EXPECT_EQ(form->OTLabel5.Text(), "200 Byte(s)");
+    EXPECT_EQ(form->OTLabel6.Text(), "4 KB");
+    EXPECT_EQ(form->OTLabel4.Text(), "0 Byte(s)");
+    EXPECT_FALSE(form->suiPanelWait.Visible());
+}
+
+TEST_F(AreaSizes, TempWalkCountsSubfoldersAndHiddenFilesButNeverEntersALink) {
+    WriteBytes(Temp("deep\\deeper\\a.bin"), 100);
+    WriteBytes(Temp("hidden.bin"), 20);
+    SetFileAttributesW(Widen(Temp("hidden.bin")).c_str(), FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM);
+    WriteBytes(Temp("ro.bin"), 3);
+    SetFileAttributesW(Widen(Temp("ro.bin")).c_str(), FILE_ATTRIBUTE_READONLY);
+    ASSERT_TRUE(FileExists(Temp("sentinel-link\\keep.txt")));  // the link's target holds files
+    EXPECT_EQ(Size(2), "123 Byte(s)");
+    SetFileAttributesW(Widen(Temp("ro.bin")).c_str(), FILE_ATTRIBUTE_NORMAL);
+}
+
+TEST_F(AreaSizes, TempHoldingOnlyLeftoversShowsEmptyUntilAnotherFileAppears) {
+    WriteBytes(Temp("held.tmp"), 500);
+    WriteBytes(Temp("sub\\held2.tmp"), 50);
+    std::string list = TempFolder() + "held.tmp!?!" + TempFolder() + "sentinel-link!?!" + TempFolder() +
+                       "sub\\held2.tmp!?!@?@!@";
+    WriteLeftoverFile(TestExeFolder() + "Diskclean2.dat", list);
+    EXPECT_EQ(Size(2), "0 Byte(s)");
+    WriteBytes(Temp("new.tmp"), 10);
+    EXPECT_EQ(Size(2), "560 Byte(s)");
+    RemoveFile(TestExeFolder() + "Diskclean2.dat");  // first use: the real size
+    RemoveFile(Temp("new.tmp"));
+    EXPECT_EQ(Size(2), "550 Byte(s)");
+}
+
+TEST_F(AreaSizes, LeftoverNamesCompareCaseSensitively) {
+    WriteBytes(Temp("Held.tmp"), 7);
+    WriteLeftoverFile(TestExeFolder() + "Diskclean2.dat",
+                      TempFolder() + "held.tmp!?!" + TempFolder() + "sentinel-link!?!@?@!@");
+    EXPECT_EQ(Size(2), "7 Byte(s)");
+}
+
+TEST_F(AreaSizes, LeftoverFileThatCannotBeWrittenIsStillRead) {
+    WriteBytes(Temp("held.tmp"), 9);
+    std::string file = TestExeFolder() + "Diskclean2.dat";
+    WriteLeftoverFile(file, TempFolder() + "held.tmp!?!" + TempFolder() + "sentinel-link!?!@?@!@");
+    HeldForReading other(file);
+    ASSERT_TRUE(other.held());
+    EXPECT_EQ(Size(2), "0 Byte(s)");
+}
+
+TEST_F(AreaSizes, BrokenLeftoverFilesGiveTheRealSize) {
+    WriteBytes(Temp("held.tmp"), 9);
+    std::string file = TestExeFolder() + "Diskclean2.dat";
+    for (size_t size : {size_t(32769), size_t(100)}) {
+        WriteBytes(file, size, '*');  // too long, or without a terminator
+        EXPECT_EQ(Size(2), "9 Byte(s)") << size;
+    }
+}
+
+TEST_F(AreaSizes, HistoryCountsOnlyWhenAnIndexHasEntriesPastItsHeader) {
+    struct Case {
+        size_t indexSize;
+        long nonZeroAt;  // -1: all zero
+        const char* day;
+        bool counted;
+    } cases[] = {
+        {20479, 20478, "MSHist012024010120240102", false},
+        {20480, -1, "MSHist012024010120240102", false},
+        {20480, 20479, "MSHist012024010120240102", true},
+        {20480, 20479, "mshist012024010120240102", false},     // the folder rule is case-sensitive
+        {1500000, 1200000, "MSHist012024010120240102", true},  // far beyond the first megabyte
+    };
+    for (const Case& c : cases) {
+        ClearFolder(HistoryFolder());
+        std::string index = HistoryDay(c.day) + "index.dat";
+        WriteBytes(index, c.indexSize, '\0');
+        if (c.nonZeroAt >= 0) {
+            std::string bytes = ReadBytes(index);
+            bytes[c.nonZeroAt] = 'x';
+            HANDLE h =
+                CreateFileW(Widen(index).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+            DWORD written = 0;
+            WriteFile(h, bytes.data(), DWORD(bytes.size()), &written, nullptr);
+            CloseHandle(h);
+        }
+        WriteBytes(HistoryFolder() + "History.IE5\\other.dat", 100);
+        form->m_OTShow(4);
+        EXPECT_EQ(form->AreaTotal[4], c.counted ? TreeBytes(HistoryFolder()) : 0)
+            << c.indexSize << " " << c.day;
+        EXPECT_GE(TreeBytes(HistoryFolder()), int64_t(c.indexSize + 100));
+    }
+}
+
+TEST_F(AreaSizes, HistoryIndexThatCannotBeWrittenIsStillLookedInto) {
+    std::string index = HistoryDay("MSHist012024010120240102") + "index.dat";
+    WriteBytes(index, 20480, '\0');
+    HeldForReading other(index);
+    ASSERT_TRUE(other.held());
+    EXPECT_EQ(Size(4), "0 Byte(s)");
+    WriteBytes(HistoryDay("MSHist012024010220240103") + "index.dat", 20480, 'x');
+    EXPECT_NE(Size(4), "0 Byte(s)");
+}
+
+TEST_F(AreaSizes, CookiesOnTheKeepListAreNotCountedComparingCase) {
+    SetCookie("http://kept.example/", "a");
+    SetCookie("http://other.example/", "b");
+    SetCookie("http://case.example/", "c");
+    EXPECT_EQ(Size(6), "12 KB");
+    ASSERT_TRUE(WriteConfigValue("Config.ini", "Drive", "Cookie", "kept.example/|)E(|CASE.example/|)E(|"));
+    EXPECT_EQ(Size(6), "8 KB");
+    ClearCookies();
+    EXPECT_EQ(Size(6), "0 KB");
+}
+
+TEST_F(AreaSizes, RecycleBinCountsFilesMovedThere) {
+    EXPECT_EQ(Size(1), "0 Byte(s)");
+    std::string file = "C:\\recycled.bin";
+    WriteBytes(file, 2000);
+    std::wstring from = Widen(file) + L'\0';
+    SHFILEOPSTRUCTW op{};
+    op.wFunc = FO_DELETE;
+    op.pFrom = from.c_str();
+    op.fFlags = FOF_ALLOWUNDO | FOF_NOCONFIRMATION | FOF_SILENT | FOF_NOERRORUI;
+    ASSERT_EQ(SHFileOperationW(&op), 0);
+    ASSERT_FALSE(FileExists(file));
+    // Wine keeps one trash for every drive and reports it for each fixed drive it is asked about.
+    int fixedDrives = 0;
+    for (wchar_t root[] = L"A:\\"; root[0] <= L'Z'; ++root[0])
+        fixedDrives += GetDriveTypeW(root) == DRIVE_FIXED;
+    form->m_OTShow(1);
+    EXPECT_EQ(form->AreaTotal[1], 2000 * fixedDrives);
+    SHEmptyRecycleBinW(nullptr, nullptr, SHERB_NOCONFIRMATION | SHERB_NOPROGRESSUI | SHERB_NOSOUND);
+    EXPECT_EQ(Size(1), "0 Byte(s)");
+}
+
+TEST_F(AreaSizes, OpenButtonsGoToTheShellAndRefreshTheirArea) {
+    std::vector<std::string> opened;
+    SetAreaShell({.openSpecialFolder = [&](int csidl) { opened.push_back("csidl " + std::to_string(csidl)); },
+                  .openFolder = [&](const std::string& folder) { opened.push_back(folder); }});
+    WriteBytes(RecentFolder() + "doc.lnk", 42);
+    SendMessageW(form->OTBtn5.hwnd, BM_CLICK, 0, 0);
+    EXPECT_EQ(form->OTLabel5.Text(), "42 Byte(s)");
+    form->OTBtn4Click();
+    EXPECT_EQ(form->OTLabel4.Text(), "0 Byte(s)");
+    form->OTBtn1Click();
+    EXPECT_EQ(form->OTLabel1.Text(), "0 Byte(s)");
+    std::string recent = RecentFolder(), history = HistoryFolder();
+    EXPECT_EQ(opened, (std::vector<std::string>{recent.substr(0, recent.size() - 1),
+                                                history.substr(0, history.size() - 1), "csidl 10"}));
+    EXPECT_EQ(form->OTLabel2.Text(), "0 MB");  // only the clicked area is refreshed
+}
+
+TEST_F(AreaSizes, StartButtonWantsATickAndAConfirmation) {
+    std::vector<MessageBoxCall> boxes;
+    int answer = IDCANCEL;
+    SetDialogScript({.messageBox = [&](const MessageBoxCall& call) {
+        boxes.push_back(call);
+        return answer;
+    }});
+    bool dialogShown = false;
+    WhileModal guard([&] {
+        if (!formClean) return false;
+        dialogShown = true;
+        formClean->CloseModal(0);
+        return true;
+    });
+    form->suiButtonCleanClick();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, "Please select first!");
+    EXPECT_EQ(boxes[0].caption, "Kestrune Disk Cleaner");
+    EXPECT_EQ(boxes[0].flags, UINT(MB_ICONWARNING | MB_OK));
+    EXPECT_EQ(OtherCleanFlags, "000000");
+
+    SendMessageW(form->OCCheckBox5.hwnd, BM_CLICK, 0, 0);
+    SendMessageW(form->OCCheckBox2.hwnd, BM_CLICK, 0, 0);
+    form->suiButtonCleanClick();
+    ASSERT_EQ(boxes.size(), 2u);
+    EXPECT_EQ(boxes[1].text, "Delete all selected items?");
+    EXPECT_EQ(boxes[1].flags, UINT(MB_ICONINFORMATION | MB_OKCANCEL));
+    EXPECT_EQ(OtherCleanFlags, "010010");
+    EXPECT_FALSE(dialogShown);
+}

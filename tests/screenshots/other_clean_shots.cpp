@@ -1,0 +1,89 @@
+#include <windows.h>
+#include <shlobj.h>
+#include <wininet.h>
+
+#include <string>
+
+#include "app/form_main.h"
+#include "otherclean/form_clean.h"
+#include "otherclean/form_cookie.h"
+#include "platform/dialogs.h"
+#include "platform/special_folders.h"
+#include "platform/text.h"
+#include "shots.h"
+
+namespace {
+void WriteFileOfSize(const std::string& path, size_t size) {
+    SHCreateDirectoryExW(nullptr, Widen(path.substr(0, path.find_last_of('\\'))).c_str(), nullptr);
+    HANDLE h = CreateFileW(Widen(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    std::string bytes(size, 'x');
+    DWORD written = 0;
+    WriteFile(h, bytes.data(), DWORD(bytes.size()), &written, nullptr);
+    CloseHandle(h);
+}
+
+// Something in every area, so the page shows sizes other than zero.
+void PopulateAreas() {
+    std::string temp = TempFolderPath();
+    for (int i = 0; i < 12; ++i) WriteFileOfSize(temp + "shot" + std::to_string(i) + ".tmp", 150000);
+    std::string recent = SpecialFolderPath(CSIDL_RECENT).value_or("C:") + "\\";
+    WriteFileOfSize(recent + "report.doc.lnk", 1800);
+    std::string history = SpecialFolderPath(CSIDL_HISTORY).value_or("C:") + "\\";
+    WriteFileOfSize(history + "History.IE5\\MSHist012024010120240102\\index.dat", 32768);
+    std::string cache = SpecialFolderPath(CSIDL_INTERNET_CACHE).value_or("C:") + "\\";
+    WriteFileOfSize(cache + "Content.Shot\\page.htm", 52000);
+    for (const wchar_t* url :
+         {L"http://news.example.com/", L"http://mail.example.org/", L"http://shop.example.net/",
+          L"http://Video.example.com/", L"http://bank.example.com/"})
+        InternetSetCookieW(url, L"id", L"1; expires=Sat, 01-Jan-2050 00:00:00 GMT");
+    std::wstring from = L"C:\\shot-recycled.bin";
+    WriteFileOfSize(Narrow(from), 4096);
+    from += L'\0';
+    SHFILEOPSTRUCTW op{};
+    op.wFunc = FO_DELETE;
+    op.pFrom = from.c_str();
+    op.fFlags = FOF_ALLOWUNDO | FOF_NOCONFIRMATION | FOF_SILENT | FOF_NOERRORUI;
+    SHFileOperationW(&op);
+}
+
+void WhenCleanRunEnds(std::function<void()> fn) {
+    RunLater(100, [fn] {
+        if (formClean && formClean->suiButton1.Visible())
+            fn();
+        else
+            WhenCleanRunEnds(fn);
+    });
+}
+}  // namespace
+
+SCREENSHOT(other_clean_page) {
+    PopulateAreas();
+    TFormMain form;
+    form.FormCreate();
+    ShowWindow(form.hwnd, SW_SHOW);
+    form.FormShow();
+    form.LeftMenu3Click();
+    form.OCCheckBox2.SetChecked(true);
+    form.OCCheckBox5.SetChecked(true);
+    Capture(form.hwnd, "other_clean_page");
+
+    SetDialogScript({.messageBox = [](const MessageBoxCall&) { return IDOK; }});
+    WhenCleanRunEnds([] {
+        Capture(formClean->hwnd, "other_clean_run_end");
+        formClean->suiButton1Click();
+    });
+    form.suiButtonCleanClick();
+    SetDialogScript({});
+
+    RunLater(400, [] {
+        if (!formCookie) return;
+        formCookie->ListViewCookieF.SetMark(1, kMarkTicked);
+        formCookie->ListViewCookieF.SetMark(3, kMarkTicked);
+        formCookie->ListViewCookieFColumnClick(1);
+        Capture(formCookie->hwnd, "other_clean_cookies");
+        formCookie->suiButton1Click();
+    });
+    form.OTBtn6Click();
+    DestroyWindow(form.hwnd);
+    Pump(50);
+}
