@@ -43,7 +43,8 @@ std::optional<DrawStep> ParseStep(const std::vector<std::string>& w) {
     for (const StepSyntax& s : kSteps) {
         if (w[0] != s.word) continue;
         if (int(w.size()) != 5 + s.colors) return std::nullopt;
-        DrawStep step{.kind = s.kind};
+        DrawStep step;
+        step.kind = s.kind;
         int* numbers[] = {&step.x, &step.y, &step.w, &step.h};
         for (int i = 0; i < 4; ++i) {
             auto n = ParseInt(w[1 + i]);
