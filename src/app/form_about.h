@@ -10,7 +10,7 @@ inline const char* const kSupportEmail = "support@kestrune.example";
 
 // The About box: program name and version, the maker's notice, the home page and e-mail links.
 class TformAbout : public Form {
-public:
+  public:
     // Creates the box centred over the owner (the main window); it is shown by ShowModal.
     void FormCreate(HWND owner);
     void btnCloseClick();

@@ -61,7 +61,8 @@ void TFormMain::CreateShell() {
     MaintitleImage.Create(*this, 8, 8, 16, 16, PaintAppIcon);
     MaintitleImage.name = "MaintitleImage";
 
-    auto captionButton = [this, &t](Button& b, const char* name, int x, CaptionGlyph glyph, void (TFormMain::*click)()) {
+    auto captionButton = [this, &t](Button& b, const char* name, int x, CaptionGlyph glyph,
+                                    void (TFormMain::*click)()) {
         CreateCaptionButton(b, *this, name, x, 8, glyph, t);
         b.anchors = kAnchorTop | kAnchorRight;
         b.onClick = [this, click] { (this->*click)(); };

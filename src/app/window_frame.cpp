@@ -15,26 +15,26 @@ COLORREF TitleTextColor = kTitleActive;
 namespace {
 constexpr int kEdge = 8, kTopEdge = 3;
 
-// The twelve pieces of the frame: source in the skin bitmap, destination relative to the window's
-// size (negative values count from the right or bottom edge). Right and bottom are exclusive.
+// The twelve pieces of the frame: source in the skin bitmap, destination in the window, where a value
+// written "W - n" lies n pixels before the window's right or bottom edge. Right and bottom are exclusive.
 struct Piece {
     RECT source;
     int left, top, right, bottom;
 };
 constexpr int W = 1 << 20;  // marks a destination value as "window width/height minus"
 constexpr Piece kPieces[] = {
-    {{0, 0, 8, 28}, 0, 0, 8, 28},                                  // top-left corner
-    {{8, 0, 100, 28}, 8, 0, W - 8, 28},                            // top edge
-    {{702, 0, 710, 27}, W - 8, 0, W, 28},                          // top-right corner
-    {{702, 28, 710, 100}, W - 8, 28, W, W - 20},                   // right edge
-    {{702, 520, 710, 540}, W - 8, W - 20, W, W},                   // bottom-right corner
-    {{8, 532, 100, 540}, 8, W - 8, W - 8, W},                      // bottom edge
-    {{0, 520, 8, 540}, 0, W - 20, 8, W},                           // bottom-left corner
-    {{0, 28, 8, 100}, 0, 28, 8, W - 20},                           // left edge
-    {{315, 28, 320, 52}, 312, 28, W - 315, 52},                    // upper band, middle
-    {{8, 28, 313, 52}, 8, 28, 313, 52},                            // upper band, left
-    {{325, 28, 632, 52}, W - 315, 28, W - 8, 52},                  // upper band, right
-    {{8, 52, 100, 79}, 8, 52, W - 8, 79},                          // lower band
+    {{0, 0, 8, 28}, 0, 0, 8, 28},                  // top-left corner
+    {{8, 0, 100, 28}, 8, 0, W - 8, 28},            // top edge
+    {{702, 0, 710, 27}, W - 8, 0, W, 28},          // top-right corner
+    {{702, 28, 710, 100}, W - 8, 28, W, W - 20},   // right edge
+    {{702, 520, 710, 540}, W - 8, W - 20, W, W},   // bottom-right corner
+    {{8, 532, 100, 540}, 8, W - 8, W - 8, W},      // bottom edge
+    {{0, 520, 8, 540}, 0, W - 20, 8, W},           // bottom-left corner
+    {{0, 28, 8, 100}, 0, 28, 8, W - 20},           // left edge
+    {{315, 28, 320, 52}, 312, 28, W - 315, 52},    // upper band, middle
+    {{8, 28, 313, 52}, 8, 28, 313, 52},            // upper band, left
+    {{325, 28, 632, 52}, W - 315, 28, W - 8, 52},  // upper band, right
+    {{8, 52, 100, 79}, 8, 52, W - 8, 79},          // lower band
 };
 
 int Resolve(int value, int size) { return value > W / 2 ? size - (W - value) : value; }
@@ -45,14 +45,10 @@ struct Zone {
     LRESULT answer;
 };
 constexpr Zone kZones[] = {
-    {0, 0, kEdge, kEdge, HTTOPLEFT},
-    {W - kEdge, W - kEdge, W, W, HTBOTTOMRIGHT},
-    {W - kEdge, 0, W, kEdge, HTTOPRIGHT},
-    {0, W - kEdge, kEdge, W, HTBOTTOMLEFT},
-    {kEdge, 0, W - kEdge, kTopEdge, HTTOP},
-    {0, kEdge, kEdge, W - kEdge, HTLEFT},
-    {W - kEdge, kEdge, W, W - kEdge, HTRIGHT},
-    {kEdge, W - kEdge, W - kEdge, W, HTBOTTOM},
+    {0, 0, kEdge, kEdge, HTTOPLEFT},           {W - kEdge, W - kEdge, W, W, HTBOTTOMRIGHT},
+    {W - kEdge, 0, W, kEdge, HTTOPRIGHT},      {0, W - kEdge, kEdge, W, HTBOTTOMLEFT},
+    {kEdge, 0, W - kEdge, kTopEdge, HTTOP},    {0, kEdge, kEdge, W - kEdge, HTLEFT},
+    {W - kEdge, kEdge, W, W - kEdge, HTRIGHT}, {kEdge, W - kEdge, W - kEdge, W, HTBOTTOM},
 };
 
 SIZE WindowSize(HWND hwnd) {
@@ -73,10 +69,12 @@ void TFormMain::CreateFrame() {
     FrmMainMenu.Add("MenuItem6", "-");
     FrmMainMenu.Add("MenuItem7", "\xE5\x85\xB3\xE9\x97\xAD       Alt+F4", [this] { BtnCloseClick(); });
 
-    menuHelp.Add("menuHelp1", "\xE7\x94\xA8\xE6\x88\xB7\xE6\x8C\x87\xE5\x8D\x97", [this] { menuHelp1Click(); });
+    menuHelp.Add("menuHelp1", "\xE7\x94\xA8\xE6\x88\xB7\xE6\x8C\x87\xE5\x8D\x97",
+                 [this] { menuHelp1Click(); });
     menuHelp.Add("N1", "-");
     menuHelp.Add("menuHelp2", "\xE5\x85\xB3\xE4\xBA\x8E Kestrune Disk Cleaner", [this] { menuHelp2Click(); });
-    menuHelp.Add("menuHelp3", "\xE6\xB5\x8F\xE8\xA7\x88 Kestrune \xE4\xB8\xBB\xE9\xA1\xB5 ->", [this] { menuHelp3Click(); });
+    menuHelp.Add("menuHelp3", "\xE6\xB5\x8F\xE8\xA7\x88 Kestrune \xE4\xB8\xBB\xE9\xA1\xB5 ->",
+                 [this] { menuHelp3Click(); });
 }
 
 void TFormMain::FormPaint(HDC dc) {
@@ -88,8 +86,8 @@ void TFormMain::FormPaint(HDC dc) {
         for (const Piece& p : kPieces) {
             int l = Resolve(p.left, size.cx), t = Resolve(p.top, size.cy);
             int r = Resolve(p.right, size.cx), b = Resolve(p.bottom, size.cy);
-            StretchBlt(dc, l, t, r - l, b - t, skin, p.source.left, p.source.top, p.source.right - p.source.left,
-                       p.source.bottom - p.source.top, SRCCOPY);
+            StretchBlt(dc, l, t, r - l, b - t, skin, p.source.left, p.source.top,
+                       p.source.right - p.source.left, p.source.bottom - p.source.top, SRCCOPY);
         }
         SelectObject(skin, old);
         DeleteDC(skin);
@@ -155,7 +153,8 @@ void TFormMain::BtnMaxClick() {
 
 void TFormMain::BtnRestoreClick() {
     const RECT& b = SavedBounds;
-    SetWindowPos(hwnd, nullptr, b.left, b.top, b.right - b.left, b.bottom - b.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(hwnd, nullptr, b.left, b.top, b.right - b.left, b.bottom - b.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
     BtnMax.Show(true);
     BtnRestore.Show(false);
     BtnMax.Invalidate();

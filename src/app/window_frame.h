@@ -2,8 +2,8 @@
 #include <windows.h>
 
 // State of the main window's own frame. GUI thread only.
-extern RECT SavedBounds;          // the window's bounds taken by Maximise, put back by Restore
-extern COLORREF TitleTextColor;   // caption text of the title strip: dark while active, grey while not
+extern RECT SavedBounds;         // the window's bounds taken by Maximise, put back by Restore
+extern COLORREF TitleTextColor;  // caption text of the title strip: dark while active, grey while not
 
 // Frame geometry: the title strip, the skin bitmap and the size the window never goes below.
 constexpr int kTitleStripHeight = 28;

@@ -82,12 +82,13 @@ void PaintCaptionButton(HDC dc, const RECT& r, CaptionGlyph glyph, bool hot, boo
     DeleteDC(mem);
 }
 
-void CreateCaptionButton(Button& button, Widget& parent, const std::string& name, int x, int y, CaptionGlyph glyph,
-                         const Theme& theme) {
+void CreateCaptionButton(Button& button, Widget& parent, const std::string& name, int x, int y,
+                         CaptionGlyph glyph, const Theme& theme) {
     const Theme* t = &theme;
-    button.Create(parent, name, x, y, kCaptionButtonWidth, kCaptionButtonHeight,
-                  {.kind = Button::Kind::kImage, .image = [glyph, t](HDC dc, const RECT& r, bool hot, bool pressed) {
-                       PaintCaptionButton(dc, r, glyph, hot, pressed, *t);
-                   }});
+    button.Create(
+        parent, name, x, y, kCaptionButtonWidth, kCaptionButtonHeight,
+        {.kind = Button::Kind::kImage, .image = [glyph, t](HDC dc, const RECT& r, bool hot, bool pressed) {
+             PaintCaptionButton(dc, r, glyph, hot, pressed, *t);
+         }});
     button.name = name;
 }

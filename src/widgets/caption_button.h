@@ -7,8 +7,9 @@
 enum class CaptionGlyph { kMinimise, kMaximise, kRestore, kClose };
 constexpr int kCaptionButtonWidth = 28, kCaptionButtonHeight = 15;
 
-void PaintCaptionButton(HDC dc, const RECT& r, CaptionGlyph glyph, bool hot, bool pressed, const Theme& theme);
+void PaintCaptionButton(HDC dc, const RECT& r, CaptionGlyph glyph, bool hot, bool pressed,
+                        const Theme& theme);
 
 // Creates an image button that shows the glyph's pictures.
-void CreateCaptionButton(Button& button, Widget& parent, const std::string& name, int x, int y, CaptionGlyph glyph,
-                         const Theme& theme);
+void CreateCaptionButton(Button& button, Widget& parent, const std::string& name, int x, int y,
+                         CaptionGlyph glyph, const Theme& theme);

@@ -24,8 +24,8 @@ std::string TrimBlanks(const std::string& s) {
 }
 }  // namespace
 
-void LinkLabel::Create(Widget& parent, const std::string& text, const std::string& linkTarget, int x, int y, int w,
-                       int h, LinkStyle s) {
+void LinkLabel::Create(Widget& parent, const std::string& text, const std::string& linkTarget, int x, int y,
+                       int w, int h, LinkStyle s) {
     target = linkTarget;
     linkColor = s.color;
     hoverColor = s.hoverColor;

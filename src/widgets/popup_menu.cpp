@@ -48,15 +48,16 @@ void PopupMenu::Popup(int x, int y, Align align) {
     lastAlign_ = align;
     HMENU menu = CreatePopupMenu();
     for (size_t i = 0; i < items_.size(); ++i) {
-        UINT flags = MF_OWNERDRAW | (items_[i].IsSeparator() ? MF_SEPARATOR : 0) | (items_[i].enabled ? 0 : MF_GRAYED);
+        UINT flags =
+            MF_OWNERDRAW | (items_[i].IsSeparator() ? MF_SEPARATOR : 0) | (items_[i].enabled ? 0 : MF_GRAYED);
         AppendMenuW(menu, flags, i + 1, reinterpret_cast<LPCWSTR>(i));
     }
     HWND host = CreateHost(this, HostProc);
     open_ = menu;
     SetForegroundWindow(host);
     UINT side = align == Align::kRight ? TPM_RIGHTALIGN : TPM_LEFTALIGN;
-    int chosen = TrackPopupMenu(menu, side | TPM_TOPALIGN | TPM_RETURNCMD | TPM_NONOTIFY | TPM_LEFTBUTTON, x, y,
-                                0, host, nullptr);
+    int chosen = TrackPopupMenu(menu, side | TPM_TOPALIGN | TPM_RETURNCMD | TPM_NONOTIFY | TPM_LEFTBUTTON, x,
+                                y, 0, host, nullptr);
     open_ = nullptr;
     DestroyMenu(menu);
     DestroyWindow(host);
@@ -129,6 +130,7 @@ void PopupMenu::Draw(const DRAWITEMSTRUCT& d) const {
     HGDIOBJ old = SelectObject(dc, GetFont(kMenuFont));
     RECT text{body.left + 8, r.top, r.right - 4, r.bottom};
     std::wstring caption = Widen(item.caption);
-    DrawTextW(dc, caption.c_str(), -1, &text, DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_NOPREFIX | DT_EXPANDTABS);
+    DrawTextW(dc, caption.c_str(), -1, &text,
+              DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_NOPREFIX | DT_EXPANDTABS);
     SelectObject(dc, old);
 }

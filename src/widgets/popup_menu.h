@@ -11,7 +11,7 @@
 // Entries are found by name; a caption of "-" makes a separator. The chosen entry's onClick runs after
 // the menu has closed, so its handler may open dialogs of its own.
 class PopupMenu {
-public:
+  public:
     struct Item {
         std::string name, caption;
         std::function<void()> onClick;
@@ -41,7 +41,7 @@ public:
 
     const Theme& theme = MainTheme();
 
-private:
+  private:
     static LRESULT CALLBACK HostProc(HWND, UINT, WPARAM, LPARAM);
     void Measure(MEASUREITEMSTRUCT& m) const;
     void Draw(const DRAWITEMSTRUCT& d) const;

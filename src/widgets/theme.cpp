@@ -118,8 +118,8 @@ HFONT GetFont(const FontSpec& spec) {
     Key key{spec.face, spec.height, spec.bold, spec.underline};
     auto it = fonts.find(key);
     if (it != fonts.end()) return it->second;
-    HFONT font = CreateFontW(spec.height, 0, 0, 0, spec.bold ? FW_BOLD : FW_NORMAL, FALSE, spec.underline, FALSE,
-                             GB2312_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+    HFONT font = CreateFontW(spec.height, 0, 0, 0, spec.bold ? FW_BOLD : FW_NORMAL, FALSE, spec.underline,
+                             FALSE, GB2312_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                              DEFAULT_PITCH | FF_DONTCARE, spec.face);
     fonts.emplace(key, font);
     return font;

@@ -23,7 +23,8 @@ void DialogTitleBar::Create(Widget& form, int width, bool withClose) {
                        SetTextColor(dc, t.titleText);
                        HGDIOBJ old = SelectObject(dc, GetFont(kCaptionFont));
                        RECT text{r.left + 8, r.top, r.right - kCaptionButtonWidth - 8, r.bottom};
-                       DrawTextW(dc, caption, -1, &text, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
+                       DrawTextW(dc, caption, -1, &text,
+                                 DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
                        SelectObject(dc, old);
                    }});
     name = "TitleBar";

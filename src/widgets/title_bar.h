@@ -6,7 +6,7 @@
 // -11 bold, an optional Close button that closes the form (as WM_CLOSE does), and dragging the form
 // by the bar. Forms get one through Form::Options::titleBar.
 class DialogTitleBar : public Panel {
-public:
+  public:
     void Create(Widget& form, int width, bool closeButton);
     Button closeButton;
 };

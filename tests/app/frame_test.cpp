@@ -7,7 +7,7 @@
 
 namespace {
 class Frame : public MainWindowTest {
-protected:
+  protected:
     void SetUp() override {
         MainWindowTest::SetUp();
         SetWindowMoveHook([this](HWND h) { moves.push_back(h); });
@@ -51,12 +51,14 @@ TEST_F(Frame, EdgeZonesAtTheirBoundaries) {
         int x, y;
         LRESULT answer;
     } cases[] = {
-        {0, 0, HTTOPLEFT},     {7, 7, HTTOPLEFT},      {8, 0, HTTOP},          {8, 2, HTTOP},
-        {8, 3, HTCLIENT},      {300, 2, HTTOP},        {300, 3, HTCLIENT},     {300, 7, HTCLIENT},
-        {708, 2, HTTOP},       {709, 0, HTTOPRIGHT},   {716, 7, HTTOPRIGHT},   {716, 8, HTRIGHT},
-        {709, 538, HTRIGHT},   {709, 539, HTBOTTOMRIGHT}, {716, 546, HTBOTTOMRIGHT}, {708, 546, HTBOTTOM},
-        {8, 539, HTBOTTOM},    {7, 539, HTBOTTOMLEFT}, {0, 546, HTBOTTOMLEFT}, {0, 538, HTLEFT},
-        {7, 8, HTLEFT},        {8, 8, HTCLIENT},       {708, 538, HTCLIENT},   {300, 300, HTCLIENT},
+        {0, 0, HTTOPLEFT},      {7, 7, HTTOPLEFT},         {8, 0, HTTOP},
+        {8, 2, HTTOP},          {8, 3, HTCLIENT},          {300, 2, HTTOP},
+        {300, 3, HTCLIENT},     {300, 7, HTCLIENT},        {708, 2, HTTOP},
+        {709, 0, HTTOPRIGHT},   {716, 7, HTTOPRIGHT},      {716, 8, HTRIGHT},
+        {709, 538, HTRIGHT},    {709, 539, HTBOTTOMRIGHT}, {716, 546, HTBOTTOMRIGHT},
+        {708, 546, HTBOTTOM},   {8, 539, HTBOTTOM},        {7, 539, HTBOTTOMLEFT},
+        {0, 546, HTBOTTOMLEFT}, {0, 538, HTLEFT},          {7, 8, HTLEFT},
+        {8, 8, HTCLIENT},       {708, 538, HTCLIENT},      {300, 300, HTCLIENT},
     };
     for (const Case& c : cases) EXPECT_EQ(HitTest(c.x, c.y), c.answer) << c.x << "," << c.y;
 }
@@ -126,8 +128,8 @@ TEST_F(Frame, AnchoredRegionsFollowTheWindowSize) {
     };
     for (const Case& c : cases) {
         RECT r = c.widget->Bounds();
-        EXPECT_TRUE(Equal(r, c.bounds)) << c.widget->name << ": " << r.left << "," << r.top << "," << r.right << ","
-                                        << r.bottom;
+        EXPECT_TRUE(Equal(r, c.bounds))
+            << c.widget->name << ": " << r.left << "," << r.top << "," << r.right << "," << r.bottom;
     }
 }
 

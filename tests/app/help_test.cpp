@@ -10,7 +10,7 @@
 
 namespace {
 class Help : public MainWindowTest {
-protected:
+  protected:
     void SetUp() override {
         MainWindowTest::SetUp();
         SetShellOpenHook([this](const ShellOpenCall& c) { calls.push_back(c); });
@@ -66,9 +66,10 @@ TEST_F(Help, HelpMenuOpensRightAlignedBelowTheHeaderThenResetsTheLabel) {
     EXPECT_TRUE(calls.empty());
     std::vector<std::string> captions;
     for (const auto& item : form->menuHelp.Items()) captions.push_back(item.caption);
-    EXPECT_EQ(captions, (std::vector<std::string>{"\xE7\x94\xA8\xE6\x88\xB7\xE6\x8C\x87\xE5\x8D\x97", "-",
-                                                 "\xE5\x85\xB3\xE4\xBA\x8E Kestrune Disk Cleaner",
-                                                 "\xE6\xB5\x8F\xE8\xA7\x88 Kestrune \xE4\xB8\xBB\xE9\xA1\xB5 ->"}));
+    EXPECT_EQ(captions,
+              (std::vector<std::string>{"\xE7\x94\xA8\xE6\x88\xB7\xE6\x8C\x87\xE5\x8D\x97", "-",
+                                        "\xE5\x85\xB3\xE4\xBA\x8E Kestrune Disk Cleaner",
+                                        "\xE6\xB5\x8F\xE8\xA7\x88 Kestrune \xE4\xB8\xBB\xE9\xA1\xB5 ->"}));
 }
 
 TEST_F(Help, UserGuideOpensTheHelpFileBesideTheExe) {
@@ -81,8 +82,8 @@ TEST_F(Help, UserGuideOpensTheHelpFileBesideTheExe) {
 
 TEST_F(Help, UserGuideRaisesAnOpenViewerInsteadOfASecondOne) {
     Form viewer;
-    viewer.CreateForm({.caption = kHelpTitle, .clientWidth = 300, .clientHeight = 200,
-                       .style = WS_OVERLAPPEDWINDOW});
+    viewer.CreateForm(
+        {.caption = kHelpTitle, .clientWidth = 300, .clientHeight = 200, .style = WS_OVERLAPPEDWINDOW});
     ShowWindow(viewer.hwnd, SW_SHOWMINIMIZED);
     PumpFor(20);
     ASSERT_TRUE(IsIconic(viewer.hwnd));

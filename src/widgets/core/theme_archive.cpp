@@ -80,7 +80,8 @@ ThemeParseResult ParseThemeArchive(const std::string& text) {
         std::vector<std::string> w = Words(line);
         if (w.empty() || w[0][0] == '#') continue;
         if (!sawMagic) {
-            if (w.size() != 2 || w[0] != "KDC-THEME" || w[1] != "1") return Fail(number, "not a version 1 archive");
+            if (w.size() != 2 || w[0] != "KDC-THEME" || w[1] != "1")
+                return Fail(number, "not a version 1 archive");
             sawMagic = true;
             continue;
         }
@@ -158,7 +159,8 @@ RenderedImage RenderImage(const ImageDescription& d) {
         int y1 = int(std::min<long long>((long long)s.y + s.h, d.height));
         for (int y = y0; y < y1; ++y)
             for (int x = x0; x < x1; ++x) {
-                bool edge = x == s.x || y == s.y || x == (long long)s.x + s.w - 1 || y == (long long)s.y + s.h - 1;
+                bool edge =
+                    x == s.x || y == s.y || x == (long long)s.x + s.w - 1 || y == (long long)s.y + s.h - 1;
                 switch (s.kind) {
                     case DrawStep::Kind::kFill:
                         Put(img, x, y, s.first);

@@ -92,7 +92,8 @@ TEST(ThemeArchive, HugeStepCoordinatesStayInside) {
     ImageDescription d{3, 3, {}};
     d.steps.push_back({DrawStep::Kind::kVGradient, -2000000000, -2000000000, 2000000000, 2100000000,
                        Rgb(0x000000), Rgb(0xFFFFFF)});
-    d.steps.push_back({DrawStep::Kind::kFrame, 2000000000, 2000000000, 2000000000, 2000000000, Rgb(0xFF0000), {}});
+    d.steps.push_back(
+        {DrawStep::Kind::kFrame, 2000000000, 2000000000, 2000000000, 2000000000, Rgb(0xFF0000), {}});
     RenderedImage img = RenderImage(d);
     EXPECT_EQ(img.width, 3);
     EXPECT_EQ(img.bgr.size(), 3u * 12u);
