@@ -6,7 +6,7 @@ namespace {
 const wchar_t* const kHostClass = L"KdcMenuHost";
 constexpr int kSeparatorHeight = 7;
 constexpr int kTextPadding = 22;
-const FontSpec kMenuFont{.face = L"Tahoma", .height = -11};
+const FontSpec kMenuFont{.face = L"Tahoma", .height = -12};
 
 HWND CreateHost(PopupMenu* menu, WNDPROC proc) {
     static bool registered = false;
