@@ -89,6 +89,7 @@ void Apply(Theme& theme, const std::string& name, int depth) {
             theme.*k.field = RGB(it->second.r, it->second.g, it->second.b);
     for (const MetricKey& k : kMetricKeys)
         if (auto it = a.metrics.find(k.key); it != a.metrics.end()) theme.*k.field = it->second;
+    if (depth > 0) return;  // a base lends colours and metrics; its pictures stay with it
     for (const auto& [key, description] : a.images)
         if (HBITMAP bmp = MakeBitmap(description)) theme.images[key] = bmp;
 }

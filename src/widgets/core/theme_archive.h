@@ -11,7 +11,7 @@
 //   KDC-THEME 1                      first line: magic and format version
 //   # a comment                      blank lines and lines starting with '#' are ignored
 //   name Midsummer                   the theme's name
-//   base Midsummer                   optional: entries not given here are taken from that theme
+//   base Midsummer                   optional: colours and metrics not given here come from that theme
 //   color <key> #RRGGBB              a named colour
 //   metric <key> <integer>           a named size in pixels
 //   image <key> <width> <height>     an image drawn at start, then its drawing steps, then "end"
