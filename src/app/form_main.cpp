@@ -2,6 +2,7 @@
 
 #include "app/all_var.h"
 #include "app/date_label.h"
+#include "app/form_about.h"
 #include "app/shell_images.h"
 #include "platform/text.h"
 #include "scan/drive_list.h"
@@ -28,9 +29,10 @@ void TFormMain::FormCreate() {
                 .exStyle = WS_EX_APPWINDOW | WS_EX_CONTROLPARENT,
                 .surface = {.fill = Panel::Fill::kSolid,
                             .color = t.frame,
-                            .painter = [this](HDC dc, const RECT& r) { PaintTitleStrip(dc, r); }}});
+                            .painter = [this](HDC dc, const RECT&) { FormPaint(dc); }}});
     CenterOver(nullptr);
     CreateShell();
+    CreateFrame();
     CreateDriveCleanPage();
     CreateResultsPage();
     CreateOptionsPage();
@@ -47,7 +49,10 @@ void TFormMain::FormCreate() {
     WindowReady = true;
 }
 
-void TFormMain::FormShow() { InvalidateRect(hwnd, nullptr, TRUE); }
+void TFormMain::FormShow() {
+    m_ApplyOutline();
+    InvalidateRect(hwnd, nullptr, TRUE);
+}
 
 void TFormMain::FormClose() { ScanState = Idle; }
 
@@ -56,12 +61,9 @@ void TFormMain::CreateShell() {
     MaintitleImage.Create(*this, 8, 8, 16, 16, PaintAppIcon);
     MaintitleImage.name = "MaintitleImage";
 
-    auto captionButton = [this](Button& b, const char* name, int x, CaptionGlyph glyph, void (TFormMain::*click)()) {
-        b.Create(*this, name, x, 8, 28, 15,
-                 {.kind = Button::Kind::kImage, .image = [glyph](HDC dc, const RECT& r, bool hot, bool pressed) {
-                      PaintCaptionButton(dc, r, glyph, hot, pressed);
-                  }});
-        b.name = name;
+    auto captionButton = [this, &t](Button& b, const char* name, int x, CaptionGlyph glyph,
+                                    void (TFormMain::*click)()) {
+        CreateCaptionButton(b, *this, name, x, 8, glyph, t);
         b.anchors = kAnchorTop | kAnchorRight;
         b.onClick = [this, click] { (this->*click)(); };
     };
@@ -135,12 +137,11 @@ void TFormMain::CreateShell() {
     suiImagePanel2.anchors = kAnchorLeft | kAnchorBottom;
     btmVersion.Create(suiImagePanel2, "Version 2.0", 10, 87, 150, 16,
                       {.font = {.face = L"MS Sans Serif", .height = -12}, .color = kWhite});
-    btmURL.Create(suiImagePanel2, "www.kestrune.example", 10, 106, 150, 16,
-                  {.font = {.face = L"MS Sans Serif", .height = -12, .underline = true}, .color = kWhite});
-    btmURL.cursor = LoadCursorW(nullptr, IDC_HAND);
-    btmURL.onMouseMove = [this](int, int) { btmURL.SetColor(RGB(255, 255, 0)); };
-    btmURL.onMouseLeave = [this] { btmURL.SetColor(kWhite); };
-    btmURL.onClick = [this] { btmURLClick(); };
+    btmURL.Create(suiImagePanel2, kHomePage, kHomePage, 10, 106, 0, 16,
+                  {.font = {.face = L"MS Sans Serif", .height = -12, .underline = true},
+                   .color = kWhite,
+                   .hoverColor = RGB(255, 255, 0)});
+    btmURL.name = "btmURL";
 
     suiImagePanel4.Create(*this, 186, 95, 523, 38,
                           {.fill = Panel::Fill::kGradient, .color = t.titleBarTop, .color2 = t.titleBarBottom});
@@ -163,26 +164,8 @@ void TFormMain::CreateShell() {
     suiPanelOtherClean.name = "suiPanelOtherClean";
 }
 
-void TFormMain::PaintTitleStrip(HDC dc, const RECT& client) {
-    const Theme& t = MainTheme();
-    RECT strip{client.left, client.top, client.right, client.top + 28};
-    FillGradient(dc, strip, t.headerTop, t.frame);
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, RGB(255, 255, 255));
-    HGDIOBJ old = SelectObject(dc, GetFont({.face = L"Tahoma", .height = -12, .bold = true}));
-    std::wstring caption = Widen(Text());
-    TextOutW(dc, 36, 9, caption.c_str(), int(caption.size()));
-    SelectObject(dc, old);
-}
-
-void TFormMain::BtnMinClick() { ShowWindow(hwnd, SW_MINIMIZE); }
-void TFormMain::BtnMaxClick() {}
-void TFormMain::BtnRestoreClick() {}
-void TFormMain::BtnCloseClick() { PostMessageW(hwnd, WM_CLOSE, 0, 0); }
-void TFormMain::topHelpClick() {}
-void TFormMain::btmURLClick() {}
-
-bool TFormMain::FormMessage(UINT msg, WPARAM, LPARAM, LRESULT& result) {
+bool TFormMain::FormMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
+    if (FrameMessage(msg, wp, lp, result)) return true;
     switch (msg) {
         case WM_CLOSE:
             FormClose();

@@ -6,8 +6,10 @@
 #include "widgets/button.h"
 #include "widgets/form.h"
 #include "widgets/label.h"
+#include "widgets/link_label.h"
 #include "widgets/list_view.h"
 #include "widgets/panel.h"
+#include "widgets/popup_menu.h"
 
 // The main window: header, left menu, page title bar and the four page panels. Each page's controls
 // and handlers are defined in its subsystem's folder; this class only gathers them.
@@ -32,7 +34,8 @@ public:
     Picture Image10, Image11, Image12;
     Label DesLabel1, DesLabel2, DesLabel3;
     Panel suiImagePanel2;
-    Label btmVersion, btmURL;
+    Label btmVersion;
+    LinkLabel btmURL;
     Panel suiImagePanel4;
     Picture TitleIm1, TitleIm2, TitleIm3;
     Label lblOptionTitle;
@@ -51,12 +54,25 @@ public:
     void LeftMenu3MouseLeave();
     void topHelpMouseMove();
     void topHelpMouseLeave();
-    void topHelpClick();
-    void btmURLClick();
+
+    // ---- shell: window frame and help menu (app/window_frame.cpp, app/help_menu.cpp) ----
+    HBITMAP ImageDi = nullptr;  // the 710 x 540 skin bitmap the frame is cut from; owned by the theme
+    PopupMenu FrmMainMenu, menuHelp;
+    void FormPaint(HDC dc);
+    void FormResize();
+    void FormMouseDown(MouseButton button, int x, int y);
+    void FormDblClick();
+    void m_ApplyOutline();
+    void m_GetWorkArea(RECT& area);
     void BtnMinClick();
     void BtnMaxClick();
     void BtnRestoreClick();
     void BtnCloseClick();
+    void MaintitleImageClick();
+    void topHelpClick();
+    void menuHelp1Click();
+    void menuHelp2Click();
+    void menuHelp3Click();
 
     // ---- Drive Clean: drive list (scan/) ----
     Panel driveInnerPanel, suiPanel2;
@@ -123,7 +139,8 @@ private:
     void CreateResultsPage();
     void CreateOptionsPage();
     void CreateOtherCleanPage();
-    void PaintTitleStrip(HDC dc, const RECT& client);
+    void CreateFrame();
+    bool FrameMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result);
 };
 
 // The one main window of the program.

@@ -61,32 +61,3 @@ void PaintPageIcon(HDC dc, const RECT& r, int page) {
         ThickLine(dc, t.frameDark, 1, {r.left + w / 2, r.top + h / 2}, {r.left + w / 2, r.bottom - h / 5});
     }
 }
-
-void PaintCaptionButton(HDC dc, const RECT& r, CaptionGlyph glyph, bool hot, bool pressed) {
-    const Theme& t = MainTheme();
-    COLORREF face = pressed ? t.frameDark : hot ? (glyph == CaptionGlyph::kClose ? RGB(200, 60, 50) : t.headerTop)
-                                                : t.frame;
-    Brush(dc, face, t.frameDark);
-    RoundRect(dc, r.left, r.top, r.right, r.bottom, 4, 4);
-    int cx = (r.left + r.right) / 2, cy = (r.top + r.bottom) / 2;
-    COLORREF ink = RGB(255, 255, 255);
-    switch (glyph) {
-        case CaptionGlyph::kMinimise:
-            ThickLine(dc, ink, 2, {cx - 4, cy + 3}, {cx + 4, cy + 3});
-            break;
-        case CaptionGlyph::kMaximise:
-            Brush(dc, face, ink);
-            Rectangle(dc, cx - 4, cy - 4, cx + 5, cy + 5);
-            ThickLine(dc, ink, 1, {cx - 4, cy - 3}, {cx + 5, cy - 3});
-            break;
-        case CaptionGlyph::kRestore:
-            Brush(dc, face, ink);
-            Rectangle(dc, cx - 2, cy - 5, cx + 5, cy + 2);
-            Rectangle(dc, cx - 5, cy - 2, cx + 2, cy + 5);
-            break;
-        case CaptionGlyph::kClose:
-            ThickLine(dc, ink, 2, {cx - 3, cy - 3}, {cx + 4, cy + 4});
-            ThickLine(dc, ink, 2, {cx + 3, cy - 3}, {cx - 4, cy + 4});
-            break;
-    }
-}

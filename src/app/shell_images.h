@@ -1,10 +1,10 @@
 #pragma once
 #include <windows.h>
 
-// Pictures of the main window drawn at start from shapes: the program icon, the logo, the menu and
-// page-title icons and the caption buttons.
+#include "widgets/caption_button.h"
+
+// Pictures of the main window drawn from shapes: the program icon, the logo, the menu and page-title
+// icons. The caption buttons are the widget set's (widgets/caption_button.h).
 void PaintAppIcon(HDC dc, const RECT& r);
 void PaintLogo(HDC dc, const RECT& r);
 void PaintPageIcon(HDC dc, const RECT& r, int page);  // 1 Drive Clean, 2 Options, 3 Other Clean
-enum class CaptionGlyph { kMinimise, kMaximise, kRestore, kClose };
-void PaintCaptionButton(HDC dc, const RECT& r, CaptionGlyph glyph, bool hot, bool pressed);

@@ -31,6 +31,11 @@ void Form::CreateForm(const Options& o) {
     Attach(created);
     width_ = o.clientWidth;
     height_ = o.clientHeight;
+    if (o.titleBar.show) {
+        if (style.border == CLR_INVALID) style.border = DialogTheme().border;
+        titleBar_ = std::make_unique<DialogTitleBar>();
+        titleBar_->Create(*this, o.clientWidth, o.titleBar.closeButton);
+    }
 }
 
 void Form::CenterOver(HWND other) {
@@ -87,6 +92,12 @@ LRESULT Form::OnSubclassMessage(UINT msg, WPARAM wp, LPARAM lp, bool& handled) {
     if (FormMessage(msg, wp, lp, result)) {
         handled = true;
         return result;
+    }
+    if (msg == WM_SETTEXT && titleBar_) {
+        LRESULT r = DefSubclassProc(hwnd, msg, wp, lp);
+        titleBar_->Invalidate();
+        handled = true;
+        return r;
     }
     if (msg == WM_CLOSE && modal_) {
         if (onClose) onClose();

@@ -1,5 +1,8 @@
 #pragma once
+#include <memory>
+
 #include "widgets/panel.h"
+#include "widgets/title_bar.h"
 
 // A top-level window of the program: its surface is a panel, its controls route to their widgets, and
 // it can be shown modally over an owner.
@@ -12,6 +15,15 @@ public:
         DWORD exStyle = 0;
         HWND owner = nullptr;
         Panel::Style surface{.fill = Panel::Fill::kSolid};
+        // The skinned dialog frame: a title bar from the "mainfrom" theme across the top
+        // DialogTheme().titleBarHeight + 1 rows of the client area (lay the controls out below it),
+        // showing the caption and, with closeButton, a Close button that sends WM_CLOSE (which ends a
+        // modal display); the form can be dragged by the bar. The surface gets a one-pixel border in
+        // the theme's border colour unless surface.border is given. Use a WS_POPUP style with it.
+        struct TitleBar {
+            bool show = false;
+            bool closeButton = true;
+        } titleBar;
     };
     void CreateForm(const Options& options);
     void CenterOver(HWND other);  // nullptr: the desktop's work area
@@ -20,6 +32,8 @@ public:
     int ShowModal();
     void CloseModal(int result);
     bool IsModal() const { return modal_; }
+    // The skinned title bar when Options::titleBar.show was set, else nullptr.
+    DialogTitleBar* TitleBar() { return titleBar_.get(); }
     std::function<void()> onShow, onClose;
 
 protected:
@@ -28,6 +42,7 @@ protected:
     virtual bool FormMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result);
 
 private:
+    std::unique_ptr<DialogTitleBar> titleBar_;
     bool modal_ = false;
     bool modalDone_ = false;
     int modalResult_ = 0;

@@ -51,7 +51,8 @@ LRESULT Panel::OnSubclassMessage(UINT msg, WPARAM wp, LPARAM lp, bool& handled) 
             if (width_ || height_) LayoutChildren(width_, height_, w, h);
             width_ = w;
             height_ = h;
-            InvalidateRect(hwnd, nullptr, TRUE);
+            // Transparent children show this panel's background, which a gradient changes everywhere.
+            RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
             return 0;
         }
         case WM_LBUTTONDBLCLK:

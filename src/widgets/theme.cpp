@@ -1,47 +1,115 @@
 #include "widgets/theme.h"
 
-#include <map>
 #include <tuple>
 
+#include "platform/text.h"
+#include "widgets/core/theme_archive.h"
+
 namespace {
-Theme Midsummer() {
-    return Theme{
-        .name = "Midsummer",
-        .pageBack = RGB(255, 255, 255),
-        .headerTop = RGB(46, 125, 82),
-        .headerBottom = RGB(28, 92, 58),
-        .columnTop = RGB(40, 110, 72),
-        .columnBottom = RGB(24, 78, 50),
-        .titleBarTop = RGB(236, 244, 238),
-        .titleBarBottom = RGB(206, 226, 212),
-        .frame = RGB(34, 96, 62),
-        .frameDark = RGB(20, 60, 38),
-        .buttonTop = RGB(250, 252, 250),
-        .buttonBottom = RGB(218, 232, 222),
-        .buttonHot = RGB(232, 246, 236),
-        .buttonBorder = RGB(92, 140, 108),
-        .buttonText = RGB(24, 40, 30),
-        .disabledText = RGB(160, 168, 162),
-        .checkBorder = RGB(92, 140, 108),
-        .checkMark = RGB(30, 120, 64),
-        .text = RGB(0, 0, 0),
-        .grayText = RGB(96, 96, 96),
-        .accent = RGB(255, 102, 0),
-    };
+struct ColorKey {
+    const char* key;
+    COLORREF Theme::*field;
+};
+constexpr ColorKey kColorKeys[] = {
+    {"pageBack", &Theme::pageBack},
+    {"headerTop", &Theme::headerTop},
+    {"headerBottom", &Theme::headerBottom},
+    {"columnTop", &Theme::columnTop},
+    {"columnBottom", &Theme::columnBottom},
+    {"titleBarTop", &Theme::titleBarTop},
+    {"titleBarBottom", &Theme::titleBarBottom},
+    {"frame", &Theme::frame},
+    {"frameDark", &Theme::frameDark},
+    {"buttonTop", &Theme::buttonTop},
+    {"buttonBottom", &Theme::buttonBottom},
+    {"buttonHot", &Theme::buttonHot},
+    {"buttonBorder", &Theme::buttonBorder},
+    {"buttonText", &Theme::buttonText},
+    {"disabledText", &Theme::disabledText},
+    {"checkBorder", &Theme::checkBorder},
+    {"checkMark", &Theme::checkMark},
+    {"text", &Theme::text},
+    {"grayText", &Theme::grayText},
+    {"accent", &Theme::accent},
+    {"titleText", &Theme::titleText},
+    {"border", &Theme::border},
+    {"menuBack", &Theme::menuBack},
+    {"menuGutter", &Theme::menuGutter},
+    {"menuText", &Theme::menuText},
+    {"menuHot", &Theme::menuHot},
+    {"menuHotText", &Theme::menuHotText},
+    {"menuSeparator", &Theme::menuSeparator},
+    {"menuBorder", &Theme::menuBorder},
+    {"captionFace", &Theme::captionFace},
+    {"captionBorder", &Theme::captionBorder},
+    {"captionHot", &Theme::captionHot},
+    {"captionPressed", &Theme::captionPressed},
+    {"captionCloseHot", &Theme::captionCloseHot},
+    {"captionGlyph", &Theme::captionGlyph},
+    {"captionHotGlyph", &Theme::captionHotGlyph},
+};
+struct MetricKey {
+    const char* key;
+    int Theme::*field;
+};
+constexpr MetricKey kMetricKeys[] = {
+    {"titleBarHeight", &Theme::titleBarHeight},
+    {"menuItemHeight", &Theme::menuItemHeight},
+    {"menuGutterWidth", &Theme::menuGutterWidth},
+};
+
+std::string ArchiveText(const std::string& themeName) {
+    HMODULE module = GetModuleHandleW(nullptr);
+    HRSRC found = FindResourceW(module, Widen(themeName).c_str(), MAKEINTRESOURCEW(10));  // RT_RCDATA
+    if (!found) return {};
+    HGLOBAL loaded = LoadResource(module, found);
+    const char* bytes = loaded ? static_cast<const char*>(LockResource(loaded)) : nullptr;
+    return bytes ? std::string(bytes, SizeofResource(module, found)) : std::string();
 }
 
-Theme MainFrom() {
-    Theme t = Midsummer();
-    t.name = "mainfrom";
-    t.titleBarTop = RGB(58, 138, 92);
-    t.titleBarBottom = RGB(32, 98, 62);
-    return t;
+HBITMAP MakeBitmap(const ImageDescription& description) {
+    RenderedImage pixels = RenderImage(description);
+    if (pixels.width == 0) return nullptr;
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), pixels.width, -pixels.height, 1, 24, BI_RGB};
+    void* bits = nullptr;
+    HBITMAP bmp = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    if (bmp && bits) memcpy(bits, pixels.bgr.data(), pixels.bgr.size());
+    return bmp;
+}
+
+// Applies an archive, its base first; depth stops a theme that names itself as its base.
+void Apply(Theme& theme, const std::string& name, int depth) {
+    ThemeParseResult parsed = ParseThemeArchive(ArchiveText(name));
+    if (!parsed.archive) return;
+    const ThemeArchive& a = *parsed.archive;
+    if (!a.base.empty() && depth < 4) Apply(theme, a.base, depth + 1);
+    for (const ColorKey& k : kColorKeys)
+        if (auto it = a.colors.find(k.key); it != a.colors.end())
+            theme.*k.field = RGB(it->second.r, it->second.g, it->second.b);
+    for (const MetricKey& k : kMetricKeys)
+        if (auto it = a.metrics.find(k.key); it != a.metrics.end()) theme.*k.field = it->second;
+    if (depth > 0) return;  // a base lends colours and metrics; its pictures stay with it
+    for (const auto& [key, description] : a.images)
+        if (HBITMAP bmp = MakeBitmap(description)) theme.images[key] = bmp;
+}
+
+Theme Load(const std::string& name) {
+    Theme theme;
+    theme.name = name;
+    Apply(theme, name, 0);
+    return theme;
 }
 }  // namespace
 
+HBITMAP Theme::Image(const std::string& key) const {
+    auto it = images.find(key);
+    return it == images.end() ? nullptr : it->second;
+}
+
 const Theme& ThemeByName(const std::string& name) {
-    static const Theme midsummer = Midsummer();
-    static const Theme mainfrom = MainFrom();
+    static const Theme midsummer = Load("Midsummer");
+    static const Theme mainfrom = Load("mainfrom");
     return name == "mainfrom" ? mainfrom : midsummer;
 }
 
@@ -51,8 +119,8 @@ HFONT GetFont(const FontSpec& spec) {
     Key key{spec.face, spec.height, spec.bold, spec.underline};
     auto it = fonts.find(key);
     if (it != fonts.end()) return it->second;
-    HFONT font = CreateFontW(spec.height, 0, 0, 0, spec.bold ? FW_BOLD : FW_NORMAL, FALSE, spec.underline, FALSE,
-                             GB2312_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+    HFONT font = CreateFontW(spec.height, 0, 0, 0, spec.bold ? FW_BOLD : FW_NORMAL, FALSE, spec.underline,
+                             FALSE, GB2312_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                              DEFAULT_PITCH | FF_DONTCARE, spec.face);
     fonts.emplace(key, font);
     return font;

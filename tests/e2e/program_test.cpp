@@ -8,12 +8,12 @@
 namespace {
 const wchar_t* const kExe = L"C:\\Program Files\\Kestrune Disk Cleaner\\KestruneDiskCleaner.exe";
 
-// The window exists while start-up still fills it; it counts once it is shown.
 HWND WaitForWindow(const wchar_t* title, DWORD pid, int milliseconds) {
     for (int waited = 0; waited < milliseconds; waited += 100) {
         for (HWND w = FindWindowW(nullptr, title); w; w = FindWindowExW(nullptr, w, nullptr, title)) {
             DWORD owner = 0;
             GetWindowThreadProcessId(w, &owner);
+            // The window exists while start-up still fills it; it counts once it is shown.
             if (owner == pid && IsWindowVisible(w)) return w;
         }
         Sleep(100);
@@ -29,6 +29,7 @@ TEST(Program, OpensItsMainWindowAndEndsWithCodeZeroOnClose) {
     ASSERT_TRUE(CreateProcessW(kExe, cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi));
     HWND main = WaitForWindow(L"Kestrune Disk Cleaner", pi.dwProcessId, 20000);
     ASSERT_NE(main, nullptr);
+    EXPECT_TRUE(IsWindowVisible(main));
     PostMessageW(main, WM_CLOSE, 0, 0);
     EXPECT_EQ(WaitForSingleObject(pi.hProcess, 10000), WAIT_OBJECT_0);
     DWORD code = 1234;

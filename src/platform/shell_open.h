@@ -1,0 +1,20 @@
+#pragma once
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+// Requests to the shell to open something: a file with its default program, a web address, a
+// special folder. Tests record them through SetShellOpenHook instead of launching anything.
+struct ShellOpenCall {
+    std::string verb;  // empty: the file type's default verb
+    std::string target;
+    int show = SW_SHOW;
+    int specialFolder = -1;  // a CSIDL when the request names a special folder instead of a target
+};
+
+void ShellOpen(const std::string& verb, const std::string& target, int show);
+void SetShellOpenHook(std::function<void(const ShellOpenCall&)> hook);  // empty: the real shell
+
+// For the shell requests built elsewhere (OpenSpecialFolder): true when a hook took the call.
+bool ShellOpenHooked(const ShellOpenCall& call);
