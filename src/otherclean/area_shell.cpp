@@ -3,25 +3,11 @@
 #include <windows.h>
 #include <shlobj.h>
 
+#include "platform/shell_folders.h"
 #include "platform/text.h"
 
 namespace {
 AreaShell g_shell;
-
-void ShellOpenSpecialFolder(int csidl) {
-    IMalloc* allocator = nullptr;
-    if (FAILED(SHGetMalloc(&allocator)) || !allocator) return;
-    SHELLEXECUTEINFOW request{};
-    request.cbSize = sizeof(request);
-    request.fMask = SEE_MASK_IDLIST | SEE_MASK_FLAG_DDEWAIT;
-    request.lpVerb = L"open";
-    request.nShow = SW_SHOWNORMAL;
-    PIDLIST_ABSOLUTE list = nullptr;
-    if (SUCCEEDED(SHGetSpecialFolderLocation(nullptr, csidl, &list))) request.lpIDList = list;
-    ShellExecuteExW(&request);
-    if (list) allocator->Free(list);
-    allocator->Release();
-}
 }  // namespace
 
 void SetAreaShell(AreaShell shell) { g_shell = std::move(shell); }
@@ -30,7 +16,7 @@ void OpenAreaSpecialFolder(int csidl) {
     if (g_shell.openSpecialFolder)
         g_shell.openSpecialFolder(csidl);
     else
-        ShellOpenSpecialFolder(csidl);
+        OpenSpecialFolder(csidl, nullptr);
 }
 
 void OpenAreaFolder(const std::string& folder) {
