@@ -1,3 +1,4 @@
+#include "widgets/theme.h"
 #include "otherclean/form_clean.h"
 
 #include "app/form_main.h"
@@ -33,22 +34,25 @@ TformClean::~TformClean() {
 }
 
 void TformClean::FormCreate(HWND owner) {
+    // The design area lies below the skinned title bar.
+    const int kTop = DialogTheme().titleBarHeight + 1;
     historyStoreClass = kUrlHistoryStoreClass;
     formClean = this;
     CreateForm({.caption = "\xE6\xAD\xA3\xE5\x9C\xA8\xE6\xB8\x85\xE7\x90\x86\xE2\x80\xA6\xE2\x80\xA6",
                 .clientWidth = 335,
-                .clientHeight = 121,
-                .style = WS_POPUP | WS_CAPTION,
-                .exStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT,
+                .clientHeight = 121 + kTop,
+                .style = WS_POPUP,
+                .exStyle = WS_EX_CONTROLPARENT,
                 .owner = owner,
-                .surface = {.fill = Panel::Fill::kSolid, .color = RGB(255, 255, 255)}});
+                .surface = {.fill = Panel::Fill::kSolid, .color = RGB(255, 255, 255)},
+                .titleBar = {.show = true, .closeButton = false}});
     CenterOver(owner);
-    Label1.Create(*this, "\xE5\xBC\x80\xE5\xA7\x8B\xE6\xB8\x85\xE7\x90\x86\xE2\x80\xA6\xE2\x80\xA6", 16, 16,
+    Label1.Create(*this, "\xE5\xBC\x80\xE5\xA7\x8B\xE6\xB8\x85\xE7\x90\x86\xE2\x80\xA6\xE2\x80\xA6", 16, kTop + 16,
                   303, 18, {.font = {.face = L"Tahoma", .height = -11}});
     Label1.name = "Label1";
-    ProgressBarClean.Create(*this, 16, 42, 303, 20);
+    ProgressBarClean.Create(*this, 16, kTop + 42, 303, 20);
     ProgressBarClean.name = "ProgressBarClean";
-    suiButton1.Create(*this, "\xE5\x85\xB3\xE9\x97\xAD", 125, 80, 85, 26, {});
+    suiButton1.Create(*this, "\xE5\x85\xB3\xE9\x97\xAD", 125, kTop + 80, 85, 26, {});
     suiButton1.name = "suiButton1";
     suiButton1.Show(false);
     suiButton1.onClick = [this] { suiButton1Click(); };

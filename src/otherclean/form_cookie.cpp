@@ -1,3 +1,4 @@
+#include "widgets/theme.h"
 #include "otherclean/form_cookie.h"
 
 #include <wininet.h>
@@ -35,14 +36,17 @@ TformCookie::~TformCookie() {
 }
 
 void TformCookie::FormCreate(HWND owner) {
+    // The design area lies below the skinned title bar.
+    const int kTop = DialogTheme().titleBarHeight + 1;
     formCookie = this;
     CreateForm({.caption = "Cookies \xE7\xAE\xA1\xE7\x90\x86",
                 .clientWidth = 470,
-                .clientHeight = 368,
-                .style = WS_POPUP | WS_CAPTION,
-                .exStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT,
+                .clientHeight = 368 + kTop,
+                .style = WS_POPUP,
+                .exStyle = WS_EX_CONTROLPARENT,
                 .owner = owner,
-                .surface = {.fill = Panel::Fill::kSolid, .color = RGB(255, 255, 255)}});
+                .surface = {.fill = Panel::Fill::kSolid, .color = RGB(255, 255, 255)},
+                .titleBar = {.show = true, .closeButton = false}});
     CenterOver(owner);
     const FontSpec font{.face = L"Tahoma", .height = -12};
     Label1.Create(
@@ -50,9 +54,9 @@ void TformCookie::FormCreate(HWND owner) {
         "\xE6\xA3\x80\xE6\x9F\xA5\xE9\x9C\x80\xE8\xA6\x81\xE4\xBF\x9D\xE7\x95\x99\xE7\x9A\x84 Cookies "
         "\xEF\xBC\x8C\xE7\x84\xB6\xE5\x90\x8E\xE7\x82\xB9\xE5\x87\xBB\xE2\x80\x9C\xE4\xBF\x9D\xE5\xAD\x98"
         "\xE2\x80\x9D",
-        14, 12, 442, 18, {.font = font});
+        14, kTop + 12, 442, 18, {.font = font});
     Label1.name = "Label1";
-    ListViewCookieF.Create(*this, 14, 36, 442, 270);
+    ListViewCookieF.Create(*this, 14, kTop + 36, 442, 270);
     ListViewCookieF.name = "ListViewCookieF";
     ListViewCookieF.AddColumn("", kTickColumnWidth);
     ListViewCookieF.AddColumn(kCookieNameCaption, 300);
@@ -61,20 +65,20 @@ void TformCookie::FormCreate(HWND owner) {
     ListViewCookieF.onMouseDown = [this](MouseButton b, int x, int y) { ListViewCookieFMouseDown(b, x, y); };
     ListViewCookieF.onColumnClick = [this](int column) { ListViewCookieFColumnClick(column); };
 
-    CCheckBoxAll.Create(*this, "\xE5\x85\xA8\xE9\x80\x89", 14, 320, 70, 22,
+    CCheckBoxAll.Create(*this, "\xE5\x85\xA8\xE9\x80\x89", 14, kTop + 320, 70, 22,
                         {.kind = Button::Kind::kCheck, .font = font, .autoCheck = false});
     CCheckBoxAll.name = "CCheckBoxAll";
     CCheckBoxAll.SetChecked(true);
     CCheckBoxAll.onClick = [this] { CCheckBoxAllClick(); };
-    CCheckBoxAllN.Create(*this, "\xE5\x85\xA8\xE9\x80\x89\xE9\x99\xA4\xE4\xBA\x86", 92, 320, 100, 22,
+    CCheckBoxAllN.Create(*this, "\xE5\x85\xA8\xE9\x80\x89\xE9\x99\xA4\xE4\xBA\x86", 92, kTop + 320, 100, 22,
                          {.kind = Button::Kind::kCheck, .font = font, .autoCheck = false});
     CCheckBoxAllN.name = "CCheckBoxAllN";
     CCheckBoxAllN.onClick = [this] { CCheckBoxAllNClick(); };
     CCheckBoxAllN.onDblClick = [this] { CCheckBoxAllNDblClick(); };
-    suiButtonSave.Create(*this, "\xE4\xBF\x9D\xE5\xAD\x98", 276, 330, 85, 26, {.font = font});
+    suiButtonSave.Create(*this, "\xE4\xBF\x9D\xE5\xAD\x98", 276, kTop + 330, 85, 26, {.font = font});
     suiButtonSave.name = "suiButtonSave";
     suiButtonSave.onClick = [this] { suiButtonSaveClick(); };
-    suiButton1.Create(*this, "\xE5\x8F\x96\xE6\xB6\x88", 371, 330, 85, 26, {.font = font});
+    suiButton1.Create(*this, "\xE5\x8F\x96\xE6\xB6\x88", 371, kTop + 330, 85, 26, {.font = font});
     suiButton1.name = "suiButton1";
     suiButton1.onClick = [this] { suiButton1Click(); };
 

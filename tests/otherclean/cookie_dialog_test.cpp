@@ -1,3 +1,4 @@
+#include "widgets/theme.h"
 #include "other_clean_fixture.h"
 #include "platform/dialogs.h"
 #include "settings/config_file.h"
@@ -76,7 +77,7 @@ TEST_F(CookieDialog, ListsTheCacheCookiesWithTheKeepListTicked) {
     RECT client;
     GetClientRect(d.hwnd, &client);
     EXPECT_EQ(client.right, 470);
-    EXPECT_EQ(client.bottom, 368);
+    EXPECT_EQ(client.bottom, 368 + DialogTheme().titleBarHeight + 1);  // the design area lies below the bar
     EXPECT_EQ(ListView_GetColumnWidth(d.ListViewCookieF.hwnd, 0), 27);
     EXPECT_EQ(ListView_GetColumnWidth(d.ListViewCookieF.hwnd, 1), 300);
     EXPECT_EQ(d.ListViewCookieF.ColumnCaption(1), kNameCaption);
