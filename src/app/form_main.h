@@ -5,7 +5,9 @@
 #include "widgets/form.h"
 #include "widgets/label.h"
 #include "widgets/list_view.h"
+#include "widgets/page_control.h"
 #include "widgets/panel.h"
+#include "widgets/core/sort_state.h"
 
 // The main window: header, left menu, page title bar and the four page panels. Each page's controls
 // and handlers are defined in its subsystem's folder; this class only gathers them.
@@ -81,12 +83,42 @@ public:
     void m_InitScan();
 
     // ---- Options (settings/) ----
+    PageControl suiPage;
+    Panel suiTabSheetGeneral, suiTabSheetExcludePath, suiTabSheetFilterI, suiTabSheetFilterE;
+    Panel suiGroupScanOptions, suiGroupCleanOptions;
     Button gCheckRead, gCheckSystem, gCheckHide, gCheckZero;
     Button gRadioRecycle, gRadioPermanently;
+    Picture gImageRecycle, gImagePermanently;
     ListView ListViewExcludePath, ListViewFilterI, ListViewFilterE;
+    Button epButtonAdd, epButtonDel, ifButtonAdd, ifButtonDelete, efButtonAdd, efButtonDelete;
+    Button OCheckBoxAll1, OCheckBoxAllN1, OCheckBoxAll2, OCheckBoxAllN2;
     Button suiButtonDefault, suiButtonSave;
+    ListSortState ExcludePathSort{1}, FilterISort{4}, FilterESort{4};
+    POINT m_ListPressPoint{-1, -1};  // the last press in any of the three lists
     void suiButtonDefaultClick();
     void suiButtonSaveClick();
+    void epButtonAddClick();
+    void epButtonDelClick();
+    void ifButtonAddClick();
+    void efButtonAddClick();
+    void ifButtonDeleteClick();
+    void efButtonDeleteClick();
+    void ListViewFilterIMouseDown(MouseButton button, int x, int y);
+    void ListViewFilterEMouseDown(MouseButton button, int x, int y);
+    void ListViewExcludePathMouseDown(MouseButton button, int x, int y);
+    void ListViewFilterIDblClick();
+    void ListViewFilterEDblClick();
+    void ListViewExcludePathDblClick();
+    void ListViewExcludePathColumnClick(int column);
+    void ListViewFilterIColumnClick(int column);
+    void ListViewFilterEColumnClick(int column);
+    int ListViewExcludePathCompare(int rowA, int rowB);
+    int ListViewFilterICompare(int rowA, int rowB);
+    int ListViewFilterECompare(int rowA, int rowB);
+    void OCheckBoxAll1Click();
+    void OCheckBoxAll2Click();
+    void OCheckBoxAllN1Click();
+    void OCheckBoxAllN2Click();
 
     // ---- Other Clean (otherclean/) ----
     Panel suiPanelWait;
@@ -101,6 +133,7 @@ private:
     void CreateDriveCleanPage();
     void CreateResultsPage();
     void CreateOptionsPage();
+    void WireOptionsPage();
     void CreateOtherCleanPage();
     void PaintTitleStrip(HDC dc, const RECT& client);
 };
