@@ -60,6 +60,7 @@ void Refuse(const Form& dialog, const std::string& text, UINT icon) {
 // here rather than stored as something else.
 bool AcceptFilter(const Form& dialog, const EditBox& maskEdit, const EditBox& descriptionEdit) {
     std::string mask = TrimBlanksAndControls(maskEdit.Text());
+    if (mask.empty()) return false;  // an empty mask would end the stored list on the next start
     if (MaskHasRefusedChar(mask)) {
         Refuse(dialog, "dddd", 0);
         return false;

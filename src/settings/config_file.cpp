@@ -12,11 +12,13 @@ bool ReadWholeFile(const std::wstring& path, std::string& bytes) {
     HANDLE h = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                            nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (h == INVALID_HANDLE_VALUE) return false;
+    // A read that fails part-way reports failure: a save must never write back a file it read only in part.
     char buffer[65536];
     DWORD got = 0;
-    while (ReadFile(h, buffer, sizeof(buffer), &got, nullptr) && got > 0) bytes.append(buffer, got);
+    bool ok = true;
+    while ((ok = ReadFile(h, buffer, sizeof(buffer), &got, nullptr)) && got > 0) bytes.append(buffer, got);
     CloseHandle(h);
-    return true;
+    return ok;
 }
 
 bool WriteWholeFile(const std::wstring& path, const std::string& bytes) {
