@@ -1,13 +1,13 @@
 #pragma once
 #include <string>
 
+#include "settings/list_sorting.h"
 #include "widgets/button.h"
 #include "widgets/form.h"
 #include "widgets/label.h"
 #include "widgets/list_view.h"
 #include "widgets/page_control.h"
 #include "widgets/panel.h"
-#include "widgets/core/sort_state.h"
 
 // The main window: header, left menu, page title bar and the four page panels. Each page's controls
 // and handlers are defined in its subsystem's folder; this class only gathers them.
@@ -112,9 +112,9 @@ public:
     void ListViewExcludePathColumnClick(int column);
     void ListViewFilterIColumnClick(int column);
     void ListViewFilterEColumnClick(int column);
-    int ListViewExcludePathCompare(int rowA, int rowB);
-    int ListViewFilterICompare(int rowA, int rowB);
-    int ListViewFilterECompare(int rowA, int rowB);
+    int ListViewExcludePathCompare(const SortKey& a, const SortKey& b);
+    int ListViewFilterICompare(const SortKey& a, const SortKey& b);
+    int ListViewFilterECompare(const SortKey& a, const SortKey& b);
     void OCheckBoxAll1Click();
     void OCheckBoxAll2Click();
     void OCheckBoxAllN1Click();

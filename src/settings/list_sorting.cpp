@@ -39,12 +39,17 @@ int CompareLocaleText(const std::string& a, const std::string& b) {
     return r == CSTR_LESS_THAN ? -1 : r == CSTR_GREATER_THAN ? 1 : 0;
 }
 
-int ComparePathRows(const ListView& list, const ListSortState& state, int rowA, int rowB) {
-    return Directed(CompareLocaleText(list.Cell(rowA, 0), list.Cell(rowB, 0)), state.Direction());
+std::vector<SortKey> SortKeys(const ListView& list, int column) {
+    std::vector<SortKey> keys;
+    for (int row = 0, rows = list.Count(); row < rows; ++row) keys.push_back({list.Cell(row, column), list.Mark(row)});
+    return keys;
 }
 
-int CompareFilterRows(const ListView& list, const ListSortState& state, int rowA, int rowB) {
-    int ascending = state.column == 0 ? list.Mark(rowA) - list.Mark(rowB)
-                                      : CompareLocaleText(list.Cell(rowA, state.column), list.Cell(rowB, state.column));
+int ComparePathRows(const ListSortState& state, const SortKey& a, const SortKey& b) {
+    return Directed(CompareLocaleText(a.text, b.text), state.Direction());
+}
+
+int CompareFilterRows(const ListSortState& state, const SortKey& a, const SortKey& b) {
+    int ascending = state.column == 0 ? a.mark - b.mark : CompareLocaleText(a.text, b.text);
     return Directed(ascending, state.Direction());
 }

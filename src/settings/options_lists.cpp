@@ -103,28 +103,27 @@ void TFormMain::ListViewExcludePathDblClick() {
 
 void TFormMain::ListViewExcludePathColumnClick(int column) {
     ClickSortColumn(ListViewExcludePath, ExcludePathSort, column);
-    ListViewExcludePath.Sort([this](int a, int b) { return ListViewExcludePathCompare(a, b); });
+    std::vector<SortKey> keys = SortKeys(ListViewExcludePath, ExcludePathSort.column);
+    ListViewExcludePath.Sort([&](int a, int b) { return ListViewExcludePathCompare(keys[a], keys[b]); });
 }
 
 void TFormMain::ListViewFilterIColumnClick(int column) {
     ClickSortColumn(ListViewFilterI, FilterISort, column);
-    ListViewFilterI.Sort([this](int a, int b) { return ListViewFilterICompare(a, b); });
+    std::vector<SortKey> keys = SortKeys(ListViewFilterI, FilterISort.column);
+    ListViewFilterI.Sort([&](int a, int b) { return ListViewFilterICompare(keys[a], keys[b]); });
 }
 
 void TFormMain::ListViewFilterEColumnClick(int column) {
     ClickSortColumn(ListViewFilterE, FilterESort, column);
-    ListViewFilterE.Sort([this](int a, int b) { return ListViewFilterECompare(a, b); });
+    std::vector<SortKey> keys = SortKeys(ListViewFilterE, FilterESort.column);
+    ListViewFilterE.Sort([&](int a, int b) { return ListViewFilterECompare(keys[a], keys[b]); });
 }
 
-int TFormMain::ListViewExcludePathCompare(int rowA, int rowB) {
-    return ComparePathRows(ListViewExcludePath, ExcludePathSort, rowA, rowB);
+int TFormMain::ListViewExcludePathCompare(const SortKey& a, const SortKey& b) {
+    return ComparePathRows(ExcludePathSort, a, b);
 }
-int TFormMain::ListViewFilterICompare(int rowA, int rowB) {
-    return CompareFilterRows(ListViewFilterI, FilterISort, rowA, rowB);
-}
-int TFormMain::ListViewFilterECompare(int rowA, int rowB) {
-    return CompareFilterRows(ListViewFilterE, FilterESort, rowA, rowB);
-}
+int TFormMain::ListViewFilterICompare(const SortKey& a, const SortKey& b) { return CompareFilterRows(FilterISort, a, b); }
+int TFormMain::ListViewFilterECompare(const SortKey& a, const SortKey& b) { return CompareFilterRows(FilterESort, a, b); }
 
 void TFormMain::OCheckBoxAll1Click() {
     OCheckBoxAll1.SetChecked(true);
