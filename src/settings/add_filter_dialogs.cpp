@@ -15,7 +15,8 @@ constexpr int kFieldX = 86, kFieldWidth = 282, kMaskY = 70, kDescriptionY = 102,
 enum ModalResult { kNotConfirmed = 0, kConfirmed = 1 };
 
 const char* const kCaption = "\xE6\xB7\xBB\xE5\x8A\xA0\xE6\x96\x87\xE4\xBB\xB6\xE7\xB1\xBB\xE5\x9E\x8B";
-const char* const kDescriptionHint = "\xE8\xBE\x93\xE5\x85\xA5\xE6\x96\x87\xE4\xBB\xB6\xE8\xAF\xB4\xE6\x98\x8E.";
+const char* const kDescriptionHint =
+    "\xE8\xBE\x93\xE5\x85\xA5\xE6\x96\x87\xE4\xBB\xB6\xE8\xAF\xB4\xE6\x98\x8E.";
 const char* const kDescriptionLabel = "\xE6\x96\x87\xE4\xBB\xB6\xE6\x8F\x8F\xE8\xBF\xB0:";
 const Label::Style kHintStyle{.font = {.face = L"Tahoma", .height = -12}, .wordWrap = true};
 const Label::Style kLabelStyle{.font = {.face = L"Tahoma", .height = -12}};
@@ -30,8 +31,8 @@ void CreateDialogWindow(Form& dialog) {
                        .surface = {.fill = Panel::Fill::kSolid, .color = DialogTheme().pageBack}});
 }
 
-void CreateLabels(Form& dialog, Label& hint, Label& descriptionHint, Label& maskLabel, Label& descriptionLabel,
-                  const char* hintText, const char* maskLabelText) {
+void CreateLabels(Form& dialog, Label& hint, Label& descriptionHint, Label& maskLabel,
+                  Label& descriptionLabel, const char* hintText, const char* maskLabelText) {
     hint.Create(dialog, hintText, 12, 10, kClientWidth - 24, 32, kHintStyle);
     descriptionHint.Create(dialog, kDescriptionHint, 12, 44, kClientWidth - 24, 16, kHintStyle);
     maskLabel.Create(dialog, maskLabelText, 12, kMaskY + 3, 72, 18, kLabelStyle);
@@ -49,7 +50,9 @@ void CreateCancelButton(Form& dialog, Button& cancel) {
     cancel.Create(dialog, "\xE5\x8F\x96\xE6\xB6\x88", 288, kButtonsY, 80, 26, kPush);
 }
 
-void EnableOkForMask(Button& ok, const EditBox& mask) { ok.Enable(!TrimBlanksAndControls(mask.Text()).empty()); }
+void EnableOkForMask(Button& ok, const EditBox& mask) {
+    ok.Enable(!TrimBlanksAndControls(mask.Text()).empty());
+}
 
 void Refuse(const Form& dialog, const std::string& text, UINT icon) {
     ShowMessageBox(dialog.hwnd, text, kAppTitle, icon | MB_OK);
@@ -98,9 +101,12 @@ bool RunModal(Form& dialog, HWND owner) {
 bool DialogKey(UINT msg, WPARAM wp, LPARAM lp, Button& ok, const std::function<void()>& confirm,
                const std::function<void()>& cancel) {
     if (msg != WM_COMMAND || lp != 0) return false;
-    if (LOWORD(wp) == IDCANCEL) cancel();
-    else if (LOWORD(wp) == IDOK && ok.Enabled()) confirm();
-    else return LOWORD(wp) == IDOK;
+    if (LOWORD(wp) == IDCANCEL)
+        cancel();
+    else if (LOWORD(wp) == IDOK && ok.Enabled())
+        confirm();
+    else
+        return LOWORD(wp) == IDOK;
     return true;
 }
 
@@ -111,12 +117,13 @@ void FocusFirstControl(Form& dialog) {
 
 void TAddFilter::Create() {
     CreateDialogWindow(*this);
-    CreateLabels(*this, Label1, Label4, Label2, Label3,
-                 " -- \xE8\xBE\x93\xE5\x85\xA5\xE6\x96\x87\xE4\xBB\xB6\xE7\xB1\xBB\xE5\x9E\x8B(\xE5\xA6\x82 *.jnk) . "
-                 "\xE5\x8F\xAF\xE4\xBB\xA5\xE5\x88\xA9\xE7\x94\xA8\xE6\xA0\x87\xE5\x87\x86\xE9\x80\x9A\xE9\x85\x8D"
-                 "\xE7\xAC\xA6\xE8\xA1\xA8\xE7\xA4\xBA\xEF\xBC\x9A\"?\"(\xE8\xA1\xA8\xE7\xA4\xBA\xE5\x8D\x95\xE5\xAD"
-                 "\x97\xE8\x8A\x82) \xEF\xBC\x8C\"*\"(\xE8\xA1\xA8\xE7\xA4\xBA\xE5\xA4\x9A\xE5\xAD\x97\xE8\x8A\x82).",
-                 "\xE6\x96\x87\xE4\xBB\xB6\xE7\xB1\xBB\xE5\x9E\x8B\xEF\xBC\x9A");
+    CreateLabels(
+        *this, Label1, Label4, Label2, Label3,
+        " -- \xE8\xBE\x93\xE5\x85\xA5\xE6\x96\x87\xE4\xBB\xB6\xE7\xB1\xBB\xE5\x9E\x8B(\xE5\xA6\x82 *.jnk) . "
+        "\xE5\x8F\xAF\xE4\xBB\xA5\xE5\x88\xA9\xE7\x94\xA8\xE6\xA0\x87\xE5\x87\x86\xE9\x80\x9A\xE9\x85\x8D"
+        "\xE7\xAC\xA6\xE8\xA1\xA8\xE7\xA4\xBA\xEF\xBC\x9A\"?\"(\xE8\xA1\xA8\xE7\xA4\xBA\xE5\x8D\x95\xE5\xAD"
+        "\x97\xE8\x8A\x82) \xEF\xBC\x8C\"*\"(\xE8\xA1\xA8\xE7\xA4\xBA\xE5\xA4\x9A\xE5\xAD\x97\xE8\x8A\x82).",
+        "\xE6\x96\x87\xE4\xBB\xB6\xE7\xB1\xBB\xE5\x9E\x8B\xEF\xBC\x9A");
     // Keyboard order: mask, description, OK, Cancel.
     CreateMaskField(*this, EditIncludeFilter, kMaskY);
     CreateMaskField(*this, EditDesFilter, kDescriptionY);
@@ -147,18 +154,19 @@ void TAddFilter::suiButtonCancelClick() { CloseModal(kNotConfirmed); }
 
 bool TAddFilter::FormMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
     result = 0;
-    return DialogKey(msg, wp, lp, suiButtonSave, [this] { suiButtonSaveClick(); },
-                     [this] { suiButtonCancelClick(); });
+    return DialogKey(
+        msg, wp, lp, suiButtonSave, [this] { suiButtonSaveClick(); }, [this] { suiButtonCancelClick(); });
 }
 
 void TAddFilterExclude::Create() {
     CreateDialogWindow(*this);
-    CreateLabels(*this, Label1, Label4, Label2, Label3,
-                 " -- \xE8\xBE\x93\xE5\x85\xA5\xE6\x96\x87\xE4\xBB\xB6\xE7\xB1\xBB\xE5\x9E\x8B(\xE5\xA6\x82 *.jnk) . "
-                 "\xE5\x8F\xAF\xE4\xBB\xA5\xE5\x88\xA9\xE7\x94\xA8\xE6\xA0\x87\xE5\x87\x86\xE9\x80\x9A\xE9\x85\x8D"
-                 "\xE7\xAC\xA6\xE8\xA1\xA8\xE7\xA4\xBA\xEF\xBC\x9A\"?\"(\xE5\x8D\x95\xE5\xAD\x97\xE8\x8A\x82) "
-                 "\xEF\xBC\x8C\"*\"(\xE5\xA4\x9A\xE5\xAD\x97\xE8\x8A\x82).",
-                 "\xE6\x96\x87\xE4\xBB\xB6\xE7\xB1\xBB\xE5\x9E\x8B:");
+    CreateLabels(
+        *this, Label1, Label4, Label2, Label3,
+        " -- \xE8\xBE\x93\xE5\x85\xA5\xE6\x96\x87\xE4\xBB\xB6\xE7\xB1\xBB\xE5\x9E\x8B(\xE5\xA6\x82 *.jnk) . "
+        "\xE5\x8F\xAF\xE4\xBB\xA5\xE5\x88\xA9\xE7\x94\xA8\xE6\xA0\x87\xE5\x87\x86\xE9\x80\x9A\xE9\x85\x8D"
+        "\xE7\xAC\xA6\xE8\xA1\xA8\xE7\xA4\xBA\xEF\xBC\x9A\"?\"(\xE5\x8D\x95\xE5\xAD\x97\xE8\x8A\x82) "
+        "\xEF\xBC\x8C\"*\"(\xE5\xA4\x9A\xE5\xAD\x97\xE8\x8A\x82).",
+        "\xE6\x96\x87\xE4\xBB\xB6\xE7\xB1\xBB\xE5\x9E\x8B:");
     // Keyboard order: OK, Cancel, mask, description.
     CreateOkButton(*this, suiButtonSave);
     CreateCancelButton(*this, suiButtonCancel);
@@ -182,8 +190,8 @@ void TAddFilterExclude::suiButtonCancelClick() { CloseModal(kNotConfirmed); }
 
 bool TAddFilterExclude::FormMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
     result = 0;
-    return DialogKey(msg, wp, lp, suiButtonSave, [this] { suiButtonSaveClick(); },
-                     [this] { suiButtonCancelClick(); });
+    return DialogKey(
+        msg, wp, lp, suiButtonSave, [this] { suiButtonSaveClick(); }, [this] { suiButtonCancelClick(); });
 }
 
 void CreateAddFilterDialogs() {

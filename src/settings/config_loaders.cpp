@@ -16,8 +16,8 @@ void LoadFilters(ListView& list, std::string_view key) {
 }
 }  // namespace
 
-void ShowGeneralOptions(const GeneralOptions& options, Button& read, Button& system, Button& hide, Button& zero,
-                        Button& recycle, Button& permanently) {
+void ShowGeneralOptions(const GeneralOptions& options, Button& read, Button& system, Button& hide,
+                        Button& zero, Button& recycle, Button& permanently) {
     read.SetChecked(options.read);
     system.SetChecked(options.system);
     hide.SetChecked(options.hide);
@@ -33,7 +33,8 @@ GeneralOptions GeneralOptionsShown(const Button& read, const Button& system, con
 
 void LoadGeneralOptions(Button& read, Button& system, Button& hide, Button& zero, Button& recycle,
                         Button& permanently) {
-    ShowGeneralOptions(ParseGeneral(ReadOptionsKey(kKeyGeneral)), read, system, hide, zero, recycle, permanently);
+    ShowGeneralOptions(ParseGeneral(ReadOptionsKey(kKeyGeneral)), read, system, hide, zero, recycle,
+                       permanently);
 }
 
 void LoadExcludePaths(ListView& list) {

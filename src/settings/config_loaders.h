@@ -12,7 +12,7 @@ void LoadIncludeFilters(ListView& list);
 void LoadExcludeFilters(ListView& list);
 
 // The six option controls and their stored form; the two radio buttons are one group.
-void ShowGeneralOptions(const GeneralOptions& options, Button& read, Button& system, Button& hide, Button& zero,
-                        Button& recycle, Button& permanently);
+void ShowGeneralOptions(const GeneralOptions& options, Button& read, Button& system, Button& hide,
+                        Button& zero, Button& recycle, Button& permanently);
 GeneralOptions GeneralOptionsShown(const Button& read, const Button& system, const Button& hide,
                                    const Button& zero, const Button& recycle);

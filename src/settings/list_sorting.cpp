@@ -29,7 +29,8 @@ void ClickSortColumn(ListView& list, ListSortState& state, int column) {
 
 void ResetSortColumns(ListView& list, ListSortState& state) {
     state.Reset();
-    for (int c = 0; c < list.ColumnCount(); ++c) list.SetColumnCaption(c, WithoutArrow(list.ColumnCaption(c)));
+    for (int c = 0; c < list.ColumnCount(); ++c)
+        list.SetColumnCaption(c, WithoutArrow(list.ColumnCaption(c)));
 }
 
 int CompareLocaleText(const std::string& a, const std::string& b) {
@@ -41,7 +42,8 @@ int CompareLocaleText(const std::string& a, const std::string& b) {
 
 std::vector<SortKey> SortKeys(const ListView& list, int column) {
     std::vector<SortKey> keys;
-    for (int row = 0, rows = list.Count(); row < rows; ++row) keys.push_back({list.Cell(row, column), list.Mark(row)});
+    for (int row = 0, rows = list.Count(); row < rows; ++row)
+        keys.push_back({list.Cell(row, column), list.Mark(row)});
     return keys;
 }
 

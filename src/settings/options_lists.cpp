@@ -56,10 +56,11 @@ void TFormMain::epButtonAddClick() {
     if (!path || Widen(*path).size() <= 3 || ListHoldsPath(ListViewExcludePath, *path)) return;
     std::string stored;
     if (!ToAnsi(*path, stored)) {
-        ShowMessageBox(hwnd,
-                       "This path holds characters that this system's code page cannot store in Config.ini, so "
-                       "it cannot be added.",
-                       kAppTitle, MB_ICONWARNING | MB_OK);
+        ShowMessageBox(
+            hwnd,
+            "This path holds characters that this system's code page cannot store in Config.ini, so "
+            "it cannot be added.",
+            kAppTitle, MB_ICONWARNING | MB_OK);
         return;
     }
     AddPathRow(ListViewExcludePath, *path);
@@ -92,8 +93,12 @@ void TFormMain::ListViewFilterEMouseDown(MouseButton button, int x, int y) {
 
 void TFormMain::ListViewExcludePathMouseDown(MouseButton, int x, int y) { m_ListPressPoint = {x, y}; }
 
-void TFormMain::ListViewFilterIDblClick() { DeleteFilterOnDoubleClick(hwnd, ListViewFilterI, m_ListPressPoint); }
-void TFormMain::ListViewFilterEDblClick() { DeleteFilterOnDoubleClick(hwnd, ListViewFilterE, m_ListPressPoint); }
+void TFormMain::ListViewFilterIDblClick() {
+    DeleteFilterOnDoubleClick(hwnd, ListViewFilterI, m_ListPressPoint);
+}
+void TFormMain::ListViewFilterEDblClick() {
+    DeleteFilterOnDoubleClick(hwnd, ListViewFilterE, m_ListPressPoint);
+}
 
 void TFormMain::ListViewExcludePathDblClick() {
     int column = 0;
@@ -122,8 +127,12 @@ void TFormMain::ListViewFilterEColumnClick(int column) {
 int TFormMain::ListViewExcludePathCompare(const SortKey& a, const SortKey& b) {
     return ComparePathRows(ExcludePathSort, a, b);
 }
-int TFormMain::ListViewFilterICompare(const SortKey& a, const SortKey& b) { return CompareFilterRows(FilterISort, a, b); }
-int TFormMain::ListViewFilterECompare(const SortKey& a, const SortKey& b) { return CompareFilterRows(FilterESort, a, b); }
+int TFormMain::ListViewFilterICompare(const SortKey& a, const SortKey& b) {
+    return CompareFilterRows(FilterISort, a, b);
+}
+int TFormMain::ListViewFilterECompare(const SortKey& a, const SortKey& b) {
+    return CompareFilterRows(FilterESort, a, b);
+}
 
 void TFormMain::OCheckBoxAll1Click() {
     OCheckBoxAll1.SetChecked(true);

@@ -123,8 +123,9 @@ void TFormMain::CreateOptionsPage() {
         {gCheckRead, "\xE6\x89\xAB\xE6\x8F\x8F\xE5\x8F\xAA\xE8\xAF\xBB\xE6\x96\x87\xE4\xBB\xB6"},
         {gCheckSystem, "\xE6\x89\xAB\xE6\x8F\x8F\xE7\xB3\xBB\xE7\xBB\x9F\xE6\x96\x87\xE4\xBB\xB6"},
         {gCheckHide, "\xE6\x89\xAB\xE6\x8F\x8F\xE9\x9A\x90\xE8\x97\x8F\xE6\x96\x87\xE4\xBB\xB6"},
-        {gCheckZero, "\xE6\x89\xAB\xE6\x8F\x8F\xE6\x89\x80\xE6\x9C\x89\xE9\x9B\xB6\xE5\xAD\x97\xE8\x8A\x82\xE6\x96\x87"
-                     "\xE4\xBB\xB6"},
+        {gCheckZero,
+         "\xE6\x89\xAB\xE6\x8F\x8F\xE6\x89\x80\xE6\x9C\x89\xE9\x9B\xB6\xE5\xAD\x97\xE8\x8A\x82\xE6\x96\x87"
+         "\xE4\xBB\xB6"},
     };
     int y = 32;
     for (auto& c : checks) {
@@ -137,15 +138,17 @@ void TFormMain::CreateOptionsPage() {
     suiGroupCleanOptions.Create(suiTabSheetGeneral, 12, 160, groupWidth, 88, cleanGroup);
     suiGroupCleanOptions.anchors = kAnchorLeft | kAnchorTop | kAnchorRight;
     gImageRecycle.Create(suiGroupCleanOptions, 20, 30, 20, 20, PaintRecycleBin);
-    gRadioRecycle.Create(suiGroupCleanOptions,
-                         "\xE5\xB0\x86\xE6\x96\x87\xE4\xBB\xB6\xE5\xB7\xB2\xE9\x80\x81\xE5\x88\xB0\xE5\x9B\x9E\xE6\x94\xB6"
-                         "\xE7\xAB\x99",
-                         46, 30, 260, 20, kRadio);
+    gRadioRecycle.Create(
+        suiGroupCleanOptions,
+        "\xE5\xB0\x86\xE6\x96\x87\xE4\xBB\xB6\xE5\xB7\xB2\xE9\x80\x81\xE5\x88\xB0\xE5\x9B\x9E\xE6\x94\xB6"
+        "\xE7\xAB\x99",
+        46, 30, 260, 20, kRadio);
     gImagePermanently.Create(suiGroupCleanOptions, 20, 56, 20, 20, PaintDirectDelete);
-    gRadioPermanently.Create(suiGroupCleanOptions,
-                             "\xE7\x9B\xB4\xE6\x8E\xA5\xE5\x88\xA0\xE9\x99\xA4\xE5\x9E\x83\xE5\x9C\xBE\xE6\x96\x87\xE4\xBB"
-                             "\xB6",
-                             46, 56, 260, 20, kRadio);
+    gRadioPermanently.Create(
+        suiGroupCleanOptions,
+        "\xE7\x9B\xB4\xE6\x8E\xA5\xE5\x88\xA0\xE9\x99\xA4\xE5\x9E\x83\xE5\x9C\xBE\xE6\x96\x87\xE4\xBB"
+        "\xB6",
+        46, 56, 260, 20, kRadio);
     gRadioRecycle.onClick = [this] { gRadioPermanently.SetChecked(false); };
     gRadioPermanently.onClick = [this] { gRadioRecycle.SetChecked(false); };
 
@@ -198,15 +201,17 @@ void TFormMain::WireOptionsPage() {
         void (TFormMain::*dblClick)();
         void (TFormMain::*columnClick)(int);
     } lists[] = {
-        {ListViewExcludePath, &TFormMain::ListViewExcludePathMouseDown, &TFormMain::ListViewExcludePathDblClick,
-         &TFormMain::ListViewExcludePathColumnClick},
+        {ListViewExcludePath, &TFormMain::ListViewExcludePathMouseDown,
+         &TFormMain::ListViewExcludePathDblClick, &TFormMain::ListViewExcludePathColumnClick},
         {ListViewFilterI, &TFormMain::ListViewFilterIMouseDown, &TFormMain::ListViewFilterIDblClick,
          &TFormMain::ListViewFilterIColumnClick},
         {ListViewFilterE, &TFormMain::ListViewFilterEMouseDown, &TFormMain::ListViewFilterEDblClick,
          &TFormMain::ListViewFilterEColumnClick},
     };
     for (const ListEvents& e : lists) {
-        e.list.onMouseDown = [this, down = e.mouseDown](MouseButton b, int x, int y) { (this->*down)(b, x, y); };
+        e.list.onMouseDown = [this, down = e.mouseDown](MouseButton b, int x, int y) {
+            (this->*down)(b, x, y);
+        };
         e.list.onColumnClick = [this, click = e.columnClick](int column) { (this->*click)(column); };
         // The second press of a double click arrives as the double click itself: it counts as a press
         // (so a double click on a tick box leaves it as it was) before the double-click handler runs.

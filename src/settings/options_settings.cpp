@@ -14,7 +14,8 @@ std::vector<std::string> PathRows(const ListView& list) {
 std::vector<FilterEntry> FilterRows(const ListView& list) {
     std::vector<FilterEntry> entries;
     for (int row = 0; row < list.Count(); ++row)
-        entries.push_back(MakeFilterEntry(list.Cell(row, 1), list.Cell(row, 3), list.Mark(row) == kMarkTicked));
+        entries.push_back(
+            MakeFilterEntry(list.Cell(row, 1), list.Cell(row, 3), list.Mark(row) == kMarkTicked));
     return entries;
 }
 }  // namespace
@@ -28,12 +29,15 @@ void TFormMain::suiButtonDefaultClick() {
 
 // The four keys go to the file in one replacement: a failed save leaves every key as it was.
 void TFormMain::suiButtonSaveClick() {
-    GeneralOptions general = GeneralOptionsShown(gCheckRead, gCheckSystem, gCheckHide, gCheckZero, gRadioRecycle);
-    bool saved = WriteConfigValues(std::string(kConfigFileName), std::string(kConfigSection),
-                                   {{std::string(kKeyGeneral), BuildGeneral(general)},
-                                    {std::string(kKeyExcludePaths), BuildEntryList(PathRows(ListViewExcludePath))},
-                                    {std::string(kKeyIncludeFilters), BuildFilterList(FilterRows(ListViewFilterI))},
-                                    {std::string(kKeyExcludeFilters), BuildFilterList(FilterRows(ListViewFilterE))}});
+    GeneralOptions general =
+        GeneralOptionsShown(gCheckRead, gCheckSystem, gCheckHide, gCheckZero, gRadioRecycle);
+    bool saved =
+        WriteConfigValues(std::string(kConfigFileName), std::string(kConfigSection),
+                          {{std::string(kKeyGeneral), BuildGeneral(general)},
+                           {std::string(kKeyExcludePaths), BuildEntryList(PathRows(ListViewExcludePath))},
+                           {std::string(kKeyIncludeFilters), BuildFilterList(FilterRows(ListViewFilterI))},
+                           {std::string(kKeyExcludeFilters), BuildFilterList(FilterRows(ListViewFilterE))}});
     if (!saved)
-        ShowMessageBox(nullptr, "Write file error!Please restart the application!", kAppTitle, MB_ICONWARNING | MB_OK);
+        ShowMessageBox(nullptr, "Write file error!Please restart the application!", kAppTitle,
+                       MB_ICONWARNING | MB_OK);
 }

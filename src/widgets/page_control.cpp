@@ -62,7 +62,8 @@ bool PageControl::HandleNotify(NMHDR* header, LRESULT& result) {
 
 LRESULT PageControl::OnSubclassMessage(UINT msg, WPARAM wp, LPARAM lp, bool& handled) {
     if (msg == WM_SIZE) {
-        // The sheets follow the display area rather than keep their offsets, so a resize never uncovers the tabs.
+        // The sheets follow the display area rather than keep their offsets, so a resize never uncovers the
+        // tabs.
         LRESULT r = DefSubclassProc(hwnd, msg, wp, lp);
         RECT area = SheetArea();
         for (Panel* sheet : sheets_)

@@ -3,7 +3,7 @@
 
 namespace {
 class ConfigFile : public testing::Test {
-protected:
+  protected:
     void SetUp() override { RemoveConfig(); }
     void TearDown() override { RemoveConfig(); }
 };
@@ -39,7 +39,8 @@ TEST_F(ConfigFile, WriteCreatesTheFileAndReadsBack) {
 }
 
 TEST_F(ConfigFile, WriteLeavesEveryOtherByteAlone) {
-    const std::string before = "; kept comment\r\n[Drive]\r\nGeneral=111110\r\nCookie=x|)E(|\r\n\r\n[Mine]\r\nk=v\r\n";
+    const std::string before =
+        "; kept comment\r\n[Drive]\r\nGeneral=111110\r\nCookie=x|)E(|\r\n\r\n[Mine]\r\nk=v\r\n";
     WriteConfigBytes(before);
     ASSERT_TRUE(WriteConfigValue(kFile, "Drive", "General", "000001"));
     std::string expected = before;
@@ -84,8 +85,8 @@ TEST_F(ConfigFile, TextOutsideTheCodePageIsRefusedNotMangled) {
 TEST_F(ConfigFile, FileLockedByAnotherWriterIsLeftAlone) {
     const std::string before = "[Drive]\r\nGeneral=111110\r\n";
     WriteConfigBytes(before);
-    HANDLE lock = CreateFileW(Widen(ConfigPath()).c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
-                              0, nullptr);
+    HANDLE lock = CreateFileW(Widen(ConfigPath()).c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
+                              OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(lock, INVALID_HANDLE_VALUE);
     EXPECT_FALSE(WriteConfigValue(kFile, "Drive", "General", "000001"));
     EXPECT_EQ(ReadConfigValue(kFile, "Drive", "General"), "");

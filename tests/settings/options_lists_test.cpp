@@ -5,7 +5,7 @@
 
 namespace {
 class OptionsLists : public OptionsTest {
-protected:
+  protected:
     void SetUp() override {
         OptionsTest::SetUp();
         form->LeftMenu2Click();
@@ -29,7 +29,7 @@ protected:
     // A double click is two presses, then the double-click notification.
     void DoubleClickFilter(ListView& list, POINT at) {
         auto down = &list == &form->ListViewFilterI ? &TFormMain::ListViewFilterIMouseDown
-                                                     : &TFormMain::ListViewFilterEMouseDown;
+                                                    : &TFormMain::ListViewFilterEMouseDown;
         (form.get()->*down)(kLeftButton, at.x, at.y);
         DoubleClick(list, at);
     }
@@ -55,9 +55,10 @@ TEST_F(OptionsLists, PageLayoutAndStartCaptions) {
     EXPECT_EQ(Captions(form->ListViewExcludePath),
               (std::vector<std::string>{"\xE6\x8E\x92\xE9\x99\xA4\xE8\xB7\xAF\xE5\xBE\x84"}));
     EXPECT_EQ(ListView_GetColumnWidth(form->ListViewExcludePath.hwnd, 0), 332);
-    EXPECT_EQ(Captions(form->ListViewFilterE),
-              (std::vector<std::string>{"", "\xE6\x96\x87\xE4\xBB\xB6\xE5\x90\x8D", "\xE7\xB1\xBB\xE5\x9E\x8B",
-                                        "\xE6\x96\x87\xE4\xBB\xB6\xE8\xAF\xB4\xE6\x98\x8E"}));
+    EXPECT_EQ(
+        Captions(form->ListViewFilterE),
+        (std::vector<std::string>{"", "\xE6\x96\x87\xE4\xBB\xB6\xE5\x90\x8D", "\xE7\xB1\xBB\xE5\x9E\x8B",
+                                  "\xE6\x96\x87\xE4\xBB\xB6\xE8\xAF\xB4\xE6\x98\x8E"}));
     int widths[] = {27, 85, 50, 170};
     for (int c = 0; c < 4; ++c) EXPECT_EQ(ListView_GetColumnWidth(form->ListViewFilterI.hwnd, c), widths[c]);
     EXPECT_EQ(form->suiButtonDefault.Text(), "\xE9\xBB\x98\xE8\xAE\xA4");
@@ -87,8 +88,8 @@ TEST_F(OptionsLists, AddingAPathRefusesRootsAndExactDuplicates) {
         std::optional<std::string> picked;
         int rows;
     } cases[] = {
-        {std::nullopt, 0}, {"C:\\", 0},        {"D:", 0},         {"C:\\Temp", 1},
-        {"C:\\Temp", 1},   {"C:\\TEMP", 2},    {"C:\\a b\\c", 3},
+        {std::nullopt, 0}, {"C:\\", 0},     {"D:", 0},         {"C:\\Temp", 1},
+        {"C:\\Temp", 1},   {"C:\\TEMP", 2}, {"C:\\a b\\c", 3},
     };
     for (const Case& c : cases) {
         picked = c.picked;

@@ -9,7 +9,7 @@ struct Options {
 };
 
 Options Shown(const TFormMain& f) {
-    return {f.gCheckRead.Checked(), f.gCheckSystem.Checked(), f.gCheckHide.Checked(),
+    return {f.gCheckRead.Checked(), f.gCheckSystem.Checked(),  f.gCheckHide.Checked(),
             f.gCheckZero.Checked(), f.gRadioRecycle.Checked(), f.gRadioPermanently.Checked()};
 }
 
@@ -118,7 +118,8 @@ TEST_F(OptionsSave, QuoteMaskAndSeparatorInDescriptionSurvive) {
     EXPECT_EQ(form->ListViewFilterI.Cell(9, 1), "\"*.#Res");
     EXPECT_EQ(form->ListViewFilterI.Cell(9, 2), "#Res");
     int last = form->ListViewFilterE.Count() - 1;
-    EXPECT_EQ(Rows(form->ListViewFilterE)[last], (ListRow{{"", "*.sep", "sep", "one|)(|two"}, kMarkUnticked}));
+    EXPECT_EQ(Rows(form->ListViewFilterE)[last],
+              (ListRow{{"", "*.sep", "sep", "one|)(|two"}, kMarkUnticked}));
 }
 
 TEST_F(OptionsSave, OnlyTheFourOptionsKeysChange) {
@@ -168,7 +169,8 @@ TEST_F(OptionsDefault, FillsTheBuiltInSettingsAndWritesNothing) {
     EXPECT_EQ(form->ListViewExcludePath.Count(), 29);
     EXPECT_EQ(form->ListViewFilterI.Count(), 57);
     EXPECT_EQ(form->ListViewFilterE.Count(), 27);
-    EXPECT_EQ(Rows(form->ListViewFilterI)[41], (ListRow{{"", "*log.txt", "txt", "Log Files"}, kMarkUnticked}));
+    EXPECT_EQ(Rows(form->ListViewFilterI)[41],
+              (ListRow{{"", "*log.txt", "txt", "Log Files"}, kMarkUnticked}));
     EXPECT_EQ(form->ListViewFilterI.Cell(45, 2), "*");
     EXPECT_EQ(form->ListViewFilterE.Cell(22, 2), "");
     EXPECT_EQ(form->ListViewExcludePath.Cell(0, 0), "?:\\Program files\\common files");

@@ -3,6 +3,8 @@
 #include <commctrl.h>
 
 #include <functional>
+#include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -25,8 +27,8 @@ inline void WriteConfigBytes(const std::string& bytes) {
 
 inline std::string ReadConfigBytes() {
     std::string bytes;
-    HANDLE h = CreateFileW(Widen(ConfigPath()).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0,
-                           nullptr);
+    HANDLE h = CreateFileW(Widen(ConfigPath()).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                           0, nullptr);
     if (h == INVALID_HANDLE_VALUE) return bytes;
     char buffer[4096];
     DWORD got = 0;
@@ -45,21 +47,27 @@ inline void RemoveConfig() {
     RemoveFile(ConfigPath() + ".tmp");
 }
 
-// Runs fn from the message loop after a delay: the way to act inside a modal dialog.
-inline std::vector<std::function<void()>>& PendingLater() {
-    static std::vector<std::function<void()>> pending;
+// Runs fn from the message loop after a delay: the way to act inside a modal dialog. The id cancels it.
+inline std::map<UINT_PTR, std::function<void()>>& PendingLater() {
+    static std::map<UINT_PTR, std::function<void()>> pending;
     return pending;
 }
 inline void CALLBACK RunLaterTimer(HWND, UINT, UINT_PTR id, DWORD) {
     KillTimer(nullptr, id);
-    if (PendingLater().empty()) return;
-    auto fn = std::move(PendingLater().front());
-    PendingLater().erase(PendingLater().begin());
+    auto it = PendingLater().find(id);
+    if (it == PendingLater().end()) return;
+    auto fn = std::move(it->second);
+    PendingLater().erase(it);
     fn();
 }
-inline void RunLater(int milliseconds, std::function<void()> fn) {
-    PendingLater().push_back(std::move(fn));
-    SetTimer(nullptr, 0, milliseconds, RunLaterTimer);
+inline UINT_PTR RunLater(int milliseconds, std::function<void()> fn) {
+    UINT_PTR id = SetTimer(nullptr, 0, milliseconds, RunLaterTimer);
+    PendingLater()[id] = std::move(fn);
+    return id;
+}
+inline void CancelLater(UINT_PTR id) {
+    KillTimer(nullptr, id);
+    PendingLater().erase(id);
 }
 
 struct ListRow {
@@ -109,7 +117,7 @@ inline POINT CellPoint(const ListView& list, int row, int column) {
 }
 
 class OptionsTest : public MainWindowTest {
-protected:
+  protected:
     void SetUp() override {
         RemoveConfig();
         MainWindowTest::SetUp();
@@ -134,10 +142,11 @@ protected:
                                  boxes.push_back(call);
                                  return answer;
                              },
-                         .browseForFolder = [this](const std::string& title) {
-                             pickerTitles.push_back(title);
-                             return picked;
-                         }});
+                         .browseForFolder =
+                             [this](const std::string& title) {
+                                 pickerTitles.push_back(title);
+                                 return picked;
+                             }});
     }
     int answer = IDOK;
     std::vector<MessageBoxCall> boxes;
