@@ -12,7 +12,7 @@
 // The main window: header, left menu, page title bar and the four page panels. Each page's controls
 // and handlers are defined in its subsystem's folder; this class only gathers them.
 class TFormMain : public Form {
-  public:
+public:
     enum MenuMode { kHover, kNormal, kSelect };
 
     // Creates the window and runs its start-up; the window is shown by the caller.
@@ -125,10 +125,10 @@ class TFormMain : public Form {
     Label waitLine1, waitLine2;
     void m_OTShow(int area);
 
-  protected:
+protected:
     bool FormMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
 
-  private:
+private:
     void CreateShell();
     void CreateDriveCleanPage();
     void CreateResultsPage();

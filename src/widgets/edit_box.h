@@ -3,7 +3,7 @@
 
 // A single-line EDIT window; its window text is its content.
 class EditBox : public Widget {
-  public:
+public:
     void Create(Widget& parent, int x, int y, int w, int h);
     std::function<void()> onChange;
     bool HandleCommand(WORD code) override;

@@ -6,8 +6,7 @@
 #include "widgets/theme.h"
 
 void ListView::Create(Widget& parent, int x, int y, int w, int h, DWORD extraStyle) {
-    CreateChild(parent, WC_LISTVIEWW, "",
-                LVS_REPORT | LVS_SHOWSELALWAYS | LVS_SHAREIMAGELISTS | WS_VISIBLE | extraStyle, x, y, w, h);
+    CreateChild(parent, WC_LISTVIEWW, "", LVS_REPORT | LVS_SHOWSELALWAYS | LVS_SHAREIMAGELISTS | WS_VISIBLE | extraStyle, x, y, w, h);
     ListView_SetExtendedListViewStyle(hwnd, LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER);
     SendMessageW(hwnd, WM_SETFONT, WPARAM(GetFont({.face = L"Tahoma", .height = -11})), TRUE);
 }
@@ -45,9 +44,7 @@ std::string ListView::ColumnCaption(int column) const {
     return Narrow(buffer);
 }
 
-void ListView::SetRowMarks(int imageSize) {
-    ListView_SetImageList(hwnd, RowMarkImages(imageSize), LVSIL_STATE);
-}
+void ListView::SetRowMarks(int imageSize) { ListView_SetImageList(hwnd, RowMarkImages(imageSize), LVSIL_STATE); }
 
 int ListView::Count() const { return ListView_GetItemCount(hwnd); }
 void ListView::Clear() { ListView_DeleteAllItems(hwnd); }
@@ -98,8 +95,7 @@ int ListView::Selected() const { return ListView_GetNextItem(hwnd, -1, LVNI_SELE
 
 void ListView::Select(int row) {
     ListView_SetItemState(hwnd, -1, 0, LVIS_SELECTED | LVIS_FOCUSED);
-    if (row >= 0)
-        ListView_SetItemState(hwnd, row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+    if (row >= 0) ListView_SetItemState(hwnd, row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
 }
 
 int ListView::HitTest(int x, int y, bool* onStateIcon, UINT* flags) const {

@@ -10,7 +10,7 @@ enum RowMark { kMarkUnticked = 1, kMarkTicked = 2, kMarkFolder = 3 };
 
 // A thin wrapper over a report-view SysListView32. Cells are UTF-8; column 0 is the row caption.
 class ListView : public Widget {
-  public:
+public:
     void Create(Widget& parent, int x, int y, int w, int h, DWORD extraStyle = 0);
     void AddColumn(const std::string& caption, int width, int format = LVCFMT_LEFT);
     int ColumnCount() const;

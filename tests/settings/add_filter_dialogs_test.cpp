@@ -9,7 +9,7 @@ const char* const kCaption = "\xE6\xB7\xBB\xE5\x8A\xA0\xE6\x96\x87\xE4\xBB\xB6\x
 void Click(Widget& button) { SendMessageW(button.hwnd, BM_CLICK, 0, 0); }
 
 class AddFilterDialogs : public OptionsTest {
-  protected:
+protected:
     // Opens the dialog through the page's Add button and runs the steps one after another while it is
     // shown. A dialog that closes before its last step, or stays open after it, fails the test.
     void WhileShown(Form& dialog, Button& addButton, std::vector<std::function<void()>> steps) {

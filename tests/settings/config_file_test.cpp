@@ -3,7 +3,7 @@
 
 namespace {
 class ConfigFile : public testing::Test {
-  protected:
+protected:
     void SetUp() override { RemoveConfig(); }
     void TearDown() override { RemoveConfig(); }
 };

@@ -5,7 +5,7 @@
 
 namespace {
 class OptionsLists : public OptionsTest {
-  protected:
+protected:
     void SetUp() override {
         OptionsTest::SetUp();
         form->LeftMenu2Click();
