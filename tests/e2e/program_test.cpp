@@ -8,12 +8,14 @@
 namespace {
 const wchar_t* const kExe = L"C:\\Program Files\\Kestrune Disk Cleaner\\KestruneDiskCleaner.exe";
 
+// The window exists before start-up has finished (the add-filter dialogs are created after it): wait
+// until it is shown.
 HWND WaitForWindow(const wchar_t* title, DWORD pid, int milliseconds) {
     for (int waited = 0; waited < milliseconds; waited += 100) {
         for (HWND w = FindWindowW(nullptr, title); w; w = FindWindowExW(nullptr, w, nullptr, title)) {
             DWORD owner = 0;
             GetWindowThreadProcessId(w, &owner);
-            if (owner == pid) return w;
+            if (owner == pid && IsWindowVisible(w)) return w;
         }
         Sleep(100);
     }
