@@ -3,11 +3,13 @@
 #include <string>
 #include <unordered_set>
 
+#include "settings/list_sorting.h"
 #include "widgets/button.h"
 #include "widgets/form.h"
 #include "widgets/label.h"
 #include "widgets/link_label.h"
 #include "widgets/list_view.h"
+#include "widgets/page_control.h"
 #include "widgets/panel.h"
 #include "widgets/popup_menu.h"
 
@@ -99,12 +101,42 @@ public:
     void m_InitScan();
 
     // ---- Options (settings/) ----
+    PageControl suiPage;
+    Panel suiTabSheetGeneral, suiTabSheetExcludePath, suiTabSheetFilterI, suiTabSheetFilterE;
+    Panel suiGroupScanOptions, suiGroupCleanOptions;
     Button gCheckRead, gCheckSystem, gCheckHide, gCheckZero;
     Button gRadioRecycle, gRadioPermanently;
+    Picture gImageRecycle, gImagePermanently;
     ListView ListViewExcludePath, ListViewFilterI, ListViewFilterE;
+    Button epButtonAdd, epButtonDel, ifButtonAdd, ifButtonDelete, efButtonAdd, efButtonDelete;
+    Button OCheckBoxAll1, OCheckBoxAllN1, OCheckBoxAll2, OCheckBoxAllN2;
     Button suiButtonDefault, suiButtonSave;
+    ListSortState ExcludePathSort{1}, FilterISort{4}, FilterESort{4};
+    POINT m_ListPressPoint{-1, -1};  // the last press in any of the three lists
     void suiButtonDefaultClick();
     void suiButtonSaveClick();
+    void epButtonAddClick();
+    void epButtonDelClick();
+    void ifButtonAddClick();
+    void efButtonAddClick();
+    void ifButtonDeleteClick();
+    void efButtonDeleteClick();
+    void ListViewFilterIMouseDown(MouseButton button, int x, int y);
+    void ListViewFilterEMouseDown(MouseButton button, int x, int y);
+    void ListViewExcludePathMouseDown(MouseButton button, int x, int y);
+    void ListViewFilterIDblClick();
+    void ListViewFilterEDblClick();
+    void ListViewExcludePathDblClick();
+    void ListViewExcludePathColumnClick(int column);
+    void ListViewFilterIColumnClick(int column);
+    void ListViewFilterEColumnClick(int column);
+    int ListViewExcludePathCompare(const SortKey& a, const SortKey& b);
+    int ListViewFilterICompare(const SortKey& a, const SortKey& b);
+    int ListViewFilterECompare(const SortKey& a, const SortKey& b);
+    void OCheckBoxAll1Click();
+    void OCheckBoxAll2Click();
+    void OCheckBoxAllN1Click();
+    void OCheckBoxAllN2Click();
 
     // ---- Other Clean (otherclean/) ----
     Panel suiPanelWait;
@@ -138,6 +170,7 @@ private:
     void CreateDriveCleanPage();
     void CreateResultsPage();
     void CreateOptionsPage();
+    void WireOptionsPage();
     void CreateOtherCleanPage();
     void CreateFrame();
     bool FrameMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result);

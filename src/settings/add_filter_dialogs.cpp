@@ -1,3 +1,205 @@
 #include "settings/add_filter_dialogs.h"
 
-void CreateAddFilterDialogs() {}
+#include "app/form_main.h"
+#include "platform/dialogs.h"
+#include "platform/text.h"
+#include "settings/core/filter_input.h"
+
+std::string AddFilterMask, AddFilterDescription;
+TAddFilter* AddFilter = nullptr;
+TAddFilterExclude* AddFilterExclude = nullptr;
+
+namespace {
+constexpr int kClientWidth = 380, kClientHeight = 186;
+constexpr int kFieldX = 86, kFieldWidth = 282, kMaskY = 70, kDescriptionY = 102, kButtonsY = 146;
+enum ModalResult { kNotConfirmed = 0, kConfirmed = 1 };
+
+const char* const kCaption = "\xE6\xB7\xBB\xE5\x8A\xA0\xE6\x96\x87\xE4\xBB\xB6\xE7\xB1\xBB\xE5\x9E\x8B";
+const char* const kDescriptionHint =
+    "\xE8\xBE\x93\xE5\x85\xA5\xE6\x96\x87\xE4\xBB\xB6\xE8\xAF\xB4\xE6\x98\x8E.";
+const char* const kDescriptionLabel = "\xE6\x96\x87\xE4\xBB\xB6\xE6\x8F\x8F\xE8\xBF\xB0:";
+const Label::Style kHintStyle{.font = {.face = L"Tahoma", .height = -12}, .wordWrap = true};
+const Label::Style kLabelStyle{.font = {.face = L"Tahoma", .height = -12}};
+const Button::Style kPush{.font = {.face = L"Tahoma", .height = -12}};
+
+void CreateDialogWindow(Form& dialog) {
+    dialog.CreateForm({.caption = kCaption,
+                       .clientWidth = kClientWidth,
+                       .clientHeight = kClientHeight,
+                       .style = WS_POPUP | WS_CAPTION | WS_SYSMENU,
+                       .exStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT,
+                       .surface = {.fill = Panel::Fill::kSolid, .color = DialogTheme().pageBack}});
+}
+
+void CreateLabels(Form& dialog, Label& hint, Label& descriptionHint, Label& maskLabel,
+                  Label& descriptionLabel, const char* hintText, const char* maskLabelText) {
+    hint.Create(dialog, hintText, 12, 10, kClientWidth - 24, 32, kHintStyle);
+    descriptionHint.Create(dialog, kDescriptionHint, 12, 44, kClientWidth - 24, 16, kHintStyle);
+    maskLabel.Create(dialog, maskLabelText, 12, kMaskY + 3, 72, 18, kLabelStyle);
+    descriptionLabel.Create(dialog, kDescriptionLabel, 12, kDescriptionY + 3, 72, 18, kLabelStyle);
+}
+
+void CreateMaskField(Form& dialog, EditBox& edit, int y) { edit.Create(dialog, kFieldX, y, kFieldWidth, 22); }
+
+void CreateOkButton(Form& dialog, Button& ok) {
+    ok.Create(dialog, "\xE7\xA1\xAE\xE5\xAE\x9A", 198, kButtonsY, 80, 26, kPush);
+    ok.Enable(false);
+}
+
+void CreateCancelButton(Form& dialog, Button& cancel) {
+    cancel.Create(dialog, "\xE5\x8F\x96\xE6\xB6\x88", 288, kButtonsY, 80, 26, kPush);
+}
+
+void EnableOkForMask(Button& ok, const EditBox& mask) {
+    ok.Enable(!TrimBlanksAndControls(mask.Text()).empty());
+}
+
+void Refuse(const Form& dialog, const std::string& text, UINT icon) {
+    ShowMessageBox(dialog.hwnd, text, kAppTitle, icon | MB_OK);
+}
+
+// Validates the two fields; on success the shared result holds the trimmed texts. The descriptions that
+// would not load back as entered (a list terminator, a character outside the ANSI code page) are refused
+// here rather than stored as something else.
+bool AcceptFilter(const Form& dialog, const EditBox& maskEdit, const EditBox& descriptionEdit) {
+    std::string mask = TrimBlanksAndControls(maskEdit.Text());
+    if (mask.empty()) return false;  // an empty mask would end the stored list on the next start
+    if (MaskHasRefusedChar(mask)) {
+        Refuse(dialog, "dddd", 0);
+        return false;
+    }
+    std::string description = TrimBlanksAndControls(descriptionEdit.Text());
+    if (HasEntryTerminator(description)) {
+        Refuse(dialog,
+               "The description cannot be stored: in Config.ini it would form the list terminator \"|)E(|\".",
+               MB_ICONWARNING);
+        return false;
+    }
+    std::string stored;
+    if (!ToAnsi(mask, stored) || !ToAnsi(description, stored)) {
+        Refuse(dialog,
+               "The file type or the description holds characters that this system's code page cannot store "
+               "in Config.ini.",
+               MB_ICONWARNING);
+        return false;
+    }
+    AddFilterMask = mask;
+    AddFilterDescription = description;
+    return true;
+}
+
+bool RunModal(Form& dialog, HWND owner) {
+    // Owned only while shown: an owner destroys its owned windows, and the dialogs outlive any one use.
+    SetWindowLongPtrW(dialog.hwnd, GWLP_HWNDPARENT, LONG_PTR(owner));
+    dialog.CenterOver(owner);
+    int result = dialog.ShowModal();
+    SetWindowLongPtrW(dialog.hwnd, GWLP_HWNDPARENT, 0);
+    return result == kConfirmed;
+}
+
+// Enter and Esc, as the dialog manager reports them: OK (when enabled) and Cancel.
+bool DialogKey(UINT msg, WPARAM wp, LPARAM lp, Button& ok, const std::function<void()>& confirm,
+               const std::function<void()>& cancel) {
+    if (msg != WM_COMMAND || lp != 0) return false;
+    if (LOWORD(wp) == IDCANCEL)
+        cancel();
+    else if (LOWORD(wp) == IDOK && ok.Enabled())
+        confirm();
+    else
+        return LOWORD(wp) == IDOK;
+    return true;
+}
+
+void FocusFirstControl(Form& dialog) {
+    if (HWND first = GetNextDlgTabItem(dialog.hwnd, nullptr, FALSE)) SetFocus(first);
+}
+}  // namespace
+
+void TAddFilter::Create() {
+    CreateDialogWindow(*this);
+    CreateLabels(
+        *this, Label1, Label4, Label2, Label3,
+        " -- \xE8\xBE\x93\xE5\x85\xA5\xE6\x96\x87\xE4\xBB\xB6\xE7\xB1\xBB\xE5\x9E\x8B(\xE5\xA6\x82 *.jnk) . "
+        "\xE5\x8F\xAF\xE4\xBB\xA5\xE5\x88\xA9\xE7\x94\xA8\xE6\xA0\x87\xE5\x87\x86\xE9\x80\x9A\xE9\x85\x8D"
+        "\xE7\xAC\xA6\xE8\xA1\xA8\xE7\xA4\xBA\xEF\xBC\x9A\"?\"(\xE8\xA1\xA8\xE7\xA4\xBA\xE5\x8D\x95\xE5\xAD"
+        "\x97\xE8\x8A\x82) \xEF\xBC\x8C\"*\"(\xE8\xA1\xA8\xE7\xA4\xBA\xE5\xA4\x9A\xE5\xAD\x97\xE8\x8A\x82).",
+        "\xE6\x96\x87\xE4\xBB\xB6\xE7\xB1\xBB\xE5\x9E\x8B\xEF\xBC\x9A");
+    // Keyboard order: mask, description, OK, Cancel.
+    CreateMaskField(*this, EditIncludeFilter, kMaskY);
+    CreateMaskField(*this, EditDesFilter, kDescriptionY);
+    CreateOkButton(*this, suiButtonSave);
+    CreateCancelButton(*this, suiButtonCancel);
+    EditIncludeFilter.onChange = [this] { EditIncludeFilterChange(); };
+    suiButtonSave.onClick = [this] { suiButtonSaveClick(); };
+    suiButtonCancel.onClick = [this] { suiButtonCancelClick(); };
+    onShow = [this] { FormShow(); };
+}
+
+bool TAddFilter::Execute(HWND owner) { return RunModal(*this, owner); }
+
+void TAddFilter::FormShow() {
+    suiButtonSave.Enable(false);
+    EditIncludeFilter.SetText("");
+    EditDesFilter.SetText("");
+    FocusFirstControl(*this);
+}
+
+void TAddFilter::EditIncludeFilterChange() { EnableOkForMask(suiButtonSave, EditIncludeFilter); }
+
+void TAddFilter::suiButtonSaveClick() {
+    if (AcceptFilter(*this, EditIncludeFilter, EditDesFilter)) CloseModal(kConfirmed);
+}
+
+void TAddFilter::suiButtonCancelClick() { CloseModal(kNotConfirmed); }
+
+bool TAddFilter::FormMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
+    result = 0;
+    return DialogKey(
+        msg, wp, lp, suiButtonSave, [this] { suiButtonSaveClick(); }, [this] { suiButtonCancelClick(); });
+}
+
+void TAddFilterExclude::Create() {
+    CreateDialogWindow(*this);
+    CreateLabels(
+        *this, Label1, Label4, Label2, Label3,
+        " -- \xE8\xBE\x93\xE5\x85\xA5\xE6\x96\x87\xE4\xBB\xB6\xE7\xB1\xBB\xE5\x9E\x8B(\xE5\xA6\x82 *.jnk) . "
+        "\xE5\x8F\xAF\xE4\xBB\xA5\xE5\x88\xA9\xE7\x94\xA8\xE6\xA0\x87\xE5\x87\x86\xE9\x80\x9A\xE9\x85\x8D"
+        "\xE7\xAC\xA6\xE8\xA1\xA8\xE7\xA4\xBA\xEF\xBC\x9A\"?\"(\xE5\x8D\x95\xE5\xAD\x97\xE8\x8A\x82) "
+        "\xEF\xBC\x8C\"*\"(\xE5\xA4\x9A\xE5\xAD\x97\xE8\x8A\x82).",
+        "\xE6\x96\x87\xE4\xBB\xB6\xE7\xB1\xBB\xE5\x9E\x8B:");
+    // Keyboard order: OK, Cancel, mask, description.
+    CreateOkButton(*this, suiButtonSave);
+    CreateCancelButton(*this, suiButtonCancel);
+    CreateMaskField(*this, EditExincludeFilter, kMaskY);
+    CreateMaskField(*this, EditDesFilter, kDescriptionY);
+    EditExincludeFilter.onChange = [this] { EditExincludeFilterChange(); };
+    suiButtonSave.onClick = [this] { suiButtonSaveClick(); };
+    suiButtonCancel.onClick = [this] { suiButtonCancelClick(); };
+    onShow = [this] { FocusFirstControl(*this); };
+}
+
+bool TAddFilterExclude::Execute(HWND owner) { return RunModal(*this, owner); }
+
+void TAddFilterExclude::EditExincludeFilterChange() { EnableOkForMask(suiButtonSave, EditExincludeFilter); }
+
+void TAddFilterExclude::suiButtonSaveClick() {
+    if (AcceptFilter(*this, EditExincludeFilter, EditDesFilter)) CloseModal(kConfirmed);
+}
+
+void TAddFilterExclude::suiButtonCancelClick() { CloseModal(kNotConfirmed); }
+
+bool TAddFilterExclude::FormMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
+    result = 0;
+    return DialogKey(
+        msg, wp, lp, suiButtonSave, [this] { suiButtonSaveClick(); }, [this] { suiButtonCancelClick(); });
+}
+
+void CreateAddFilterDialogs() {
+    if (AddFilter) return;
+    static TAddFilter addFilter;
+    static TAddFilterExclude addFilterExclude;
+    addFilter.Create();
+    addFilterExclude.Create();
+    AddFilter = &addFilter;
+    AddFilterExclude = &addFilterExclude;
+}

@@ -12,15 +12,18 @@ bool ReadWholeFile(const std::wstring& path, std::string& bytes) {
     HANDLE h = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                            nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (h == INVALID_HANDLE_VALUE) return false;
+    // A read that fails part-way reports failure: a save must never write back a file it read only in part.
     char buffer[65536];
     DWORD got = 0;
-    while (ReadFile(h, buffer, sizeof(buffer), &got, nullptr) && got > 0) bytes.append(buffer, got);
+    bool ok = true;
+    while ((ok = ReadFile(h, buffer, sizeof(buffer), &got, nullptr)) && got > 0) bytes.append(buffer, got);
     CloseHandle(h);
-    return true;
+    return ok;
 }
 
 bool WriteWholeFile(const std::wstring& path, const std::string& bytes) {
-    HANDLE h = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE h =
+        CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (h == INVALID_HANDLE_VALUE) return false;
     DWORD written = 0;
     bool ok = WriteFile(h, bytes.data(), DWORD(bytes.size()), &written, nullptr) && written == bytes.size();
@@ -47,7 +50,8 @@ bool WriteConfigValues(const std::string& fileName, const std::string& section,
                        const std::vector<std::pair<std::string, std::string>>& keyValues) {
     std::wstring path = Widen(ExeFolder() + fileName);
     DWORD attributes = GetFileAttributesW(path.c_str());
-    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)))
+    if (attributes != INVALID_FILE_ATTRIBUTES &&
+        (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)))
         return false;  // the user's read-only mark is respected, as the system's profile writer does
     std::string bytes;
     if (attributes != INVALID_FILE_ATTRIBUTES && !ReadWholeFile(path, bytes)) return false;

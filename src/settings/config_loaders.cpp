@@ -1,8 +1,46 @@
 #include "settings/config_loaders.h"
 
-void LoadGeneralOptions(Button&, Button&, Button&, Button&, Button&, Button& permanently) {
-    permanently.SetChecked(true);
+#include <string>
+
+#include "settings/config_file.h"
+#include "settings/list_rows.h"
+
+namespace {
+std::string ReadOptionsKey(std::string_view key) {
+    return ReadConfigValue(std::string(kConfigFileName), std::string(kConfigSection), std::string(key));
 }
-void LoadExcludePaths(ListView&) {}
-void LoadIncludeFilters(ListView&) {}
-void LoadExcludeFilters(ListView&) {}
+
+void LoadFilters(ListView& list, std::string_view key) {
+    for (const FilterEntry& entry : ParseFilterList(ReadOptionsKey(key)))
+        AddFilterRow(list, entry.mask, entry.description, entry.ticked);
+}
+}  // namespace
+
+void ShowGeneralOptions(const GeneralOptions& options, Button& read, Button& system, Button& hide,
+                        Button& zero, Button& recycle, Button& permanently) {
+    read.SetChecked(options.read);
+    system.SetChecked(options.system);
+    hide.SetChecked(options.hide);
+    zero.SetChecked(options.zero);
+    recycle.SetChecked(options.recycle);
+    permanently.SetChecked(!options.recycle);
+}
+
+GeneralOptions GeneralOptionsShown(const Button& read, const Button& system, const Button& hide,
+                                   const Button& zero, const Button& recycle) {
+    return {read.Checked(), system.Checked(), hide.Checked(), zero.Checked(), recycle.Checked()};
+}
+
+void LoadGeneralOptions(Button& read, Button& system, Button& hide, Button& zero, Button& recycle,
+                        Button& permanently) {
+    ShowGeneralOptions(ParseGeneral(ReadOptionsKey(kKeyGeneral)), read, system, hide, zero, recycle,
+                       permanently);
+}
+
+void LoadExcludePaths(ListView& list) {
+    for (const std::string& path : ParseEntryList(ReadOptionsKey(kKeyExcludePaths))) AddPathRow(list, path);
+}
+
+void LoadIncludeFilters(ListView& list) { LoadFilters(list, kKeyIncludeFilters); }
+
+void LoadExcludeFilters(ListView& list) { LoadFilters(list, kKeyExcludeFilters); }

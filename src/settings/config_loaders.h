@@ -1,10 +1,18 @@
 #pragma once
+#include "settings/core/config_lists.h"
 #include "widgets/button.h"
 #include "widgets/list_view.h"
 
-// Start-up readers of Config.ini that fill the Options page.
+// Start-up readers of Config.ini that fill the Options page. They append to the lists without
+// clearing them and leave captions and sort marks alone.
 void LoadGeneralOptions(Button& read, Button& system, Button& hide, Button& zero, Button& recycle,
                         Button& permanently);
 void LoadExcludePaths(ListView& list);
 void LoadIncludeFilters(ListView& list);
 void LoadExcludeFilters(ListView& list);
+
+// The six option controls and their stored form; the two radio buttons are one group.
+void ShowGeneralOptions(const GeneralOptions& options, Button& read, Button& system, Button& hide,
+                        Button& zero, Button& recycle, Button& permanently);
+GeneralOptions GeneralOptionsShown(const Button& read, const Button& system, const Button& hide,
+                                   const Button& zero, const Button& recycle);

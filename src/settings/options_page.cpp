@@ -3,42 +3,224 @@
 namespace {
 const Button::Style kCheck{.kind = Button::Kind::kCheck};
 const Button::Style kRadio{.kind = Button::Kind::kRadio};
+const Button::Style kPush{.kind = Button::Kind::kPush, .font = {.face = L"Tahoma", .height = -12}};
+// The select-all and select-none boxes act as buttons: their look is set by their handlers.
+const Button::Style kCommandCheck{.kind = Button::Kind::kCheck, .autoCheck = false};
+constexpr unsigned kAnchorAll = kAnchorLeft | kAnchorTop | kAnchorRight | kAnchorBottom;
 
-void CreateFilterList(ListView& list, Widget& parent, int x, int y) {
-    list.Create(parent, x, y, 340, 120, LVS_SINGLESEL);
+const char* const kAdd = "\xE6\xB7\xBB\xE5\x8A\xA0";
+const char* const kDeleteFile = "\xE5\x88\xA0\xE9\x99\xA4\xE6\x96\x87\xE4\xBB\xB6";
+const char* const kSelectAll = "\xE5\x85\xA8\xE9\x80\x89";
+const char* const kSelectNone = "\xE5\x85\xA8\xE5\x90\xA6";
+
+// Geometry of a list sheet: the list on the left, its buttons in a column on the right.
+constexpr int kListX = 10, kListY = 10, kListWidth = 384, kButtonX = 404, kButtonWidth = 82;
+
+// Keeps a column at its width: the header's attempts to track or change it are refused.
+LRESULT CALLBACK FixedColumnProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR column) {
+    if (msg == WM_NOTIFY) {
+        const NMHEADERW* n = reinterpret_cast<const NMHEADERW*>(lp);
+        if (n->hdr.hwndFrom == ListView_GetHeader(hwnd) && n->iItem == int(column)) {
+            switch (n->hdr.code) {
+                case HDN_BEGINTRACKW:
+                case HDN_BEGINTRACKA:
+                    return TRUE;
+                case HDN_DIVIDERDBLCLICKW:
+                case HDN_DIVIDERDBLCLICKA:
+                    return 0;
+                case HDN_ITEMCHANGINGW:
+                case HDN_ITEMCHANGINGA:
+                    if (n->pitem && (n->pitem->mask & HDI_WIDTH)) return TRUE;
+                    break;
+            }
+        }
+    }
+    return DefSubclassProc(hwnd, msg, wp, lp);
+}
+
+void FixColumnWidth(ListView& list, int column) {
+    SetWindowSubclass(list.hwnd, FixedColumnProc, 1, DWORD_PTR(column));
+}
+
+void CreateFilterList(ListView& list, Panel& sheet) {
+    RECT area;
+    GetClientRect(sheet.hwnd, &area);
+    list.Create(sheet, kListX, kListY, kListWidth, area.bottom - 2 * kListY, LVS_SINGLESEL);
+    list.anchors = kAnchorAll;
     list.AddColumn("", 27);
     list.AddColumn("\xE6\x96\x87\xE4\xBB\xB6\xE5\x90\x8D", 85);
     list.AddColumn("\xE7\xB1\xBB\xE5\x9E\x8B", 50);
     list.AddColumn("\xE6\x96\x87\xE4\xBB\xB6\xE8\xAF\xB4\xE6\x98\x8E", 170);
     list.SetRowMarks(16);
+    FixColumnWidth(list, 0);
+}
+
+void CreateSideButton(Button& button, Panel& sheet, const char* caption, int y, Button::Style style = kPush) {
+    bool push = style.kind == Button::Kind::kPush;
+    button.Create(sheet, caption, kButtonX, y, kButtonWidth, push ? 26 : 20, style);
+    button.anchors = kAnchorTop | kAnchorRight;
+}
+
+// Small pictures in front of the two delete-mode radio buttons.
+void PaintRecycleBin(HDC dc, const RECT& r) {
+    const Theme& t = MainTheme();
+    int l = r.left + 3, top = r.top + 2;
+    HPEN pen = CreatePen(PS_SOLID, 1, t.frameDark);
+    HBRUSH body = CreateSolidBrush(t.checkMark);
+    HGDIOBJ op = SelectObject(dc, pen), ob = SelectObject(dc, body);
+    Rectangle(dc, l, top + 2, l + 14, top + 4);
+    POINT shape[] = {{l + 1, top + 5}, {l + 13, top + 5}, {l + 11, top + 17}, {l + 3, top + 17}};
+    Polygon(dc, shape, 4);
+    SelectObject(dc, op);
+    SelectObject(dc, ob);
+    DeleteObject(pen);
+    DeleteObject(body);
+    HPEN white = CreatePen(PS_SOLID, 1, RGB(255, 255, 255));
+    op = SelectObject(dc, white);
+    for (int x : {l + 5, l + 7, l + 9}) {
+        MoveToEx(dc, x, top + 7, nullptr);
+        LineTo(dc, x, top + 15);
+    }
+    SelectObject(dc, op);
+    DeleteObject(white);
+}
+
+void PaintDirectDelete(HDC dc, const RECT& r) {
+    HPEN pen = CreatePen(PS_SOLID, 3, RGB(200, 40, 30));
+    HGDIOBJ op = SelectObject(dc, pen);
+    MoveToEx(dc, r.left + 5, r.top + 5, nullptr);
+    LineTo(dc, r.left + 15, r.top + 15);
+    MoveToEx(dc, r.left + 15, r.top + 5, nullptr);
+    LineTo(dc, r.left + 5, r.top + 15);
+    SelectObject(dc, op);
+    DeleteObject(pen);
 }
 }  // namespace
 
 void TFormMain::CreateOptionsPage() {
-    gCheckRead.Create(suiPanelOptions, "\xE6\x89\xAB\xE6\x8F\x8F\xE5\x8F\xAA\xE8\xAF\xBB\xE6\x96\x87\xE4\xBB\xB6", 20,
-                      10, 200, 20, kCheck);
-    gCheckSystem.Create(suiPanelOptions, "\xE6\x89\xAB\xE6\x8F\x8F\xE7\xB3\xBB\xE7\xBB\x9F\xE6\x96\x87\xE4\xBB\xB6",
-                        20, 32, 200, 20, kCheck);
-    gCheckHide.Create(suiPanelOptions, "\xE6\x89\xAB\xE6\x8F\x8F\xE9\x9A\x90\xE8\x97\x8F\xE6\x96\x87\xE4\xBB\xB6", 20,
-                      54, 200, 20, kCheck);
-    gCheckZero.Create(suiPanelOptions,
-                      "\xE6\x89\xAB\xE6\x8F\x8F\xE6\x89\x80\xE6\x9C\x89\xE9\x9B\xB6\xE5\xAD\x97\xE8\x8A\x82\xE6\x96\x87"
-                      "\xE4\xBB\xB6",
-                      20, 76, 200, 20, kCheck);
-    gRadioRecycle.Create(suiPanelOptions,
-                         "\xE5\xB0\x86\xE6\x96\x87\xE4\xBB\xB6\xE5\xB7\xB2\xE9\x80\x81\xE5\x88\xB0\xE5\x9B\x9E\xE6\x94\xB6"
-                         "\xE7\xAB\x99",
-                         260, 10, 220, 20, kRadio);
-    gRadioPermanently.Create(suiPanelOptions,
-                             "\xE7\x9B\xB4\xE6\x8E\xA5\xE5\x88\xA0\xE9\x99\xA4\xE5\x9E\x83\xE5\x9C\xBE\xE6\x96\x87\xE4\xBB"
-                             "\xB6",
-                             260, 32, 220, 20, kRadio);
+    const Theme& t = MainTheme();
+    suiPage.Create(suiPanelOptions, 10, 10, 503, 346);
+    suiPage.name = "suiPage";
+    suiPage.anchors = kAnchorAll;
+    suiPage.AddSheet(suiTabSheetGeneral, "\xE5\xB8\xB8\xE8\xA7\x84");
+    suiPage.AddSheet(suiTabSheetExcludePath, "\xE6\x8E\x92\xE9\x99\xA4\xE8\xB7\xAF\xE5\xBE\x84");
+    suiPage.AddSheet(suiTabSheetFilterI, "\xE6\x96\x87\xE4\xBB\xB6\xE7\xB1\xBB\xE5\x9E\x8B");
+    suiPage.AddSheet(suiTabSheetFilterE, "\xE6\x8E\x92\xE9\x99\xA4\xE6\x96\x87\xE4\xBB\xB6");
+    suiPage.SetActivePage(0);
+
+    RECT sheet;
+    GetClientRect(suiTabSheetGeneral.hwnd, &sheet);
+    int groupWidth = sheet.right - 24;
+    const Panel::Style group{.fill = Panel::Fill::kFramed, .color = t.pageBack, .border = t.checkBorder};
+    Panel::Style scanGroup = group;
+    scanGroup.caption = "\xE6\x89\xAB\xE6\x8F\x8F\xE9\x80\x89\xE9\xA1\xB9";
+    suiGroupScanOptions.Create(suiTabSheetGeneral, 12, 12, groupWidth, 134, scanGroup);
+    suiGroupScanOptions.anchors = kAnchorLeft | kAnchorTop | kAnchorRight;
+    struct {
+        Button& box;
+        const char* caption;
+    } checks[] = {
+        {gCheckRead, "\xE6\x89\xAB\xE6\x8F\x8F\xE5\x8F\xAA\xE8\xAF\xBB\xE6\x96\x87\xE4\xBB\xB6"},
+        {gCheckSystem, "\xE6\x89\xAB\xE6\x8F\x8F\xE7\xB3\xBB\xE7\xBB\x9F\xE6\x96\x87\xE4\xBB\xB6"},
+        {gCheckHide, "\xE6\x89\xAB\xE6\x8F\x8F\xE9\x9A\x90\xE8\x97\x8F\xE6\x96\x87\xE4\xBB\xB6"},
+        {gCheckZero,
+         "\xE6\x89\xAB\xE6\x8F\x8F\xE6\x89\x80\xE6\x9C\x89\xE9\x9B\xB6\xE5\xAD\x97\xE8\x8A\x82\xE6\x96\x87"
+         "\xE4\xBB\xB6"},
+    };
+    int y = 32;
+    for (auto& c : checks) {
+        c.box.Create(suiGroupScanOptions, c.caption, 20, y, 260, 20, kCheck);
+        y += 24;
+    }
+
+    Panel::Style cleanGroup = group;
+    cleanGroup.caption = "\xE6\xB8\x85\xE7\x90\x86\xE9\x80\x89\xE9\xA1\xB9";
+    suiGroupCleanOptions.Create(suiTabSheetGeneral, 12, 160, groupWidth, 88, cleanGroup);
+    suiGroupCleanOptions.anchors = kAnchorLeft | kAnchorTop | kAnchorRight;
+    gImageRecycle.Create(suiGroupCleanOptions, 20, 30, 20, 20, PaintRecycleBin);
+    gRadioRecycle.Create(
+        suiGroupCleanOptions,
+        "\xE5\xB0\x86\xE6\x96\x87\xE4\xBB\xB6\xE5\xB7\xB2\xE9\x80\x81\xE5\x88\xB0\xE5\x9B\x9E\xE6\x94\xB6"
+        "\xE7\xAB\x99",
+        46, 30, 260, 20, kRadio);
+    gImagePermanently.Create(suiGroupCleanOptions, 20, 56, 20, 20, PaintDirectDelete);
+    gRadioPermanently.Create(
+        suiGroupCleanOptions,
+        "\xE7\x9B\xB4\xE6\x8E\xA5\xE5\x88\xA0\xE9\x99\xA4\xE5\x9E\x83\xE5\x9C\xBE\xE6\x96\x87\xE4\xBB"
+        "\xB6",
+        46, 56, 260, 20, kRadio);
     gRadioRecycle.onClick = [this] { gRadioPermanently.SetChecked(false); };
     gRadioPermanently.onClick = [this] { gRadioRecycle.SetChecked(false); };
 
-    ListViewExcludePath.Create(suiPanelOptions, 20, 100, 340, 80, LVS_SINGLESEL);
+    ListViewExcludePath.Create(suiTabSheetExcludePath, kListX, kListY, kListWidth, sheet.bottom - 2 * kListY,
+                               LVS_SINGLESEL);
+    ListViewExcludePath.anchors = kAnchorAll;
     ListViewExcludePath.AddColumn("\xE6\x8E\x92\xE9\x99\xA4\xE8\xB7\xAF\xE5\xBE\x84", 332);
     ListViewExcludePath.SetRowMarks(16);
-    CreateFilterList(ListViewFilterI, suiPanelOptions, 20, 185);
-    CreateFilterList(ListViewFilterE, suiPanelOptions, 20, 310);
+    CreateSideButton(epButtonAdd, suiTabSheetExcludePath, kAdd, kListY);
+    CreateSideButton(epButtonDel, suiTabSheetExcludePath, "\xE5\x88\xA0\xE9\x99\xA4\xE8\xB7\xAF\xE5\xBE\x84",
+                     kListY + 34);
+
+    CreateFilterList(ListViewFilterI, suiTabSheetFilterI);
+    CreateSideButton(ifButtonAdd, suiTabSheetFilterI, kAdd, kListY);
+    CreateSideButton(ifButtonDelete, suiTabSheetFilterI, kDeleteFile, kListY + 34);
+    CreateSideButton(OCheckBoxAll1, suiTabSheetFilterI, kSelectAll, kListY + 84, kCommandCheck);
+    CreateSideButton(OCheckBoxAllN1, suiTabSheetFilterI, kSelectNone, kListY + 108, kCommandCheck);
+    CreateFilterList(ListViewFilterE, suiTabSheetFilterE);
+    CreateSideButton(efButtonAdd, suiTabSheetFilterE, kAdd, kListY);
+    CreateSideButton(efButtonDelete, suiTabSheetFilterE, kDeleteFile, kListY + 34);
+    CreateSideButton(OCheckBoxAll2, suiTabSheetFilterE, kSelectAll, kListY + 84, kCommandCheck);
+    CreateSideButton(OCheckBoxAllN2, suiTabSheetFilterE, kSelectNone, kListY + 108, kCommandCheck);
+    OCheckBoxAll1.SetChecked(true);
+    OCheckBoxAll2.SetChecked(true);
+
+    suiButtonDefault.Create(suiPanelOptions, "\xE9\xBB\x98\xE8\xAE\xA4", 341, 368, 80, 26, kPush);
+    suiButtonSave.Create(suiPanelOptions, "\xE4\xBF\x9D\xE5\xAD\x98", 431, 368, 80, 26, kPush);
+    suiButtonDefault.anchors = suiButtonSave.anchors = kAnchorRight | kAnchorBottom;
+
+    WireOptionsPage();
+}
+
+void TFormMain::WireOptionsPage() {
+    suiButtonDefault.onClick = [this] { suiButtonDefaultClick(); };
+    suiButtonSave.onClick = [this] { suiButtonSaveClick(); };
+    epButtonAdd.onClick = [this] { epButtonAddClick(); };
+    epButtonDel.onClick = [this] { epButtonDelClick(); };
+    ifButtonAdd.onClick = [this] { ifButtonAddClick(); };
+    ifButtonDelete.onClick = [this] { ifButtonDeleteClick(); };
+    efButtonAdd.onClick = [this] { efButtonAddClick(); };
+    efButtonDelete.onClick = [this] { efButtonDeleteClick(); };
+    OCheckBoxAll1.onClick = [this] { OCheckBoxAll1Click(); };
+    OCheckBoxAllN1.onClick = [this] { OCheckBoxAllN1Click(); };
+    OCheckBoxAll2.onClick = [this] { OCheckBoxAll2Click(); };
+    OCheckBoxAllN2.onClick = [this] { OCheckBoxAllN2Click(); };
+
+    struct ListEvents {
+        ListView& list;
+        void (TFormMain::*mouseDown)(MouseButton, int, int);
+        void (TFormMain::*dblClick)();
+        void (TFormMain::*columnClick)(int);
+    } lists[] = {
+        {ListViewExcludePath, &TFormMain::ListViewExcludePathMouseDown,
+         &TFormMain::ListViewExcludePathDblClick, &TFormMain::ListViewExcludePathColumnClick},
+        {ListViewFilterI, &TFormMain::ListViewFilterIMouseDown, &TFormMain::ListViewFilterIDblClick,
+         &TFormMain::ListViewFilterIColumnClick},
+        {ListViewFilterE, &TFormMain::ListViewFilterEMouseDown, &TFormMain::ListViewFilterEDblClick,
+         &TFormMain::ListViewFilterEColumnClick},
+    };
+    for (const ListEvents& e : lists) {
+        e.list.onMouseDown = [this, down = e.mouseDown](MouseButton b, int x, int y) {
+            (this->*down)(b, x, y);
+        };
+        e.list.onColumnClick = [this, click = e.columnClick](int column) { (this->*click)(column); };
+        // The second press of a double click arrives as the double click itself: it counts as a press
+        // (so a double click on a tick box leaves it as it was) before the double-click handler runs.
+        e.list.onNotify = [this, down = e.mouseDown, dbl = e.dblClick](NMHDR* header, LRESULT&) {
+            if (header->code != NM_DBLCLK) return false;
+            POINT at = reinterpret_cast<NMITEMACTIVATE*>(header)->ptAction;
+            (this->*down)(kLeftButton, at.x, at.y);
+            (this->*dbl)();
+            return true;
+        };
+    }
 }

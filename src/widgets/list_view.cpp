@@ -116,9 +116,19 @@ int CALLBACK CompareRows(LPARAM a, LPARAM b, LPARAM ctx) {
 }
 }  // namespace
 
+// The control moves rows while it sorts, and the indexes LVM_SORTITEMSEX hands out follow those moves
+// (under Wine they are even ambiguous mid-merge). Each row therefore carries its index from before the
+// sort in its item data, which LVM_SORTITEMS passes unchanged.
 void ListView::Sort(const std::function<int(int, int)>& compare) {
+    for (int row = 0, rows = Count(); row < rows; ++row) {
+        LVITEMW item{};
+        item.mask = LVIF_PARAM;
+        item.iItem = row;
+        item.lParam = row;
+        SendMessageW(hwnd, LVM_SETITEMW, 0, LPARAM(&item));
+    }
     SortContext ctx{&compare};
-    ListView_SortItemsEx(hwnd, CompareRows, LPARAM(&ctx));
+    ListView_SortItems(hwnd, CompareRows, LPARAM(&ctx));
 }
 
 bool ListView::HandleNotify(NMHDR* header, LRESULT& result) {

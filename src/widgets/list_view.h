@@ -30,7 +30,8 @@ public:
     void Select(int row);
     // Row under a point of the client area; onStateIcon tells whether the point is on its tick box.
     int HitTest(int x, int y, bool* onStateIcon = nullptr, UINT* flags = nullptr) const;
-    // Sorts the rows with an ascending comparison of two row indexes (before the sort).
+    // Sorts the rows with an ascending comparison of two row indexes from before the sort. The rows move
+    // while the control sorts: read what the comparison needs before calling this.
     void Sort(const std::function<int(int, int)>& compare);
 
     std::function<void(int column)> onColumnClick;

@@ -1,0 +1,152 @@
+#include <string>
+
+#include "app/form_main.h"
+#include "platform/dialogs.h"
+#include "platform/text.h"
+#include "settings/add_filter_dialogs.h"
+#include "settings/list_rows.h"
+#include "settings/list_sorting.h"
+
+namespace {
+void DeleteSelectedRow(ListView& list) {
+    int row = list.Selected();
+    if (row >= 0) list.DeleteRow(row);
+}
+
+void MarkAllRows(ListView& list, int mark) {
+    for (int row = 0; row < list.Count(); ++row) list.SetMark(row, mark);
+}
+
+void ToggleTickOnPress(ListView& list, MouseButton button, int x, int y) {
+    if (button != kLeftButton) return;
+    bool onTickBox = false;
+    int row = list.HitTest(x, y, &onTickBox);
+    if (row >= 0 && onTickBox) list.SetMark(row, list.Mark(row) == kMarkTicked ? kMarkUnticked : kMarkTicked);
+}
+
+// The row at the point and the column of the cell there; -1 for a point on no row.
+int RowAt(const ListView& list, POINT at, int* column) {
+    LVHITTESTINFO info{};
+    info.pt = at;
+    int row = ListView_SubItemHitTest(list.hwnd, &info);
+    *column = info.iSubItem;
+    return row;
+}
+
+bool ConfirmDelete(HWND owner, const char* question) {
+    return ShowMessageBox(owner, question, "Confirm", MB_ICONQUESTION | MB_OKCANCEL) == IDOK;
+}
+
+void DeleteFilterOnDoubleClick(HWND owner, ListView& list, POINT at) {
+    int column = 0;
+    int row = RowAt(list, at, &column);
+    if (row < 0 || column < 1) return;  // empty space or the tick box column
+    if (ConfirmDelete(owner, "Delete this filter?")) list.DeleteRow(row);
+}
+
+bool ListHoldsPath(const ListView& list, const std::string& path) {
+    for (int row = 0; row < list.Count(); ++row)
+        if (list.Cell(row, 0) == path) return true;
+    return false;
+}
+}  // namespace
+
+void TFormMain::epButtonAddClick() {
+    std::optional<std::string> path = BrowseForFolder(hwnd, "Select a path");
+    if (!path || Widen(*path).size() <= 3 || ListHoldsPath(ListViewExcludePath, *path)) return;
+    std::string stored;
+    if (!ToAnsi(*path, stored)) {
+        ShowMessageBox(
+            hwnd,
+            "This path holds characters that this system's code page cannot store in Config.ini, so "
+            "it cannot be added.",
+            kAppTitle, MB_ICONWARNING | MB_OK);
+        return;
+    }
+    AddPathRow(ListViewExcludePath, *path);
+}
+
+void TFormMain::epButtonDelClick() { DeleteSelectedRow(ListViewExcludePath); }
+
+void TFormMain::ifButtonAddClick() {
+    if (AddFilter && AddFilter->Execute(hwnd))
+        AddFilterRow(ListViewFilterI, AddFilterMask, AddFilterDescription, true);
+}
+
+void TFormMain::efButtonAddClick() {
+    if (AddFilterExclude && AddFilterExclude->Execute(hwnd))
+        AddFilterRow(ListViewFilterE, AddFilterMask, AddFilterDescription, true);
+}
+
+void TFormMain::ifButtonDeleteClick() { DeleteSelectedRow(ListViewFilterI); }
+void TFormMain::efButtonDeleteClick() { DeleteSelectedRow(ListViewFilterE); }
+
+void TFormMain::ListViewFilterIMouseDown(MouseButton button, int x, int y) {
+    m_ListPressPoint = {x, y};
+    ToggleTickOnPress(ListViewFilterI, button, x, y);
+}
+
+void TFormMain::ListViewFilterEMouseDown(MouseButton button, int x, int y) {
+    m_ListPressPoint = {x, y};
+    ToggleTickOnPress(ListViewFilterE, button, x, y);
+}
+
+void TFormMain::ListViewExcludePathMouseDown(MouseButton, int x, int y) { m_ListPressPoint = {x, y}; }
+
+void TFormMain::ListViewFilterIDblClick() {
+    DeleteFilterOnDoubleClick(hwnd, ListViewFilterI, m_ListPressPoint);
+}
+void TFormMain::ListViewFilterEDblClick() {
+    DeleteFilterOnDoubleClick(hwnd, ListViewFilterE, m_ListPressPoint);
+}
+
+void TFormMain::ListViewExcludePathDblClick() {
+    int column = 0;
+    int row = RowAt(ListViewExcludePath, m_ListPressPoint, &column);
+    if (row >= 0 && ConfirmDelete(hwnd, "Delete this path?")) ListViewExcludePath.DeleteRow(row);
+}
+
+void TFormMain::ListViewExcludePathColumnClick(int column) {
+    ClickSortColumn(ListViewExcludePath, ExcludePathSort, column);
+    std::vector<SortKey> keys = SortKeys(ListViewExcludePath, ExcludePathSort.column);
+    ListViewExcludePath.Sort([&](int a, int b) { return ListViewExcludePathCompare(keys[a], keys[b]); });
+}
+
+void TFormMain::ListViewFilterIColumnClick(int column) {
+    ClickSortColumn(ListViewFilterI, FilterISort, column);
+    std::vector<SortKey> keys = SortKeys(ListViewFilterI, FilterISort.column);
+    ListViewFilterI.Sort([&](int a, int b) { return ListViewFilterICompare(keys[a], keys[b]); });
+}
+
+void TFormMain::ListViewFilterEColumnClick(int column) {
+    ClickSortColumn(ListViewFilterE, FilterESort, column);
+    std::vector<SortKey> keys = SortKeys(ListViewFilterE, FilterESort.column);
+    ListViewFilterE.Sort([&](int a, int b) { return ListViewFilterECompare(keys[a], keys[b]); });
+}
+
+int TFormMain::ListViewExcludePathCompare(const SortKey& a, const SortKey& b) {
+    return ComparePathRows(ExcludePathSort, a, b);
+}
+int TFormMain::ListViewFilterICompare(const SortKey& a, const SortKey& b) {
+    return CompareFilterRows(FilterISort, a, b);
+}
+int TFormMain::ListViewFilterECompare(const SortKey& a, const SortKey& b) {
+    return CompareFilterRows(FilterESort, a, b);
+}
+
+void TFormMain::OCheckBoxAll1Click() {
+    OCheckBoxAll1.SetChecked(true);
+    MarkAllRows(ListViewFilterI, kMarkTicked);
+}
+void TFormMain::OCheckBoxAll2Click() {
+    OCheckBoxAll2.SetChecked(true);
+    MarkAllRows(ListViewFilterE, kMarkTicked);
+}
+void TFormMain::OCheckBoxAllN1Click() {
+    OCheckBoxAllN1.SetChecked(false);
+    MarkAllRows(ListViewFilterI, kMarkUnticked);
+}
+void TFormMain::OCheckBoxAllN2Click() {
+    OCheckBoxAllN2.SetChecked(false);
+    MarkAllRows(ListViewFilterE, kMarkUnticked);
+}

@@ -1,0 +1,43 @@
+#include "app/form_main.h"
+#include "platform/dialogs.h"
+#include "settings/config_file.h"
+#include "settings/config_loaders.h"
+#include "settings/default_options.h"
+
+namespace {
+std::vector<std::string> PathRows(const ListView& list) {
+    std::vector<std::string> paths;
+    for (int row = 0; row < list.Count(); ++row) paths.push_back(list.Cell(row, 0));
+    return paths;
+}
+
+std::vector<FilterEntry> FilterRows(const ListView& list) {
+    std::vector<FilterEntry> entries;
+    for (int row = 0; row < list.Count(); ++row)
+        entries.push_back(
+            MakeFilterEntry(list.Cell(row, 1), list.Cell(row, 3), list.Mark(row) == kMarkTicked));
+    return entries;
+}
+}  // namespace
+
+void TFormMain::suiButtonDefaultClick() {
+    SetDefaultOptions(gCheckRead, gCheckSystem, gCheckHide, gCheckZero, gRadioRecycle, gRadioPermanently);
+    FillDefaultExcludePaths(ListViewExcludePath, ExcludePathSort);
+    FillDefaultIncludeFilters(ListViewFilterI, FilterISort);
+    FillDefaultExcludeFilters(ListViewFilterE, FilterESort);
+}
+
+// The four keys go to the file in one replacement: a failed save leaves every key as it was.
+void TFormMain::suiButtonSaveClick() {
+    GeneralOptions general =
+        GeneralOptionsShown(gCheckRead, gCheckSystem, gCheckHide, gCheckZero, gRadioRecycle);
+    bool saved =
+        WriteConfigValues(std::string(kConfigFileName), std::string(kConfigSection),
+                          {{std::string(kKeyGeneral), BuildGeneral(general)},
+                           {std::string(kKeyExcludePaths), BuildEntryList(PathRows(ListViewExcludePath))},
+                           {std::string(kKeyIncludeFilters), BuildFilterList(FilterRows(ListViewFilterI))},
+                           {std::string(kKeyExcludeFilters), BuildFilterList(FilterRows(ListViewFilterE))}});
+    if (!saved)
+        ShowMessageBox(nullptr, "Write file error!Please restart the application!", kAppTitle,
+                       MB_ICONWARNING | MB_OK);
+}

@@ -1,0 +1,10 @@
+#pragma once
+#include "widgets/widget.h"
+
+// A single-line EDIT window; its window text is its content.
+class EditBox : public Widget {
+public:
+    void Create(Widget& parent, int x, int y, int w, int h);
+    std::function<void()> onChange;
+    bool HandleCommand(WORD code) override;
+};

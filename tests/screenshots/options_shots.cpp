@@ -1,0 +1,42 @@
+#include "app/form_main.h"
+#include "settings/add_filter_dialogs.h"
+#include "shots.h"
+
+namespace {
+void ShowDialogShot(Form& dialog, Button& addButton, const char* name, const std::function<void()>& fill) {
+    RunLater(200, [&dialog, name, fill] {
+        fill();
+        Capture(dialog.hwnd, name);
+        dialog.CloseModal(0);
+    });
+    SendMessageW(addButton.hwnd, BM_CLICK, 0, 0);
+}
+}  // namespace
+
+SCREENSHOT(options_pages) {
+    TFormMain form;
+    form.FormCreate();
+    CreateAddFilterDialogs();
+    ShowWindow(form.hwnd, SW_SHOW);
+    form.FormShow();
+    form.LeftMenu2Click();
+    form.suiButtonDefaultClick();
+    const char* names[] = {"options_general", "options_exclude_paths", "options_include_filters",
+                           "options_exclude_filters"};
+    for (int page = 0; page < 4; ++page) {
+        form.suiPage.SetActivePage(page);
+        Capture(form.hwnd, names[page]);
+    }
+    form.ListViewFilterIColumnClick(3);
+    form.suiPage.SetActivePage(2);
+    Capture(form.hwnd, "options_include_sorted");
+
+    ShowDialogShot(*AddFilter, form.ifButtonAdd, "add_filter", [] {
+        AddFilter->EditIncludeFilter.SetText("*.jnk");
+        AddFilter->EditDesFilter.SetText("Junk Files");
+    });
+    form.suiPage.SetActivePage(3);
+    ShowDialogShot(*AddFilterExclude, form.efButtonAdd, "add_filter_exclude", [] {});
+    DestroyWindow(form.hwnd);
+    Pump(50);
+}

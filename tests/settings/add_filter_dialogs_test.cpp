@@ -1,0 +1,260 @@
+// The two add-filter dialogs, driven while they are shown modally from the Options page.
+#include "settings/config_file.h"
+#include "settings/list_rows.h"
+#include "settings_fixture.h"
+
+namespace {
+const char* const kCaption = "\xE6\xB7\xBB\xE5\x8A\xA0\xE6\x96\x87\xE4\xBB\xB6\xE7\xB1\xBB\xE5\x9E\x8B";
+
+void Click(Widget& button) { SendMessageW(button.hwnd, BM_CLICK, 0, 0); }
+
+class AddFilterDialogs : public OptionsTest {
+protected:
+    // Opens the dialog through the page's Add button and runs the steps one after another while it is
+    // shown. A dialog that closes before its last step, or stays open after it, fails the test.
+    void WhileShown(Form& dialog, Button& addButton, std::vector<std::function<void()>> steps) {
+        size_t next = 0;
+        UINT_PTR pending = 0;
+        std::function<void()> runNext = [&] {
+            pending = 0;
+            EXPECT_TRUE(IsWindowVisible(dialog.hwnd));
+            steps[next++]();
+            if (next < steps.size()) pending = RunLater(30, runNext);
+        };
+        pending = RunLater(30, runNext);
+        UINT_PTR watchdog = RunLater(5000, [&] {
+            ADD_FAILURE() << "the dialog stayed open";
+            dialog.CloseModal(0);
+        });
+        Click(addButton);
+        if (pending) CancelLater(pending);
+        CancelLater(watchdog);
+        EXPECT_EQ(next, steps.size()) << "the dialog closed before its last step";
+        EXPECT_FALSE(IsWindowVisible(dialog.hwnd));
+    }
+    void AddInclude(const std::string& mask, const std::string& description) {
+        WhileShown(*AddFilter, form->ifButtonAdd, {[&] {
+            AddFilter->EditIncludeFilter.SetText(mask);
+            AddFilter->EditDesFilter.SetText(description);
+            Click(AddFilter->suiButtonSave);
+        }});
+    }
+};
+
+std::vector<HWND> TabOrder(const Form& dialog) {
+    std::vector<HWND> order;
+    HWND first = GetNextDlgTabItem(dialog.hwnd, nullptr, FALSE);
+    for (HWND h = first; h && (order.empty() || h != first); h = GetNextDlgTabItem(dialog.hwnd, h, FALSE))
+        order.push_back(h);
+    return order;
+}
+}  // namespace
+
+TEST_F(AddFilterDialogs, CaptionsAndTabOrder) {
+    EXPECT_EQ(AddFilter->Text(), kCaption);
+    EXPECT_EQ(AddFilterExclude->Text(), kCaption);
+    EXPECT_EQ(AddFilter->Label2.Text(), "\xE6\x96\x87\xE4\xBB\xB6\xE7\xB1\xBB\xE5\x9E\x8B\xEF\xBC\x9A");
+    EXPECT_EQ(AddFilterExclude->Label2.Text(), "\xE6\x96\x87\xE4\xBB\xB6\xE7\xB1\xBB\xE5\x9E\x8B:");
+    EXPECT_EQ(AddFilter->Label3.Text(), "\xE6\x96\x87\xE4\xBB\xB6\xE6\x8F\x8F\xE8\xBF\xB0:");
+    EXPECT_EQ(AddFilter->Label4.Text(),
+              "\xE8\xBE\x93\xE5\x85\xA5\xE6\x96\x87\xE4\xBB\xB6\xE8\xAF\xB4\xE6\x98\x8E.");
+    EXPECT_NE(AddFilter->Label1.Text().find("\"?\"(\xE8\xA1\xA8\xE7\xA4\xBA"), std::string::npos);
+    EXPECT_NE(AddFilterExclude->Label1.Text().find("\"?\"(\xE5\x8D\x95"), std::string::npos);
+    EXPECT_EQ(AddFilter->suiButtonSave.Text(), "\xE7\xA1\xAE\xE5\xAE\x9A");
+    EXPECT_EQ(AddFilter->suiButtonCancel.Text(), "\xE5\x8F\x96\xE6\xB6\x88");
+    LONG style = GetWindowLongW(AddFilter->hwnd, GWL_STYLE);
+    EXPECT_TRUE((style & WS_SYSMENU) && !(style & WS_MINIMIZEBOX) && !(style & WS_MAXIMIZEBOX));
+
+    TAddFilter include;
+    TAddFilterExclude exclude;
+    include.Create();
+    exclude.Create();
+    EXPECT_FALSE(include.suiButtonSave.Enabled());
+    EXPECT_FALSE(exclude.suiButtonSave.Enabled());
+    include.suiButtonSave.Enable(true);
+    exclude.suiButtonSave.Enable(true);
+    EXPECT_EQ(TabOrder(include),
+              (std::vector<HWND>{include.EditIncludeFilter.hwnd, include.EditDesFilter.hwnd,
+                                 include.suiButtonSave.hwnd, include.suiButtonCancel.hwnd}));
+    EXPECT_EQ(TabOrder(exclude),
+              (std::vector<HWND>{exclude.suiButtonSave.hwnd, exclude.suiButtonCancel.hwnd,
+                                 exclude.EditExincludeFilter.hwnd, exclude.EditDesFilter.hwnd}));
+    DestroyWindow(include.hwnd);
+    DestroyWindow(exclude.hwnd);
+}
+
+TEST_F(AddFilterDialogs, TrimmedFilterIsAppendedTicked) {
+    AddFilterRow(form->ListViewFilterI, "*.old", "Old", false);
+    AddInclude("  *.jnk  ", "  Junk  ");
+    ASSERT_EQ(form->ListViewFilterI.Count(), 2);
+    EXPECT_EQ(Rows(form->ListViewFilterI)[1], (ListRow{{"", "*.jnk", "jnk", "Junk"}, kMarkTicked}));
+    EXPECT_EQ(AddFilterMask, "*.jnk");
+    EXPECT_EQ(AddFilterDescription, "Junk");
+}
+
+TEST_F(AddFilterDialogs, IncludeDialogOpensEmptyWithOkDisabledEveryTime) {
+    AddInclude("*.a", "A");
+    WhileShown(*AddFilter, form->ifButtonAdd, {[&] {
+        EXPECT_EQ(AddFilter->EditIncludeFilter.Text(), "");
+        EXPECT_EQ(AddFilter->EditDesFilter.Text(), "");
+        EXPECT_FALSE(AddFilter->suiButtonSave.Enabled());
+        EXPECT_EQ(GetFocus(), AddFilter->EditIncludeFilter.hwnd);
+        AddFilter->EditIncludeFilter.SetText("*.b");
+        Click(AddFilter->suiButtonCancel);
+    }});
+    EXPECT_EQ(form->ListViewFilterI.Count(), 1);
+}
+
+TEST_F(AddFilterDialogs, OkFollowsTheTrimmedMask) {
+    WhileShown(*AddFilter, form->ifButtonAdd,
+               {[&] {
+                    struct Step {
+                        const char* text;
+                        bool enabled;
+                    } steps[] = {{"   ", false}, {"\t", false}, {" x ", true}, {"", false}, {"*", true}};
+                    for (const Step& s : steps) {
+                        AddFilter->EditIncludeFilter.SetText(s.text);
+                        EXPECT_EQ(AddFilter->suiButtonSave.Enabled(), s.enabled) << '"' << s.text << '"';
+                    }
+                    AddFilter->EditIncludeFilter.SetText("  ");
+                    Click(AddFilter->suiButtonSave);  // confirms nothing, even clicked through the API
+                },
+                [&] { Click(AddFilter->suiButtonCancel); }});
+    EXPECT_EQ(form->ListViewFilterI.Count(), 0);
+}
+
+TEST_F(AddFilterDialogs, RefusedCharactersAnswerDdddAndKeepTheDialogOpen) {
+    struct Case {
+        const char* mask;
+        bool refused;
+    } cases[] = {{"C:\\*.tmp", true}, {"a/b", true}, {"x|y", true},   {"a,b", true},   {"<x>", true},
+                 {"a:b", true},       {"\"q", true}, {"*.~*", false}, {"~*.*", false}, {"a;b", false}};
+    for (const Case& c : cases) {
+        boxes.clear();
+        int before = form->ListViewFilterI.Count();
+        std::vector<std::function<void()>> steps{[&] {
+            AddFilter->EditIncludeFilter.SetText(c.mask);
+            AddFilter->EditDesFilter.SetText("d");
+            Click(AddFilter->suiButtonSave);
+        }};
+        if (c.refused)
+            steps.push_back([&] {
+                EXPECT_EQ(AddFilter->EditIncludeFilter.Text(), c.mask);
+                EXPECT_EQ(AddFilter->EditDesFilter.Text(), "d");
+                Click(AddFilter->suiButtonCancel);
+            });
+        WhileShown(*AddFilter, form->ifButtonAdd, steps);
+        EXPECT_EQ(form->ListViewFilterI.Count(), before + (c.refused ? 0 : 1)) << c.mask;
+        ASSERT_EQ(boxes.size(), c.refused ? 1u : 0u) << c.mask;
+        if (c.refused) {
+            EXPECT_EQ(boxes[0].text, "dddd");
+            EXPECT_EQ(boxes[0].caption, "Kestrune Disk Cleaner");
+            EXPECT_EQ(boxes[0].owner, AddFilter->hwnd);
+        }
+    }
+}
+
+TEST_F(AddFilterDialogs, EmptyDescriptionAndRepeatedMaskAreAccepted) {
+    AddInclude("*.dup", "");
+    AddInclude("*.dup", "");
+    EXPECT_EQ(Rows(form->ListViewFilterI), (std::vector<ListRow>{{{"", "*.dup", "dup", ""}, kMarkTicked},
+                                                                 {{"", "*.dup", "dup", ""}, kMarkTicked}}));
+}
+
+TEST_F(AddFilterDialogs, CancelCloseAndEscapeAddNothing) {
+    std::function<void()> endings[] = {
+        [] { Click(AddFilter->suiButtonCancel); },
+        [] { SendMessageW(AddFilter->hwnd, WM_CLOSE, 0, 0); },
+        [] { SendMessageW(AddFilter->hwnd, WM_COMMAND, IDCANCEL, 0); },
+    };
+    for (auto& end : endings) {
+        WhileShown(*AddFilter, form->ifButtonAdd, {[&] {
+            AddFilter->EditIncludeFilter.SetText("*.tmp");
+            end();
+        }});
+    }
+    EXPECT_EQ(form->ListViewFilterI.Count(), 0);
+}
+
+TEST_F(AddFilterDialogs, EnterConfirmsWhenOkIsEnabled) {
+    WhileShown(*AddFilter, form->ifButtonAdd, {[&] {
+        AddFilter->EditIncludeFilter.SetText("*.ent");
+        SendMessageW(AddFilter->hwnd, WM_COMMAND, IDOK, 0);
+    }});
+    EXPECT_EQ(form->ListViewFilterI.Cell(0, 1), "*.ent");
+}
+
+TEST_F(AddFilterDialogs, ExcludeDialogKeepsItsLastTexts) {
+    WhileShown(*AddFilterExclude, form->efButtonAdd, {[&] {
+        AddFilterExclude->EditExincludeFilter.SetText(" Index.dat ");
+        AddFilterExclude->EditDesFilter.SetText("Data Files");
+        Click(AddFilterExclude->suiButtonSave);
+    }});
+    WhileShown(*AddFilterExclude, form->efButtonAdd, {[&] {
+        EXPECT_EQ(AddFilterExclude->EditExincludeFilter.Text(), " Index.dat ");
+        EXPECT_EQ(AddFilterExclude->EditDesFilter.Text(), "Data Files");
+        EXPECT_TRUE(AddFilterExclude->suiButtonSave.Enabled());
+        EXPECT_EQ(GetFocus(), AddFilterExclude->suiButtonSave.hwnd);
+        Click(AddFilterExclude->suiButtonCancel);
+    }});
+    EXPECT_EQ(Rows(form->ListViewFilterE),
+              (std::vector<ListRow>{{{"", "Index.dat", "dat", "Data Files"}, kMarkTicked}}));
+    EXPECT_EQ(form->ListViewFilterI.Count(), 0);
+}
+
+TEST_F(AddFilterDialogs, DescriptionThatWouldSplitTheStoredListIsRefused) {
+    for (const char* description : {"a|)E(|b", "ends |)E(", ")E(| starts"}) {
+        boxes.clear();
+        WhileShown(*AddFilter, form->ifButtonAdd,
+                   {[&] {
+                        AddFilter->EditIncludeFilter.SetText("*.t");
+                        AddFilter->EditDesFilter.SetText(description);
+                        Click(AddFilter->suiButtonSave);
+                    },
+                    [&] {
+                        EXPECT_EQ(AddFilter->EditDesFilter.Text(), description);
+                        Click(AddFilter->suiButtonCancel);
+                    }});
+        ASSERT_EQ(boxes.size(), 1u) << description;
+        EXPECT_NE(boxes[0].text.find("|)E(|"), std::string::npos);
+        EXPECT_EQ(boxes[0].flags, UINT(MB_ICONWARNING | MB_OK));
+    }
+    EXPECT_EQ(form->ListViewFilterI.Count(), 0);
+}
+
+// A Chinese description is kept when the system's ANSI code page holds it (a Chinese system); elsewhere it
+// is refused when entered rather than stored as question marks.
+TEST_F(AddFilterDialogs, ChineseDescriptionSurvivesSaveOrIsRefused) {
+    const std::string chinese = "\xE4\xB8\xB4\xE6\x97\xB6\xE6\x96\x87\xE4\xBB\xB6";
+    std::string ansi;
+    bool codePageHoldsIt = ToAnsi(chinese, ansi);
+    std::printf("ANSI code page %u %s Chinese\n", GetACP(), codePageHoldsIt ? "holds" : "cannot hold");
+    std::vector<std::function<void()>> steps{[&] {
+        AddFilter->EditIncludeFilter.SetText("*.cn");
+        AddFilter->EditDesFilter.SetText(chinese);
+        Click(AddFilter->suiButtonSave);
+    }};
+    if (!codePageHoldsIt) steps.push_back([&] { Click(AddFilter->suiButtonCancel); });
+    WhileShown(*AddFilter, form->ifButtonAdd, steps);
+    if (!codePageHoldsIt) {
+        ASSERT_EQ(boxes.size(), 1u);
+        EXPECT_NE(boxes[0].text.find("code page"), std::string::npos);
+        EXPECT_EQ(form->ListViewFilterI.Count(), 0);
+        return;
+    }
+    form->suiButtonSaveClick();
+    Restart();
+    EXPECT_EQ(form->ListViewFilterI.Cell(0, 3), chinese);
+}
+
+TEST_F(AddFilterDialogs, NonAsciiDescriptionOfTheCodePageSurvivesSaveAndRestart) {
+    const std::string accented = "Caf\xC3\xA9 backups";  // "é": in every Western and in the Chinese code page
+    std::string ansi;
+    if (!ToAnsi(accented, ansi)) GTEST_SKIP() << "code page " << GetACP() << " lacks the letter";
+    AddInclude("*.caf", accented);
+    form->suiButtonSaveClick();
+    EXPECT_TRUE(boxes.empty());
+    Restart();
+    EXPECT_EQ(Rows(form->ListViewFilterI),
+              (std::vector<ListRow>{{{"", "*.caf", "caf", accented}, kMarkTicked}}));
+}

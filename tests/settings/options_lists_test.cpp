@@ -1,0 +1,294 @@
+// Adding, deleting, ticking and sorting the rows of the three Options lists.
+#include "settings/list_rows.h"
+#include "settings/list_sorting.h"
+#include "settings_fixture.h"
+
+namespace {
+class OptionsLists : public OptionsTest {
+protected:
+    void SetUp() override {
+        OptionsTest::SetUp();
+        form->LeftMenu2Click();
+    }
+    void FillFilters(ListView& list) {
+        AddFilterRow(list, "*.tmp", "Temporary Files", true);
+        AddFilterRow(list, "*.bak", "backup files", false);
+        AddFilterRow(list, "~*.*", "Backup Files", true);
+        AddFilterRow(list, "a.log", "", false);
+    }
+    // The double click as the list reports it to its parent.
+    void DoubleClick(ListView& list, POINT at) {
+        NMITEMACTIVATE n{};
+        n.hdr = {list.hwnd, 0, UINT(NM_DBLCLK)};
+        n.ptAction = at;
+        LVHITTESTINFO info{};
+        info.pt = at;
+        n.iItem = ListView_SubItemHitTest(list.hwnd, &info);
+        SendMessageW(GetParent(list.hwnd), WM_NOTIFY, 0, LPARAM(&n));
+    }
+    // A double click is two presses, then the double-click notification.
+    void DoubleClickFilter(ListView& list, POINT at) {
+        auto down = &list == &form->ListViewFilterI ? &TFormMain::ListViewFilterIMouseDown
+                                                    : &TFormMain::ListViewFilterEMouseDown;
+        (form.get()->*down)(kLeftButton, at.x, at.y);
+        DoubleClick(list, at);
+    }
+};
+
+const char* const kUp = "\xE2\x86\x91";
+const char* const kDown = "\xE2\x86\x93";
+}  // namespace
+
+TEST_F(OptionsLists, PageLayoutAndStartCaptions) {
+    ASSERT_EQ(form->suiPage.PageCount(), 4);
+    EXPECT_EQ(form->suiPage.ActivePage(), 0);
+    EXPECT_EQ(form->suiPage.PageCaption(0), "\xE5\xB8\xB8\xE8\xA7\x84");
+    EXPECT_EQ(form->suiPage.PageCaption(1), "\xE6\x8E\x92\xE9\x99\xA4\xE8\xB7\xAF\xE5\xBE\x84");
+    EXPECT_EQ(form->suiPage.PageCaption(2), "\xE6\x96\x87\xE4\xBB\xB6\xE7\xB1\xBB\xE5\x9E\x8B");
+    EXPECT_EQ(form->suiPage.PageCaption(3), "\xE6\x8E\x92\xE9\x99\xA4\xE6\x96\x87\xE4\xBB\xB6");
+    EXPECT_TRUE(form->gCheckRead.Visible() && IsWindowVisible(form->gCheckRead.hwnd));
+    EXPECT_FALSE(IsWindowVisible(form->ListViewFilterI.hwnd));
+    form->suiPage.SetActivePage(2);
+    EXPECT_TRUE(IsWindowVisible(form->ListViewFilterI.hwnd));
+    EXPECT_FALSE(IsWindowVisible(form->gCheckRead.hwnd));
+
+    EXPECT_EQ(Captions(form->ListViewExcludePath),
+              (std::vector<std::string>{"\xE6\x8E\x92\xE9\x99\xA4\xE8\xB7\xAF\xE5\xBE\x84"}));
+    EXPECT_EQ(ListView_GetColumnWidth(form->ListViewExcludePath.hwnd, 0), 332);
+    EXPECT_EQ(
+        Captions(form->ListViewFilterE),
+        (std::vector<std::string>{"", "\xE6\x96\x87\xE4\xBB\xB6\xE5\x90\x8D", "\xE7\xB1\xBB\xE5\x9E\x8B",
+                                  "\xE6\x96\x87\xE4\xBB\xB6\xE8\xAF\xB4\xE6\x98\x8E"}));
+    int widths[] = {27, 85, 50, 170};
+    for (int c = 0; c < 4; ++c) EXPECT_EQ(ListView_GetColumnWidth(form->ListViewFilterI.hwnd, c), widths[c]);
+    EXPECT_EQ(form->suiButtonDefault.Text(), "\xE9\xBB\x98\xE8\xAE\xA4");
+    EXPECT_EQ(form->suiButtonSave.Text(), "\xE4\xBF\x9D\xE5\xAD\x98");
+    EXPECT_TRUE(form->OCheckBoxAll1.Checked());
+    EXPECT_FALSE(form->OCheckBoxAllN2.Checked());
+}
+
+TEST_F(OptionsLists, TickColumnKeepsItsWidth) {
+    ListView_SetColumnWidth(form->ListViewFilterI.hwnd, 0, 80);
+    EXPECT_EQ(ListView_GetColumnWidth(form->ListViewFilterI.hwnd, 0), 27);
+    ListView_SetColumnWidth(form->ListViewFilterI.hwnd, 1, 90);
+    EXPECT_EQ(ListView_GetColumnWidth(form->ListViewFilterI.hwnd, 1), 90);
+}
+
+TEST_F(OptionsLists, RadioButtonsAreOneGroup) {
+    SendMessageW(form->gRadioRecycle.hwnd, BM_CLICK, 0, 0);
+    EXPECT_TRUE(form->gRadioRecycle.Checked());
+    EXPECT_FALSE(form->gRadioPermanently.Checked());
+    SendMessageW(form->gRadioPermanently.hwnd, BM_CLICK, 0, 0);
+    EXPECT_FALSE(form->gRadioRecycle.Checked());
+    EXPECT_TRUE(form->gRadioPermanently.Checked());
+}
+
+TEST_F(OptionsLists, AddingAPathRefusesRootsAndExactDuplicates) {
+    struct Case {
+        std::optional<std::string> picked;
+        int rows;
+    } cases[] = {
+        {std::nullopt, 0}, {"C:\\", 0},     {"D:", 0},         {"C:\\Temp", 1},
+        {"C:\\Temp", 1},   {"C:\\TEMP", 2}, {"C:\\a b\\c", 3},
+    };
+    for (const Case& c : cases) {
+        picked = c.picked;
+        SendMessageW(form->epButtonAdd.hwnd, BM_CLICK, 0, 0);
+        EXPECT_EQ(form->ListViewExcludePath.Count(), c.rows) << c.picked.value_or("(cancelled)");
+    }
+    EXPECT_EQ(pickerTitles.front(), "Select a path");
+    EXPECT_EQ(Rows(form->ListViewExcludePath).back(), (ListRow{{"C:\\a b\\c"}, kMarkFolder}));
+    EXPECT_TRUE(boxes.empty());
+}
+
+TEST_F(OptionsLists, APathTheCodePageCannotHoldIsRefusedWithAMessage) {
+    picked = "C:\\\xF0\x90\x8C\xB0";  // no ANSI code page holds this letter
+    form->epButtonAddClick();
+    EXPECT_EQ(form->ListViewExcludePath.Count(), 0);
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_NE(boxes[0].text.find("code page"), std::string::npos);
+}
+
+TEST_F(OptionsLists, DeleteButtonsRemoveTheSelectedRowOnly) {
+    AddPathRow(form->ListViewExcludePath, "C:\\a");
+    AddPathRow(form->ListViewExcludePath, "C:\\b");
+    FillFilters(form->ListViewFilterI);
+    FillFilters(form->ListViewFilterE);
+    form->epButtonDelClick();
+    form->ifButtonDeleteClick();
+    form->efButtonDeleteClick();
+    EXPECT_EQ(form->ListViewExcludePath.Count(), 2);
+    EXPECT_EQ(form->ListViewFilterI.Count(), 4);
+    form->ListViewExcludePath.Select(0);
+    form->ListViewFilterI.Select(1);
+    form->ListViewFilterE.Select(3);
+    SendMessageW(form->epButtonDel.hwnd, BM_CLICK, 0, 0);
+    SendMessageW(form->ifButtonDelete.hwnd, BM_CLICK, 0, 0);
+    SendMessageW(form->efButtonDelete.hwnd, BM_CLICK, 0, 0);
+    EXPECT_EQ(Column(form->ListViewExcludePath, 0), (std::vector<std::string>{"C:\\b"}));
+    EXPECT_EQ(Column(form->ListViewFilterI, 1), (std::vector<std::string>{"*.tmp", "~*.*", "a.log"}));
+    EXPECT_EQ(Column(form->ListViewFilterE, 1), (std::vector<std::string>{"*.tmp", "*.bak", "~*.*"}));
+    EXPECT_TRUE(boxes.empty());
+}
+
+TEST_F(OptionsLists, LeftPressOnATickBoxTogglesIt) {
+    form->suiPage.SetActivePage(2);
+    FillFilters(form->ListViewFilterI);
+    PumpFor(30);
+    ListView& list = form->ListViewFilterI;
+    POINT box = TickBoxPoint(list, 1);
+    form->ListViewFilterIMouseDown(kLeftButton, box.x, box.y);
+    EXPECT_EQ(list.Mark(1), kMarkTicked);
+    form->ListViewFilterIMouseDown(kLeftButton, box.x, box.y);
+    EXPECT_EQ(list.Mark(1), kMarkUnticked);
+    form->ListViewFilterIMouseDown(kRightButton, box.x, box.y);
+    form->ListViewFilterIMouseDown(kMiddleButton, box.x, box.y);
+    EXPECT_EQ(list.Mark(1), kMarkUnticked);
+    POINT cell = CellPoint(list, 1, 3);
+    form->ListViewFilterIMouseDown(kLeftButton, cell.x, cell.y);
+    EXPECT_EQ(list.Mark(1), kMarkUnticked);
+    EXPECT_EQ(form->m_ListPressPoint.x, cell.x);
+}
+
+TEST_F(OptionsLists, PressReachesTheHandlerThroughTheWindow) {
+    form->suiPage.SetActivePage(3);
+    FillFilters(form->ListViewFilterE);
+    PumpFor(30);
+    POINT box = TickBoxPoint(form->ListViewFilterE, 0);
+    form->ListViewFilterE.onMouseDown(kLeftButton, box.x, box.y);
+    EXPECT_EQ(form->ListViewFilterE.Mark(0), kMarkUnticked);
+}
+
+TEST_F(OptionsLists, DoubleClickOnACellAsksAndDeletesOnOk) {
+    form->suiPage.SetActivePage(2);
+    FillFilters(form->ListViewFilterI);
+    PumpFor(30);
+    ListView& list = form->ListViewFilterI;
+    answer = IDCANCEL;
+    DoubleClickFilter(list, CellPoint(list, 2, 1));
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, "Delete this filter?");
+    EXPECT_EQ(boxes[0].caption, "Confirm");
+    EXPECT_EQ(boxes[0].flags, UINT(MB_ICONQUESTION | MB_OKCANCEL));
+    EXPECT_EQ(list.Count(), 4);
+    answer = IDOK;
+    DoubleClickFilter(list, CellPoint(list, 2, 3));
+    EXPECT_EQ(Column(list, 1), (std::vector<std::string>{"*.tmp", "*.bak", "a.log"}));
+    EXPECT_EQ(Column(list, 0).size(), 3u);
+}
+
+TEST_F(OptionsLists, DoubleClickOnATickBoxOrEmptySpaceAsksNothing) {
+    form->suiPage.SetActivePage(3);
+    FillFilters(form->ListViewFilterE);
+    PumpFor(30);
+    ListView& list = form->ListViewFilterE;
+    DoubleClickFilter(list, TickBoxPoint(list, 0));
+    EXPECT_EQ(list.Mark(0), kMarkTicked);  // two presses: as it was
+    RECT client;
+    GetClientRect(list.hwnd, &client);
+    DoubleClickFilter(list, {client.right / 2, client.bottom - 5});
+    EXPECT_TRUE(boxes.empty());
+    EXPECT_EQ(list.Count(), 4);
+}
+
+TEST_F(OptionsLists, DoubleClickOnAPathAsks) {
+    form->suiPage.SetActivePage(1);
+    AddPathRow(form->ListViewExcludePath, "C:\\a");
+    AddPathRow(form->ListViewExcludePath, "C:\\b");
+    PumpFor(30);
+    ListView& list = form->ListViewExcludePath;
+    POINT at = CellPoint(list, 1, 0);
+    form->ListViewExcludePathMouseDown(kLeftButton, at.x + 20, at.y);
+    DoubleClick(list, {at.x + 20, at.y});
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, "Delete this path?");
+    EXPECT_EQ(boxes[0].caption, "Confirm");
+    EXPECT_EQ(Column(list, 0), (std::vector<std::string>{"C:\\a"}));
+    RECT client;
+    GetClientRect(list.hwnd, &client);
+    DoubleClick(list, {client.right / 2, client.bottom - 5});
+    EXPECT_EQ(boxes.size(), 1u);
+}
+
+TEST_F(OptionsLists, SelectAllAndNoneActAsButtons) {
+    FillFilters(form->ListViewFilterI);
+    FillFilters(form->ListViewFilterE);
+    for (int i = 0; i < 2; ++i) SendMessageW(form->OCheckBoxAllN1.hwnd, BM_CLICK, 0, 0);
+    EXPECT_FALSE(form->OCheckBoxAllN1.Checked());
+    EXPECT_TRUE(form->OCheckBoxAll1.Checked());
+    for (int r = 0; r < 4; ++r) EXPECT_EQ(form->ListViewFilterI.Mark(r), kMarkUnticked);
+    EXPECT_EQ(form->ListViewFilterE.Mark(0), kMarkTicked);
+    for (int i = 0; i < 2; ++i) SendMessageW(form->OCheckBoxAll2.hwnd, BM_CLICK, 0, 0);
+    EXPECT_TRUE(form->OCheckBoxAll2.Checked());
+    for (int r = 0; r < 4; ++r) EXPECT_EQ(form->ListViewFilterE.Mark(r), kMarkTicked);
+    SendMessageW(form->OCheckBoxAll1.hwnd, BM_CLICK, 0, 0);
+    SendMessageW(form->OCheckBoxAllN2.hwnd, BM_CLICK, 0, 0);
+    for (int r = 0; r < 4; ++r) EXPECT_EQ(form->ListViewFilterI.Mark(r), kMarkTicked);
+    for (int r = 0; r < 4; ++r) EXPECT_EQ(form->ListViewFilterE.Mark(r), kMarkUnticked);
+    EXPECT_TRUE(form->OCheckBoxAll1.Checked());
+    EXPECT_FALSE(form->OCheckBoxAllN2.Checked());
+}
+
+TEST_F(OptionsLists, HeaderClicksSortAndMoveOneArrow) {
+    ListView& list = form->ListViewFilterI;
+    FillFilters(list);
+    const std::string name = "\xE6\x96\x87\xE4\xBB\xB6\xE5\x90\x8D", type = "\xE7\xB1\xBB\xE5\x9E\x8B";
+    struct Step {
+        int column;
+        std::string nameCaption, typeCaption;
+        std::vector<std::string> masks;
+    } steps[] = {
+        {1, kUp + name, type, {"*.bak", "*.tmp", "~*.*", "a.log"}},
+        {1, kDown + name, type, {"a.log", "~*.*", "*.tmp", "*.bak"}},
+        {1, kUp + name, type, {"*.bak", "*.tmp", "~*.*", "a.log"}},
+        {2, name, kUp + type, {"~*.*", "*.bak", "a.log", "*.tmp"}},
+        {2, name, kDown + type, {"*.tmp", "a.log", "*.bak", "~*.*"}},
+        {1, kUp + name, type, {"*.bak", "*.tmp", "~*.*", "a.log"}},  // resumes, no toggle
+        {2, name, kDown + type, {"*.tmp", "a.log", "*.bak", "~*.*"}},
+    };
+    for (const Step& s : steps) {
+        form->ListViewFilterIColumnClick(s.column);
+        EXPECT_EQ(list.ColumnCaption(1), s.nameCaption);
+        EXPECT_EQ(list.ColumnCaption(2), s.typeCaption);
+        EXPECT_EQ(Column(list, 1), s.masks) << "column " << s.column;
+    }
+}
+
+TEST_F(OptionsLists, TickColumnSortsByMarkAndDescriptionsIgnoreCase) {
+    ListView& list = form->ListViewFilterE;
+    FillFilters(list);
+    form->ListViewFilterEColumnClick(0);
+    EXPECT_EQ(list.ColumnCaption(0), kUp);
+    EXPECT_EQ(list.Mark(0), kMarkUnticked);
+    EXPECT_EQ(list.Mark(1), kMarkUnticked);
+    EXPECT_EQ(list.Mark(3), kMarkTicked);
+    form->ListViewFilterEColumnClick(0);
+    EXPECT_EQ(list.ColumnCaption(0), kDown);
+    EXPECT_EQ(list.Mark(0), kMarkTicked);
+    EXPECT_EQ(list.Mark(3), kMarkUnticked);
+    form->ListViewFilterEColumnClick(3);
+    std::vector<std::string> descriptions = Column(list, 3);
+    EXPECT_EQ(descriptions[0], "");
+    EXPECT_EQ(CompareLocaleText("backup files", "Backup Files"), 0);
+    EXPECT_EQ(descriptions[3], "Temporary Files");
+}
+
+TEST_F(OptionsLists, PathListSortsWithArrow) {
+    for (const char* p : {"c:\\b", "C:\\a", "C:\\C"}) AddPathRow(form->ListViewExcludePath, p);
+    const std::string caption = "\xE6\x8E\x92\xE9\x99\xA4\xE8\xB7\xAF\xE5\xBE\x84";
+    form->ListViewExcludePathColumnClick(0);
+    EXPECT_EQ(Column(form->ListViewExcludePath, 0), (std::vector<std::string>{"C:\\a", "c:\\b", "C:\\C"}));
+    EXPECT_EQ(form->ListViewExcludePath.ColumnCaption(0), kUp + caption);
+    form->ListViewExcludePathColumnClick(0);
+    EXPECT_EQ(Column(form->ListViewExcludePath, 0), (std::vector<std::string>{"C:\\C", "c:\\b", "C:\\a"}));
+    EXPECT_EQ(form->ListViewExcludePath.ColumnCaption(0), kDown + caption);
+}
+
+TEST_F(OptionsLists, HeaderClickThroughTheListNotification) {
+    FillFilters(form->ListViewFilterI);
+    NMLISTVIEW n{};
+    n.hdr = {form->ListViewFilterI.hwnd, 0, UINT(LVN_COLUMNCLICK)};
+    n.iSubItem = 1;
+    SendMessageW(GetParent(form->ListViewFilterI.hwnd), WM_NOTIFY, 0, LPARAM(&n));
+    EXPECT_EQ(form->ListViewFilterI.Cell(0, 1), "*.bak");
+}

@@ -1,0 +1,209 @@
+// Start-up loading, Save and Default of the Options page.
+#include "settings/list_rows.h"
+#include "settings_fixture.h"
+
+namespace {
+struct Options {
+    bool read, system, hide, zero, recycle, permanently;
+    bool operator==(const Options&) const = default;
+};
+
+Options Shown(const TFormMain& f) {
+    return {f.gCheckRead.Checked(), f.gCheckSystem.Checked(),  f.gCheckHide.Checked(),
+            f.gCheckZero.Checked(), f.gRadioRecycle.Checked(), f.gRadioPermanently.Checked()};
+}
+
+const std::string kUserConfig =
+    "; settings of a user\r\n"
+    "[Drive]\r\n"
+    "General=111110\r\n"
+    "Exclude Paths=?:\\win*\\temp|)E(|*\\sendto|)E(|\r\n"
+    "Include Filters=*.tmp|)(|Temporary Files|)(|1|)E(|*.bak|)(|Backup Files|)(|0|)E(|~*.*|)(||)(|1|)E(|\r\n"
+    "Exclude Filters=WebPoolFileFile|)(|N/A|)(|1|)E(|\r\n"
+    "Cookie=keep@site|)E(|\r\n"
+    "\r\n"
+    "[Another]\r\n"
+    "key=value\r\n";
+
+using OptionsStartup = OptionsTest;
+using OptionsSave = OptionsTest;
+using OptionsDefault = OptionsTest;
+}  // namespace
+
+TEST_F(OptionsStartup, WithoutConfigTheListsAreEmptyAndDeletionIsDirect) {
+    EXPECT_EQ(Shown(*form), (Options{false, false, false, false, false, true}));
+    EXPECT_EQ(form->ListViewExcludePath.Count(), 0);
+    EXPECT_EQ(form->ListViewFilterI.Count(), 0);
+    EXPECT_EQ(form->ListViewFilterE.Count(), 0);
+    EXPECT_FALSE(FileExists(ConfigPath()));
+}
+
+TEST_F(OptionsStartup, GeneralFlagsSetTheSixControls) {
+    struct Case {
+        const char* value;
+        Options shown;
+    } cases[] = {
+        {"1", {true, false, false, false, false, true}},
+        {"111110", {true, true, true, true, true, false}},
+        {"101010", {true, false, true, false, true, false}},
+        {"000001", {false, false, false, false, false, true}},
+        {"x1y1z", {false, true, false, true, false, true}},
+        {"", {false, false, false, false, false, true}},
+    };
+    for (const Case& c : cases) {
+        WriteConfigBytes(std::string("[Drive]\r\nGeneral=") + c.value + "\r\n");
+        Restart();
+        EXPECT_EQ(Shown(*form), c.shown) << c.value;
+    }
+}
+
+TEST_F(OptionsStartup, ListsLoadInStoredOrderWithTicksAndDerivedTypes) {
+    WriteConfigBytes(kUserConfig);
+    Restart();
+    EXPECT_EQ(Rows(form->ListViewExcludePath),
+              (std::vector<ListRow>{{{"?:\\win*\\temp"}, kMarkFolder}, {{"*\\sendto"}, kMarkFolder}}));
+    EXPECT_EQ(Rows(form->ListViewFilterI), (std::vector<ListRow>{
+                                               {{"", "*.tmp", "tmp", "Temporary Files"}, kMarkTicked},
+                                               {{"", "*.bak", "bak", "Backup Files"}, kMarkUnticked},
+                                               {{"", "~*.*", "*", ""}, kMarkTicked},
+                                           }));
+    EXPECT_EQ(Rows(form->ListViewFilterE),
+              (std::vector<ListRow>{{{"", "WebPoolFileFile", "", "N/A"}, kMarkTicked}}));
+}
+
+TEST_F(OptionsStartup, MalformedListsLoadUpToTheirFirstBadEntry) {
+    WriteConfigBytes(
+        "[Drive]\r\nExclude Paths=C:\\a|)E(||)E(|C:\\b|)E(|\r\n"
+        "Include Filters=*.a|)(|A|)(|1|)E(||)(|empty mask|)(|1|)E(|*.c|)(|C|)(|1|)E(|\r\n"
+        "Exclude Filters=*.x|)(|X|)(|Y|)E(|\r\n");
+    Restart();
+    EXPECT_EQ(Column(form->ListViewExcludePath, 0), (std::vector<std::string>{"C:\\a"}));
+    EXPECT_EQ(Column(form->ListViewFilterI, 1), (std::vector<std::string>{"*.a"}));
+    EXPECT_EQ(Rows(form->ListViewFilterE), (std::vector<ListRow>{{{"", "*.x", "x", "X"}, kMarkUnticked}}));
+}
+
+TEST_F(OptionsStartup, ListLongerThanTheOldReadLimitLoadsWhole) {
+    std::string value;
+    int entries = 0;
+    const std::string padding(120, 'x');
+    for (; value.size() < 35000; ++entries) value += "*\\" + padding + std::to_string(entries) + "|)E(|";
+    WriteConfigBytes("[Drive]\r\nExclude Paths=" + value + "\r\n");
+    Restart();
+    ASSERT_EQ(form->ListViewExcludePath.Count(), entries);
+    EXPECT_EQ(form->ListViewExcludePath.Cell(entries - 1, 0), "*\\" + padding + std::to_string(entries - 1));
+}
+
+TEST_F(OptionsSave, SaveThenNewStartGivesTheSamePage) {
+    form->suiButtonDefaultClick();
+    form->gCheckZero.SetChecked(true);
+    form->ListViewFilterI.SetMark(0, kMarkUnticked);
+    form->ListViewFilterIColumnClick(3);  // saved in display order
+    auto paths = Rows(form->ListViewExcludePath), include = Rows(form->ListViewFilterI),
+         exclude = Rows(form->ListViewFilterE);
+    Options shown = Shown(*form);
+    form->suiButtonSaveClick();
+    EXPECT_TRUE(boxes.empty());
+    Restart();
+    EXPECT_EQ(Shown(*form), shown);
+    EXPECT_EQ(Rows(form->ListViewExcludePath), paths);
+    EXPECT_EQ(Rows(form->ListViewFilterI), include);
+    EXPECT_EQ(Rows(form->ListViewFilterE), exclude);
+}
+
+TEST_F(OptionsSave, QuoteMaskAndSeparatorInDescriptionSurvive) {
+    form->suiButtonDefaultClick();
+    AddFilterRow(form->ListViewFilterE, "*.sep", "one|)(|two", false);
+    form->suiButtonSaveClick();
+    Restart();
+    EXPECT_EQ(form->ListViewFilterI.Cell(9, 1), "\"*.#Res");
+    EXPECT_EQ(form->ListViewFilterI.Cell(9, 2), "#Res");
+    int last = form->ListViewFilterE.Count() - 1;
+    EXPECT_EQ(Rows(form->ListViewFilterE)[last],
+              (ListRow{{"", "*.sep", "sep", "one|)(|two"}, kMarkUnticked}));
+}
+
+TEST_F(OptionsSave, OnlyTheFourOptionsKeysChange) {
+    WriteConfigBytes(kUserConfig);
+    Restart();
+    form->gCheckRead.SetChecked(false);
+    form->suiButtonSaveClick();
+    std::string expected = kUserConfig;
+    expected.replace(expected.find("General=111110"), 14, "General=011110");
+    EXPECT_EQ(ReadConfigBytes(), expected);
+}
+
+TEST_F(OptionsSave, EmptyPageWritesEmptyValues) {
+    form->suiButtonSaveClick();
+    EXPECT_EQ(ReadConfigBytes(),
+              "[Drive]\r\nGeneral=000001\r\nExclude Paths=\r\nInclude Filters=\r\nExclude Filters=\r\n");
+}
+
+TEST_F(OptionsSave, FailedSaveWarnsAndLeavesTheFileWhole) {
+    WriteConfigBytes(kUserConfig);
+    Restart();
+    form->suiButtonDefaultClick();
+    SetFileAttributesW(Widen(ConfigPath()).c_str(), FILE_ATTRIBUTE_READONLY);
+    form->suiButtonSaveClick();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, "Write file error!Please restart the application!");
+    EXPECT_EQ(boxes[0].caption, "Kestrune Disk Cleaner");
+    EXPECT_EQ(boxes[0].flags, UINT(MB_ICONWARNING | MB_OK));
+    EXPECT_EQ(boxes[0].owner, nullptr);
+    EXPECT_EQ(ReadConfigBytes(), kUserConfig);
+}
+
+TEST_F(OptionsSave, ConfigThatIsAFolderFailsWithTheWarning) {
+    ASSERT_TRUE(CreateDirectoryW(Widen(ConfigPath()).c_str(), nullptr));
+    form->suiButtonSaveClick();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, "Write file error!Please restart the application!");
+    DWORD attributes = GetFileAttributesW(Widen(ConfigPath()).c_str());
+    EXPECT_TRUE(attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY));
+}
+
+TEST_F(OptionsDefault, FillsTheBuiltInSettingsAndWritesNothing) {
+    WriteConfigBytes(kUserConfig);
+    Restart();
+    form->suiButtonDefaultClick();
+    EXPECT_EQ(Shown(*form), (Options{true, false, true, false, true, false}));
+    EXPECT_EQ(form->ListViewExcludePath.Count(), 29);
+    EXPECT_EQ(form->ListViewFilterI.Count(), 57);
+    EXPECT_EQ(form->ListViewFilterE.Count(), 27);
+    EXPECT_EQ(Rows(form->ListViewFilterI)[41],
+              (ListRow{{"", "*log.txt", "txt", "Log Files"}, kMarkUnticked}));
+    EXPECT_EQ(form->ListViewFilterI.Cell(45, 2), "*");
+    EXPECT_EQ(form->ListViewFilterE.Cell(22, 2), "");
+    EXPECT_EQ(form->ListViewExcludePath.Cell(0, 0), "?:\\Program files\\common files");
+    EXPECT_EQ(form->ListViewExcludePath.Mark(0), kMarkFolder);
+    EXPECT_EQ(ReadConfigBytes(), kUserConfig);
+    EXPECT_TRUE(boxes.empty());
+    Restart();
+    EXPECT_EQ(form->ListViewFilterI.Count(), 3);  // the saved settings come back
+}
+
+TEST_F(OptionsDefault, TwiceIsTheSameAsOnce) {
+    form->suiButtonDefaultClick();
+    auto include = Rows(form->ListViewFilterI), exclude = Rows(form->ListViewFilterE),
+         paths = Rows(form->ListViewExcludePath);
+    form->suiButtonDefaultClick();
+    EXPECT_EQ(Rows(form->ListViewFilterI), include);
+    EXPECT_EQ(Rows(form->ListViewFilterE), exclude);
+    EXPECT_EQ(Rows(form->ListViewExcludePath), paths);
+}
+
+TEST_F(OptionsDefault, EnglishCaptionsWithoutArrowsAndTheSortColumnKept) {
+    form->ListViewFilterIColumnClick(2);
+    form->ListViewFilterIColumnClick(2);
+    form->ListViewExcludePathColumnClick(0);
+    form->suiButtonDefaultClick();
+    EXPECT_EQ(Captions(form->ListViewExcludePath), (std::vector<std::string>{"Exclude Paths"}));
+    std::vector<std::string> filterCaptions{"", "File Name", "Type", "Description"};
+    EXPECT_EQ(Captions(form->ListViewFilterI), filterCaptions);
+    EXPECT_EQ(Captions(form->ListViewFilterE), filterCaptions);
+    EXPECT_EQ(form->FilterISort.column, 2);
+    EXPECT_EQ(form->FilterISort.Direction(), kNotSorted);
+    // The list is not sorted after Default, and the next click on the kept column sorts it ascending.
+    EXPECT_EQ(form->ListViewFilterI.Cell(0, 1), "*.$$$");
+    form->ListViewFilterIColumnClick(2);
+    EXPECT_EQ(form->ListViewFilterI.ColumnCaption(2), "\xE2\x86\x91Type");
+}
