@@ -22,32 +22,36 @@ const Label::Style kHintStyle{.font = {.face = L"Tahoma", .height = -12}, .wordW
 const Label::Style kLabelStyle{.font = {.face = L"Tahoma", .height = -12}};
 const Button::Style kPush{.font = {.face = L"Tahoma", .height = -12}};
 
+// The dialog's own area lies below the skinned title bar.
+int Top() { return DialogTheme().titleBarHeight + 1; }
+
 void CreateDialogWindow(Form& dialog) {
     dialog.CreateForm({.caption = kCaption,
                        .clientWidth = kClientWidth,
-                       .clientHeight = kClientHeight,
-                       .style = WS_POPUP | WS_CAPTION | WS_SYSMENU,
-                       .exStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT,
-                       .surface = {.fill = Panel::Fill::kSolid, .color = DialogTheme().pageBack}});
+                       .clientHeight = Top() + kClientHeight,
+                       .style = WS_POPUP,
+                       .exStyle = WS_EX_CONTROLPARENT,
+                       .surface = {.fill = Panel::Fill::kSolid, .color = DialogTheme().pageBack},
+                       .titleBar = {.show = true, .closeButton = true}});
 }
 
 void CreateLabels(Form& dialog, Label& hint, Label& descriptionHint, Label& maskLabel,
                   Label& descriptionLabel, const char* hintText, const char* maskLabelText) {
-    hint.Create(dialog, hintText, 12, 10, kClientWidth - 24, 32, kHintStyle);
-    descriptionHint.Create(dialog, kDescriptionHint, 12, 44, kClientWidth - 24, 16, kHintStyle);
-    maskLabel.Create(dialog, maskLabelText, 12, kMaskY + 3, 72, 18, kLabelStyle);
-    descriptionLabel.Create(dialog, kDescriptionLabel, 12, kDescriptionY + 3, 72, 18, kLabelStyle);
+    hint.Create(dialog, hintText, 12, Top() + 10, kClientWidth - 24, 32, kHintStyle);
+    descriptionHint.Create(dialog, kDescriptionHint, 12, Top() + 44, kClientWidth - 24, 16, kHintStyle);
+    maskLabel.Create(dialog, maskLabelText, 12, Top() + kMaskY + 3, 72, 18, kLabelStyle);
+    descriptionLabel.Create(dialog, kDescriptionLabel, 12, Top() + kDescriptionY + 3, 72, 18, kLabelStyle);
 }
 
-void CreateMaskField(Form& dialog, EditBox& edit, int y) { edit.Create(dialog, kFieldX, y, kFieldWidth, 22); }
+void CreateMaskField(Form& dialog, EditBox& edit, int y) { edit.Create(dialog, kFieldX, Top() + y, kFieldWidth, 22); }
 
 void CreateOkButton(Form& dialog, Button& ok) {
-    ok.Create(dialog, "\xE7\xA1\xAE\xE5\xAE\x9A", 198, kButtonsY, 80, 26, kPush);
+    ok.Create(dialog, "\xE7\xA1\xAE\xE5\xAE\x9A", 198, Top() + kButtonsY, 80, 26, kPush);
     ok.Enable(false);
 }
 
 void CreateCancelButton(Form& dialog, Button& cancel) {
-    cancel.Create(dialog, "\xE5\x8F\x96\xE6\xB6\x88", 288, kButtonsY, 80, 26, kPush);
+    cancel.Create(dialog, "\xE5\x8F\x96\xE6\xB6\x88", 288, Top() + kButtonsY, 80, 26, kPush);
 }
 
 void EnableOkForMask(Button& ok, const EditBox& mask) {

@@ -91,4 +91,6 @@ void CreateCaptionButton(Button& button, Widget& parent, const std::string& name
              PaintCaptionButton(dc, r, glyph, hot, pressed, *t);
          }});
     button.name = name;
+    // Caption buttons are worked by the mouse, as a system title bar's are; Tab skips them.
+    SetWindowLongW(button.hwnd, GWL_STYLE, GetWindowLongW(button.hwnd, GWL_STYLE) & ~WS_TABSTOP);
 }

@@ -62,8 +62,10 @@ TEST_F(AddFilterDialogs, CaptionsAndTabOrder) {
     EXPECT_NE(AddFilterExclude->Label1.Text().find("\"?\"(\xE5\x8D\x95"), std::string::npos);
     EXPECT_EQ(AddFilter->suiButtonSave.Text(), "\xE7\xA1\xAE\xE5\xAE\x9A");
     EXPECT_EQ(AddFilter->suiButtonCancel.Text(), "\xE5\x8F\x96\xE6\xB6\x88");
+    ASSERT_NE(AddFilter->TitleBar(), nullptr);  // a skinned title bar with only a close button
+    EXPECT_NE(AddFilter->TitleBar()->closeButton.hwnd, nullptr);
     LONG style = GetWindowLongW(AddFilter->hwnd, GWL_STYLE);
-    EXPECT_TRUE((style & WS_SYSMENU) && !(style & WS_MINIMIZEBOX) && !(style & WS_MAXIMIZEBOX));
+    EXPECT_FALSE((style & WS_MINIMIZEBOX) || (style & WS_MAXIMIZEBOX));
 
     TAddFilter include;
     TAddFilterExclude exclude;
