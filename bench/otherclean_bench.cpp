@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "app/form_main.h"
-#include "platform/special_folders.h"
+#include "platform/known_folders.h"
 #include "platform/text.h"
 
 namespace {

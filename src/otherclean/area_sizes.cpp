@@ -12,7 +12,7 @@
 #include "platform/app_paths.h"
 #include "platform/file_tree.h"
 #include "platform/recycle_bin.h"
-#include "platform/special_folders.h"
+#include "platform/known_folders.h"
 #include "platform/text.h"
 #include "platform/url_cache.h"
 #include "scan/core/size_text.h"

@@ -6,7 +6,7 @@
 #include "otherclean/form_cookie.h"
 #include "otherclean/other_clean_flags.h"
 #include "platform/dialogs.h"
-#include "platform/special_folders.h"
+#include "platform/known_folders.h"
 
 std::string OtherCleanFlags = "000000";
 

@@ -113,15 +113,15 @@ const Theme& ThemeByName(const std::string& name) {
     return name == "mainfrom" ? mainfrom : midsummer;
 }
 
-HFONT GetFont(const FontSpec& spec) {
+HFONT GetFont(const FontSpec& wanted) {
     using Key = std::tuple<std::wstring, int, bool, bool>;
     static std::map<Key, HFONT> fonts;
-    Key key{spec.face, spec.height, spec.bold, spec.underline};
+    Key key{wanted.face, wanted.height, wanted.bold, wanted.underline};
     auto it = fonts.find(key);
     if (it != fonts.end()) return it->second;
-    HFONT font = CreateFontW(spec.height, 0, 0, 0, spec.bold ? FW_BOLD : FW_NORMAL, FALSE, spec.underline,
+    HFONT font = CreateFontW(wanted.height, 0, 0, 0, wanted.bold ? FW_BOLD : FW_NORMAL, FALSE, wanted.underline,
                              FALSE, GB2312_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                             DEFAULT_PITCH | FF_DONTCARE, spec.face);
+                             DEFAULT_PITCH | FF_DONTCARE, wanted.face);
     fonts.emplace(key, font);
     return font;
 }

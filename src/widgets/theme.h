@@ -45,8 +45,8 @@ struct FontSpec {
     bool bold = false;
     bool underline = false;
 };
-// Fonts are created once per spec and live for the program's run; GB2312 so Chinese captions render.
-HFONT GetFont(const FontSpec& spec);
+// Fonts are created once per description and live for the program's run; GB2312 so Chinese captions render.
+HFONT GetFont(const FontSpec& wanted);
 
 void FillGradient(HDC dc, const RECT& r, COLORREF top, COLORREF bottom);
 void FillSolid(HDC dc, const RECT& r, COLORREF color);

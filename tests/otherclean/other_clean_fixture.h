@@ -11,7 +11,7 @@
 #include "otherclean/form_clean.h"
 #include "otherclean/form_cookie.h"
 #include "platform/file_tree.h"
-#include "platform/special_folders.h"
+#include "platform/known_folders.h"
 #include "platform/text.h"
 #include "platform/url_cache.h"
 #include "support/main_window.h"

@@ -8,7 +8,7 @@
 #include "otherclean/form_clean.h"
 #include "otherclean/form_cookie.h"
 #include "platform/dialogs.h"
-#include "platform/special_folders.h"
+#include "platform/known_folders.h"
 #include "platform/text.h"
 #include "shots.h"
 
