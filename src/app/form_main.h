@@ -6,6 +6,8 @@
 #include "widgets/label.h"
 #include "widgets/list_view.h"
 #include "widgets/panel.h"
+#include "scan/scan_rows.h"
+#include "widgets/core/sort_state.h"
 
 // The main window: header, left menu, page title bar and the four page panels. Each page's controls
 // and handlers are defined in its subsystem's folder; this class only gathers them.
@@ -59,9 +61,11 @@ public:
     // ---- Drive Clean: drive list (scan/) ----
     Panel driveInnerPanel, suiPanel2;
     Label driveLine1, driveLine2, driveLine3;
+    Picture driveSeparator1, driveSeparator2, driveSeparator3, drivePicture;
     ListView ListViewDrive;
     Button suiButtonScan;
     void ListViewDriveMouseDown(MouseButton button, int x, int y);
+    void ListViewDriveCustomDrawItem(NMLVCUSTOMDRAW& draw);
 
     // ---- Drive Clean: scan and results (scan/) ----
     Button SCheckBoxAll, SCheckBoxAllN;
@@ -79,6 +83,14 @@ public:
     void ListViewScanMouseDown(MouseButton button, int x, int y);
     void ListViewScanColumnClick(int column);
     void m_InitScan();
+    void StartScan();
+    void AddFoundFile(const WIN32_FIND_DATAW& entry, const std::wstring& folder);
+    // The rows behind the owner-data ListViewScan, and its sort state.
+    ScanRows scanRows;
+    ListSortState scanSort{4};
+    // True while the Scan or Delete handler runs; a close request meanwhile is finished after it.
+    bool longWorkRunning = false;
+    bool closeRequested = false;
 
     // ---- Options (settings/) ----
     Button gCheckRead, gCheckSystem, gCheckHide, gCheckZero;
@@ -100,6 +112,15 @@ private:
     void CreateShell();
     void CreateDriveCleanPage();
     void CreateResultsPage();
+    // Scan view helpers (scan/): pending counters and rows reach the controls at most every 50 ms.
+    void ShowScanCounters();
+    void ShowSelectCounters();
+    void RefreshScanView();
+    void PumpDuringScan();
+    bool ServeScanRow(NMLVDISPINFOW& info);
+    void ToggleScanRow(int row);
+    uint64_t lastScanPump = 0;
+    bool scanCountersChanged = false;
     void CreateOptionsPage();
     void CreateOtherCleanPage();
     void PaintTitleStrip(HDC dc, const RECT& client);
