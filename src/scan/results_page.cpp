@@ -91,6 +91,8 @@ void TFormMain::CreateResultsPage() {
                        10, 44, 273, 20,
                        {.font = {.face = L"Tahoma", .height = -12, .bold = true}, .color = RGB(128, 0, 0),
                         .align = DT_CENTER});
+    // Over the list while it is shown: siblings created later lie below the earlier ones.
+    SetWindowPos(suiPanelDeling.hwnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     suiPanelDeling.Show(false);
 }
 
