@@ -91,6 +91,18 @@ public:
     // True while the Scan or Delete handler runs; a close request meanwhile is finished after it.
     bool longWorkRunning = false;
     bool closeRequested = false;
+    // Scan view helpers (scan/): pending counters, status and rows reach the controls at most every
+    // scanViewInterval.
+    void ShowScanCounters();
+    void ShowSelectCounters();
+    void RefreshScanView();
+    void PumpDuringScan();
+    bool ServeScanRow(NMLVDISPINFOW& info);
+    void ToggleScanRow(int row);
+    uint64_t lastScanPump = 0, lastStatusShown = 0;
+    uint64_t scanViewInterval = 200;  // milliseconds; 0 shows every folder and runs every pump
+    bool scanCountersChanged = false;
+    std::string scanStatus;  // the status not yet shown
 
     // ---- Options (settings/) ----
     Button gCheckRead, gCheckSystem, gCheckHide, gCheckZero;
@@ -112,15 +124,6 @@ private:
     void CreateShell();
     void CreateDriveCleanPage();
     void CreateResultsPage();
-    // Scan view helpers (scan/): pending counters and rows reach the controls at most every 50 ms.
-    void ShowScanCounters();
-    void ShowSelectCounters();
-    void RefreshScanView();
-    void PumpDuringScan();
-    bool ServeScanRow(NMLVDISPINFOW& info);
-    void ToggleScanRow(int row);
-    uint64_t lastScanPump = 0;
-    bool scanCountersChanged = false;
     void CreateOptionsPage();
     void CreateOtherCleanPage();
     void PaintTitleStrip(HDC dc, const RECT& client);

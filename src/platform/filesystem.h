@@ -14,8 +14,12 @@ HANDLE OpenFolderEnumeration(const std::wstring& folder, WIN32_FIND_DATAW& entry
 // True for a folder link or junction (and, on Windows, a file link): the walks never go through one.
 inline bool IsReparsePoint(DWORD attributes) { return attributes & FILE_ATTRIBUTE_REPARSE_POINT; }
 
-inline int64_t EntrySize(const WIN32_FIND_DATAW& e) { return (int64_t(e.nFileSizeHigh) << 32) | e.nFileSizeLow; }
-inline uint64_t FileTimeValue(const FILETIME& t) { return (uint64_t(t.dwHighDateTime) << 32) | t.dwLowDateTime; }
+inline int64_t EntrySize(const WIN32_FIND_DATAW& e) {
+    return (int64_t(e.nFileSizeHigh) << 32) | e.nFileSizeLow;
+}
+inline uint64_t FileTimeValue(const FILETIME& t) {
+    return (uint64_t(t.dwHighDateTime) << 32) | t.dwLowDateTime;
+}
 
 // What a file looks like now; false when nothing is found at the path.
 struct FileFacts {

@@ -11,14 +11,15 @@ char DecimalSeparator() {
 
 int CompareIgnoringCase(const std::wstring& a, const std::wstring& b) {
     return CompareStringW(LOCALE_USER_DEFAULT, NORM_IGNORECASE, a.c_str(), int(a.size()), b.c_str(),
-                          int(b.size())) - CSTR_EQUAL;
+                          int(b.size())) -
+           CSTR_EQUAL;
 }
 
 std::string CollationKey(const std::wstring& text) {
     std::string key(text.size() * 6 + 16, '\0');
     for (;;) {
-        int n = LCMapStringW(LOCALE_USER_DEFAULT, LCMAP_SORTKEY | NORM_IGNORECASE, text.c_str(), int(text.size()),
-                             reinterpret_cast<wchar_t*>(key.data()), int(key.size()));
+        int n = LCMapStringW(LOCALE_USER_DEFAULT, LCMAP_SORTKEY | NORM_IGNORECASE, text.c_str(),
+                             int(text.size()), reinterpret_cast<wchar_t*>(key.data()), int(key.size()));
         if (n > 0) {
             key.resize(n);
             return key;

@@ -29,7 +29,8 @@ void TFormMain::suiButtonDeleteClick() {
         ShowMessageBox(hwnd, "Please select file first!", kAppTitle, MB_OK | MB_ICONWARNING);
         return;
     }
-    if (ShowMessageBox(hwnd, "Delete all selected files?", kAppTitle, MB_OKCANCEL | MB_ICONINFORMATION) != IDOK)
+    if (ShowMessageBox(hwnd, "Delete all selected files?", kAppTitle, MB_OKCANCEL | MB_ICONINFORMATION) !=
+        IDOK)
         return;
     longWorkRunning = true;
     const bool toRecycleBin = gRadioRecycle.Checked();

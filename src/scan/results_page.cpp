@@ -8,8 +8,8 @@
 namespace {
 const FontSpec kCounterFont{.face = L"Tahoma", .height = -11, .bold = true};
 const COLORREF kCounterGrey = RGB(96, 96, 96);
-const char* const kScanColumnCaptions[] = {"", "\xE6\x96\x87\xE4\xBB\xB6\xE5\x90\x8D", "\xE4\xBD\x8D\xE7\xBD\xAE",
-                                           "\xE5\xA4\xA7\xE5\xB0\x8F(Bytes)"};
+const char* const kScanColumnCaptions[] = {"", "\xE6\x96\x87\xE4\xBB\xB6\xE5\x90\x8D",
+                                           "\xE4\xBD\x8D\xE7\xBD\xAE", "\xE5\xA4\xA7\xE5\xB0\x8F(Bytes)"};
 
 void CopyCell(NMLVDISPINFOW& info, const std::wstring& text) {
     if (!info.item.pszText || info.item.cchTextMax <= 0) return;
@@ -55,7 +55,8 @@ void TFormMain::CreateResultsPage() {
         {LabelSelectCount, "Select Files: 0", 229, 292, 280},
         {LabelSelectSize, "Select  Size: 0 MB", 229, 312, 280},
         {LabelStatus,
-         "\xE6\xAD\xA3\xE5\x9C\xA8\xE6\x89\xAB\xE6\x8F\x8F:\xE8\xAF\xB7\xE7\x82\xB9\xE5\x87\xBB\xE2\x80\x9C\xE6\x9A"
+         "\xE6\xAD\xA3\xE5\x9C\xA8\xE6\x89\xAB\xE6\x8F\x8F:"
+         "\xE8\xAF\xB7\xE7\x82\xB9\xE5\x87\xBB\xE2\x80\x9C\xE6\x9A"
          "\x82\xE5\x81\x9C\xE2\x80\x9D\xE4\xB8\xAD\xE6\xAD\xA2\xE6\x89\xAB\xE6\x8F\x8F..",
          16, 331, 500},
     };
@@ -73,7 +74,8 @@ void TFormMain::CreateResultsPage() {
     } buttons[] = {
         {suiButtonBack, "suiButtonBack", "\xE5\x8F\x96\xE6\xB6\x88", 237, &TFormMain::suiButtonBackClick},
         {suiButtonPause, "suiButtonPause", "Pause", 332, &TFormMain::suiButtonPauseClick},
-        {suiButtonDelete, "suiButtonDelete", "\xE5\x88\xA0\xE9\x99\xA4", 426, &TFormMain::suiButtonDeleteClick},
+        {suiButtonDelete, "suiButtonDelete", "\xE5\x88\xA0\xE9\x99\xA4", 426,
+         &TFormMain::suiButtonDeleteClick},
     };
     for (auto& b : buttons) {
         b.button.Create(suiPanelClean1, b.caption, b.x, 364, 89, 27, {});
@@ -82,15 +84,18 @@ void TFormMain::CreateResultsPage() {
         b.button.onClick = [this, click = b.click] { (this->*click)(); };
     }
 
-    suiPanelDeling.Create(suiPanelClean1, 27, 120, 293, 109,
-                          {.fill = Panel::Fill::kSolid, .color = RGB(255, 255, 255), .border = RGB(128, 0, 0)});
+    suiPanelDeling.Create(
+        suiPanelClean1, 27, 120, 293, 109,
+        {.fill = Panel::Fill::kSolid, .color = RGB(255, 255, 255), .border = RGB(128, 0, 0)});
     suiPanelDeling.name = "suiPanelDeling";
-    delingLabel.Create(suiPanelDeling,
-                       "\xE6\xAD\xA3\xE5\x9C\xA8\xE6\xB8\x85\xE7\x90\x86\xE5\x9E\x83\xE5\x9C\xBE\xE6\x96\x87\xE4\xBB"
-                       "\xB6\xEF\xBC\x8C\xE8\xAF\xB7\xE7\xA8\x8D\xE5\x90\x8E\xE2\x80\xA6\xE2\x80\xA6",
-                       10, 44, 273, 20,
-                       {.font = {.face = L"Tahoma", .height = -12, .bold = true}, .color = RGB(128, 0, 0),
-                        .align = DT_CENTER});
+    delingLabel.Create(
+        suiPanelDeling,
+        "\xE6\xAD\xA3\xE5\x9C\xA8\xE6\xB8\x85\xE7\x90\x86\xE5\x9E\x83\xE5\x9C\xBE\xE6\x96\x87\xE4\xBB"
+        "\xB6\xEF\xBC\x8C\xE8\xAF\xB7\xE7\xA8\x8D\xE5\x90\x8E\xE2\x80\xA6\xE2\x80\xA6",
+        10, 44, 273, 20,
+        {.font = {.face = L"Tahoma", .height = -12, .bold = true},
+         .color = RGB(128, 0, 0),
+         .align = DT_CENTER});
     // Over the list while it is shown: siblings created later lie below the earlier ones.
     SetWindowPos(suiPanelDeling.hwnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     suiPanelDeling.Show(false);
@@ -107,10 +112,18 @@ bool TFormMain::ServeScanRow(NMLVDISPINFOW& info) {
     }
     if (item.mask & LVIF_TEXT) {
         switch (item.iSubItem) {
-            case 1: CopyCell(info, row.name); break;
-            case 2: CopyCell(info, scanRows.Location(row)); break;
-            case 3: CopyCell(info, std::to_wstring(row.size)); break;
-            default: CopyCell(info, L""); break;
+            case 1:
+                CopyCell(info, row.name);
+                break;
+            case 2:
+                CopyCell(info, scanRows.Location(row));
+                break;
+            case 3:
+                CopyCell(info, std::to_wstring(row.size));
+                break;
+            default:
+                CopyCell(info, L"");
+                break;
         }
     }
     return true;
@@ -128,12 +141,18 @@ void TFormMain::ShowScanCounters() {
     ShowSelectCounters();
 }
 
-// Brings the list's row count and the counters up to the rows found so far.
+// Brings the list's row count, the counters and the status up to the walk.
 void TFormMain::RefreshScanView() {
     if (ListView_GetItemCount(ListViewScan.hwnd) != int(scanRows.rows.size()))
-        ListView_SetItemCountEx(ListViewScan.hwnd, int(scanRows.rows.size()), LVSICF_NOINVALIDATEALL | LVSICF_NOSCROLL);
+        ListView_SetItemCountEx(ListViewScan.hwnd, int(scanRows.rows.size()),
+                                LVSICF_NOINVALIDATEALL | LVSICF_NOSCROLL);
     if (scanCountersChanged) ShowScanCounters();
     scanCountersChanged = false;
+    if (!scanStatus.empty()) {
+        LabelStatus.SetText(scanStatus);
+        scanStatus.clear();
+        lastStatusShown = GetTickCount64();
+    }
 }
 
 void TFormMain::ToggleScanRow(int row) {

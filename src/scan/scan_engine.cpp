@@ -32,15 +32,15 @@ void ToUtf8(const wchar_t* wide, std::string& out) {
 bool IsListedFile(const WIN32_FIND_DATAW& e, std::string_view name) {
     if (IsDotName(name) || IsExcludedName(name)) return false;
     DWORD a = e.dwFileAttributes;
-    if (IsSkippedByAttributes(a & FILE_ATTRIBUTE_READONLY, a & FILE_ATTRIBUTE_SYSTEM, a & FILE_ATTRIBUTE_HIDDEN,
-                              ScanOptionFlags))
+    if (IsSkippedByAttributes(a & FILE_ATTRIBUTE_READONLY, a & FILE_ATTRIBUTE_SYSTEM,
+                              a & FILE_ATTRIBUTE_HIDDEN, ScanOptionFlags))
         return false;
     if (IsIncludedName(name)) return true;
     return ScanOptionFlags.size() > 3 && ScanOptionFlags[3] == '1' && EntrySize(e) == 0;
 }
 
 struct PendingFolder {
-    std::wstring path;       // with its trailing "\"
+    std::wstring path;  // with its trailing "\"
     std::string utf8Path;
     std::vector<std::wstring> subfolders;
     size_t next = 0;

@@ -9,8 +9,8 @@
 // ExcludeMaskList, ScanOptionFlags) and ScanState from the shared state and reports through callbacks,
 // so the window and the benchmarks drive the same code.
 struct ScanCallbacks {
-    std::function<void()> pump;                                // lets pending messages run
-    std::function<void()> waitWhilePaused;                     // one wait step of a paused walk
+    std::function<void()> pump;                                   // lets pending messages run
+    std::function<void()> waitWhilePaused;                        // one wait step of a paused walk
     std::function<void(const std::wstring& folder)> enterFolder;  // folder with its trailing "\"
     std::function<void(const WIN32_FIND_DATAW& entry, const std::wstring& folder)> addFoundFile;
 };

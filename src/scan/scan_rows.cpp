@@ -53,7 +53,8 @@ std::vector<uint32_t> FolderRanks(const ScanRows& r) {
 void SortScanRows(ScanRows& r, int column, bool descending) {
     switch (column) {
         case 0:
-            SortBy(r, descending, [&](uint32_t a, uint32_t b) { return r.rows[a].ticked < r.rows[b].ticked; });
+            SortBy(r, descending,
+                   [&](uint32_t a, uint32_t b) { return r.rows[a].ticked < r.rows[b].ticked; });
             break;
         case 1: {
             std::vector<std::string> keys;

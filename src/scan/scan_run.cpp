@@ -7,10 +7,6 @@
 #include "scan/scan_engine.h"
 
 namespace {
-// Pending messages run, and the list and counters catch up, at most this often during a scan; the
-// window stays responsive while the walk spends its time on the disk rather than on repainting.
-constexpr uint64_t kScanViewInterval = 50;
-
 std::string Flag(const Button& b) { return b.Checked() ? "1" : "0"; }
 }  // namespace
 
@@ -63,8 +59,8 @@ void TFormMain::m_InitScan() {
     for (int row = 0; row < ListViewFilterE.Count(); ++row) {
         if (ListViewFilterE.Mark(row) == kMarkTicked) ExcludeMaskList.push_back(ListViewFilterE.Cell(row, 1));
     }
-    ScanOptionFlags = Flag(gCheckRead) + Flag(gCheckSystem) + Flag(gCheckHide) + Flag(gCheckZero) +
-                      Flag(gRadioRecycle);
+    ScanOptionFlags =
+        Flag(gCheckRead) + Flag(gCheckSystem) + Flag(gCheckHide) + Flag(gCheckZero) + Flag(gRadioRecycle);
 }
 
 void TFormMain::StartScan() {
@@ -74,7 +70,8 @@ void TFormMain::StartScan() {
     scanRows.Clear();
     ListView_SetItemCountEx(ListViewScan.hwnd, 0, 0);
     scanCountersChanged = false;
-    lastScanPump = 0;
+    scanStatus.clear();
+    lastScanPump = lastStatusShown = 0;
 
     ScanCallbacks callbacks{
         .pump = [this] { PumpDuringScan(); },
@@ -84,14 +81,20 @@ void TFormMain::StartScan() {
                 MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
                 ProcessMessages();
             },
-        .enterFolder = [this](const std::wstring& folder) { LabelStatus.SetText("Scaning: " + Narrow(folder)); },
-        .addFoundFile = [this](const WIN32_FIND_DATAW& e, const std::wstring& folder) { AddFoundFile(e, folder); },
+        .enterFolder =
+            [this](const std::wstring& folder) {
+                scanStatus = "Scaning: " + Narrow(folder);
+                if (GetTickCount64() - lastStatusShown >= scanViewInterval) RefreshScanView();
+            },
+        .addFoundFile = [this](const WIN32_FIND_DATAW& e,
+                               const std::wstring& folder) { AddFoundFile(e, folder); },
     };
     for (const std::string& drive : ScanDriveList) {
         while (ScanState == Paused) callbacks.waitWhilePaused();
         if (ScanState == Idle) break;
         ScanFolder(Widen(drive + "\\"), callbacks);
     }
+    scanStatus.clear();
     RefreshScanView();
     LabelStatus.SetText("Scaning: Scan completed! Please click \"Delete\" to continue...");
     ScanState = Idle;
@@ -109,11 +112,13 @@ void TFormMain::AddFoundFile(const WIN32_FIND_DATAW& entry, const std::wstring& 
     PumpDuringScan();
 }
 
-// The scan's message pump: the rows and counters found so far reach the controls first, so whatever
-// the user does in between sees them as they are.
+// The scan's message pump. Pending messages run, and the list, counters and status catch up, at most
+// every scanViewInterval: under Wine each label update paints at once and costs more than listing a
+// file, so the walk spends its time on the disk rather than on repainting. The rows found so far
+// reach the list before messages run, so whatever the user does in between sees them as they are.
 void TFormMain::PumpDuringScan() {
     uint64_t now = GetTickCount64();
-    if (lastScanPump != 0 && now - lastScanPump < kScanViewInterval) return;
+    if (lastScanPump != 0 && now - lastScanPump < scanViewInterval) return;
     RefreshScanView();
     ProcessMessages();
     lastScanPump = GetTickCount64();

@@ -9,7 +9,7 @@ std::string DeepFolder() {
 }  // namespace
 
 class DeleteFiles : public ScanTest {
-protected:
+  protected:
     void SetUp() override {
         ScanTest::SetUp();
         MakeFile("D:\\a.tmp");
@@ -63,12 +63,12 @@ TEST_F(DeleteFiles, CancelDeletesNothing) {
 
 TEST_F(DeleteFiles, FilesChangedSinceTheScanSurvive) {
     form->suiButtonScanClick();
-    MakeFile("D:\\a.tmp", "a longer content");                  // other size
+    MakeFile("D:\\a.tmp", "a longer content");  // other size
     RemoveFile("D:\\X\\kept.tmp");
-    MakeFolder("D:\\X\\kept.tmp");                               // a folder now
-    HANDLE h = CreateFileW(L"D:\\\xE4\xB8\xB4\xE6\x97\xB6.tmp", FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING, 0,
-                           nullptr);
-    FILETIME old{0x12345678, 0x01C00000};                        // same size, other time
+    MakeFolder("D:\\X\\kept.tmp");  // a folder now
+    HANDLE h = CreateFileW(L"D:\\\xE4\xB8\xB4\xE6\x97\xB6.tmp", FILE_WRITE_ATTRIBUTES, 0, nullptr,
+                           OPEN_EXISTING, 0, nullptr);
+    FILETIME old{0x12345678, 0x01C00000};  // same size, other time
     SetFileTime(h, nullptr, nullptr, &old);
     CloseHandle(h);
     form->suiButtonDeleteClick();

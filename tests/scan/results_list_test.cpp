@@ -14,7 +14,7 @@ std::vector<std::string> Column(const std::vector<ResultRow>& rows, std::string 
 }  // namespace
 
 class ResultsList : public ScanTest {
-protected:
+  protected:
     void SetUp() override {
         ScanTest::SetUp();
         MakeFolder("D:\\b");

@@ -6,7 +6,8 @@ namespace {
 // Every text the status label shows, in order.
 std::vector<std::string>* g_statusTexts = nullptr;
 LRESULT CALLBACK RecordStatus(HWND h, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR) {
-    if (msg == WM_SETTEXT && g_statusTexts) g_statusTexts->push_back(Narrow(reinterpret_cast<const wchar_t*>(lp)));
+    if (msg == WM_SETTEXT && g_statusTexts)
+        g_statusTexts->push_back(Narrow(reinterpret_cast<const wchar_t*>(lp)));
     return DefSubclassProc(h, msg, wp, lp);
 }
 
@@ -40,12 +41,14 @@ TEST_F(ScanEngine, WalksDepthFirstWithTheStatusAndCounterTexts) {
     MakeFile("D:\\Y\\y.tmp", "");
     std::vector<std::string> status;
     g_statusTexts = &status;
+    form->scanViewInterval = 0;  // every folder's status is shown, not only the latest per interval
     SetWindowSubclass(form->LabelStatus.hwnd, RecordStatus, 1, 0);
     form->suiButtonScanClick();
     RemoveWindowSubclass(form->LabelStatus.hwnd, RecordStatus, 1);
     g_statusTexts = nullptr;
 
-    EXPECT_EQ(status, (std::vector<std::string>{"Scaning: D:\\", "Scaning: D:\\X\\", "Scaning: D:\\Y\\", kCompleted}));
+    EXPECT_EQ(status, (std::vector<std::string>{"Scaning: D:\\", "Scaning: D:\\X\\", "Scaning: D:\\Y\\",
+                                                kCompleted}));
     EXPECT_EQ(Rows(), (std::vector<ResultRow>{{"a.tmp", "D:\\", "5", kMarkTicked},
                                               {"x.tmp", "D:\\X\\", "10", kMarkTicked},
                                               {"y.tmp", "D:\\Y\\", "0", kMarkTicked}}));
@@ -75,8 +78,8 @@ TEST_F(ScanEngine, AScanThatFindsNothingKeepsTheStartTexts) {
 }
 
 TEST_F(ScanEngine, ExcludedFoldersAreSkippedWithEverythingBelowThem) {
-    for (const char* folder : {"D:\\WINDOWS", "D:\\WINDOWS\\Temp", "D:\\WINDOWS\\Temp\\deep", "D:\\WINDOWS\\Temp2",
-                               "D:\\user", "D:\\user\\SendTo", "D:\\trail"})
+    for (const char* folder : {"D:\\WINDOWS", "D:\\WINDOWS\\Temp", "D:\\WINDOWS\\Temp\\deep",
+                               "D:\\WINDOWS\\Temp2", "D:\\user", "D:\\user\\SendTo", "D:\\trail"})
         MakeFolder(folder);
     MakeFile("D:\\WINDOWS\\Temp\\t.tmp");
     MakeFile("D:\\WINDOWS\\Temp\\deep\\d.tmp");
@@ -236,9 +239,9 @@ TEST_F(ScanEngine, NoTickedDriveRefusesToStart) {
 }
 
 TEST_F(ScanEngine, UnicodeAndVeryLongPathsAreFound) {
-    const std::string chinese = "\xE4\xB8\xB4\xE6\x97\xB6.tmp";           // 临时.tmp
-    const std::string accented = "caf\xC3\xA9.tmp";                       // café.tmp
-    const std::string emoji = "\xF0\x9F\x97\x91.tmp";                     // 🗑.tmp
+    const std::string chinese = "\xE4\xB8\xB4\xE6\x97\xB6.tmp";  // 临时.tmp
+    const std::string accented = "caf\xC3\xA9.tmp";              // café.tmp
+    const std::string emoji = "\xF0\x9F\x97\x91.tmp";            // 🗑.tmp
     MakeFile("D:\\" + chinese);
     MakeFile("D:\\" + accented);
     MakeFile("D:\\" + emoji);

@@ -17,8 +17,8 @@ inline std::wstring Long(const std::string& path) { return L"\\\\?\\" + Widen(pa
 inline void MakeFolder(const std::string& path) { CreateDirectoryW(Long(path).c_str(), nullptr); }
 
 inline void MakeFile(const std::string& path, const std::string& content = "junk") {
-    HANDLE h = CreateFileW(Long(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
-                           nullptr);
+    HANDLE h = CreateFileW(Long(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                           FILE_ATTRIBUTE_NORMAL, nullptr);
     DWORD written = 0;
     if (!content.empty()) WriteFile(h, content.data(), DWORD(content.size()), &written, nullptr);
     CloseHandle(h);
@@ -26,8 +26,8 @@ inline void MakeFile(const std::string& path, const std::string& content = "junk
 
 // A sparse file of the given length: sizes beyond 32 bits without writing them.
 inline void MakeFileOfSize(const std::string& path, int64_t size) {
-    HANDLE h = CreateFileW(Long(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
-                           nullptr);
+    HANDLE h = CreateFileW(Long(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                           FILE_ATTRIBUTE_NORMAL, nullptr);
     LARGE_INTEGER at{};
     at.QuadPart = size;
     SetFilePointerEx(h, at, nullptr, FILE_BEGIN);
@@ -75,7 +75,7 @@ struct ResultRow {
 // The main window with D: emptied and the only ticked drive, "*.tmp" as the only include filter, and
 // read-only and hidden files listed; message boxes are answered by `answer` and recorded.
 class ScanTest : public MainWindowTest {
-protected:
+  protected:
     void SetUp() override {
         MainWindowTest::SetUp();
         EmptyFolder(L"D:\\");

@@ -6,7 +6,8 @@
 
 namespace {
 void MakeFile(const std::wstring& path, int bytes) {
-    HANDLE h = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE h =
+        CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     std::string content(bytes, 'x');
     DWORD written = 0;
     WriteFile(h, content.data(), DWORD(content.size()), &written, nullptr);
@@ -16,7 +17,7 @@ void MakeFile(const std::wstring& path, int bytes) {
 void TickOnly(ListView& drives, const std::string& drive) {
     for (int row = 0; row < drives.Count(); ++row)
         drives.SetMark(row, drives.Cell(row, 0).find("(" + drive + ")") != std::string::npos ? kMarkTicked
-                                                                                           : kMarkUnticked);
+                                                                                             : kMarkUnticked);
 }
 }  // namespace
 
@@ -45,7 +46,8 @@ SCREENSHOT(scan_results) {
     ShowWindow(form.hwnd, SW_SHOW);
     form.FormShow();
     TickOnly(form.ListViewDrive, "D:");
-    for (const char* mask : {"*.tmp", "*.bak", "*.old", "~*.*"}) AddFilterRow(form.ListViewFilterI, mask, "", true);
+    for (const char* mask : {"*.tmp", "*.bak", "*.old", "~*.*"})
+        AddFilterRow(form.ListViewFilterI, mask, "", true);
     form.gCheckRead.SetChecked(true);
     form.gCheckHide.SetChecked(true);
     form.suiButtonScanClick();
