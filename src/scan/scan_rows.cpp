@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <numeric>
+#include <string_view>
 
 #include "platform/locale.h"
 
@@ -57,10 +58,27 @@ void SortScanRows(ScanRows& r, int column, bool descending) {
                    [&](uint32_t a, uint32_t b) { return r.rows[a].ticked < r.rows[b].ticked; });
             break;
         case 1: {
-            std::vector<std::string> keys;
-            keys.reserve(r.rows.size());
-            for (const ScanRow& row : r.rows) keys.push_back(CollationKey(row.name));
-            SortBy(r, descending, [&](uint32_t a, uint32_t b) { return keys[a] < keys[b]; });
+            // All keys in one buffer, and their first eight bytes as a number that settles most
+            // comparisons without touching the buffer.
+            std::string arena;
+            std::vector<uint32_t> start(r.rows.size() + 1);
+            std::vector<uint64_t> prefix(r.rows.size());
+            for (size_t i = 0; i < r.rows.size(); ++i) {
+                start[i] = uint32_t(arena.size());
+                std::string key = CollationKey(r.rows[i].name);
+                uint64_t head = 0;
+                for (size_t b = 0; b < 8; ++b) head = head << 8 | (b < key.size() ? uint8_t(key[b]) : 0);
+                prefix[i] = head;
+                arena += key;
+            }
+            start[r.rows.size()] = uint32_t(arena.size());
+            auto key = [&](uint32_t i) {
+                return std::string_view(arena).substr(start[i], start[i + 1] - start[i]);
+            };
+            SortBy(r, descending, [&](uint32_t a, uint32_t b) {
+                if (prefix[a] != prefix[b]) return prefix[a] < prefix[b];
+                return key(a) < key(b);
+            });
             break;
         }
         case 2: {
