@@ -13,7 +13,8 @@ HWND WaitForWindow(const wchar_t* title, DWORD pid, int milliseconds) {
         for (HWND w = FindWindowW(nullptr, title); w; w = FindWindowExW(nullptr, w, nullptr, title)) {
             DWORD owner = 0;
             GetWindowThreadProcessId(w, &owner);
-            if (owner == pid) return w;
+            // Start-up fills the window before showing it; wait until the user would see it.
+            if (owner == pid && IsWindowVisible(w)) return w;
         }
         Sleep(100);
     }
