@@ -169,7 +169,15 @@ bool TFormMain::FormMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
     switch (msg) {
         case WM_CLOSE:
             FormClose();
-            DestroyWindow(hwnd);
+            // A scan or deletion may be running below this message, inside its own handler: destroying
+            // the window under it would pull its controls away. Hide now; that handler destroys the
+            // window when it has unwound.
+            if (longWorkRunning) {
+                closeRequested = true;
+                ShowWindow(hwnd, SW_HIDE);
+            } else {
+                DestroyWindow(hwnd);
+            }
             result = 0;
             return true;
         case WM_DESTROY:

@@ -3,8 +3,10 @@
 #include <string>
 #include <unordered_set>
 
+#include "scan/scan_rows.h"
 #include "settings/list_sorting.h"
 #include "widgets/button.h"
+#include "widgets/core/sort_state.h"
 #include "widgets/form.h"
 #include "widgets/label.h"
 #include "widgets/link_label.h"
@@ -79,9 +81,11 @@ public:
     // ---- Drive Clean: drive list (scan/) ----
     Panel driveInnerPanel, suiPanel2;
     Label driveLine1, driveLine2, driveLine3;
+    Picture driveSeparator1, driveSeparator2, driveSeparator3, drivePicture;
     ListView ListViewDrive;
     Button suiButtonScan;
     void ListViewDriveMouseDown(MouseButton button, int x, int y);
+    void ListViewDriveCustomDrawItem(NMLVCUSTOMDRAW& draw);
 
     // ---- Drive Clean: scan and results (scan/) ----
     Button SCheckBoxAll, SCheckBoxAllN;
@@ -99,6 +103,26 @@ public:
     void ListViewScanMouseDown(MouseButton button, int x, int y);
     void ListViewScanColumnClick(int column);
     void m_InitScan();
+    void StartScan();
+    void AddFoundFile(const WIN32_FIND_DATAW& entry, const std::wstring& folder);
+    // The rows behind the owner-data ListViewScan, and its sort state.
+    ScanRows scanRows;
+    ListSortState scanSort{4};
+    // True while the Scan or Delete handler runs; a close request meanwhile is finished after it.
+    bool longWorkRunning = false;
+    bool closeRequested = false;
+    // Scan view helpers (scan/): pending counters, status and rows reach the controls at most every
+    // scanViewInterval.
+    void ShowScanCounters();
+    void ShowSelectCounters();
+    void RefreshScanView();
+    void PumpDuringScan();
+    bool ServeScanRow(NMLVDISPINFOW& info);
+    void ToggleScanRow(int row);
+    uint64_t lastScanPump = 0, lastStatusShown = 0;
+    uint64_t scanViewInterval = 200;  // milliseconds; 0 shows every folder and runs every pump
+    bool scanCountersChanged = false;
+    std::string scanStatus;  // the status not yet shown
 
     // ---- Options (settings/) ----
     PageControl suiPage;

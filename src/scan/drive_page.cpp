@@ -1,6 +1,152 @@
+#include <cstdio>
+
 #include "app/form_main.h"
+#include "platform/drives.h"
+#include "platform/locale.h"
 #include "scan/drive_list.h"
 
-void FillDriveList(ListView&) {}
+namespace {
+const COLORREF kListGrey = RGB(240, 240, 240);
+const FontSpec kGeorgia8{.face = L"Georgia", .height = -11};
 
-void TFormMain::CreateDriveCleanPage() {}
+// "0.00 GB" with the locale's decimal separator, from a byte count.
+std::string GigabyteText(uint64_t bytes) {
+    char text[64];
+    std::snprintf(text, sizeof text, "%.2f GB", double(bytes) / 1024.0 / 1024.0 / 1024.0);
+    for (char* c = text; *c; ++c) {
+        if (*c == '.') *c = DecimalSeparator();
+    }
+    return text;
+}
+
+void PaintSeparator(HDC dc, const RECT& r) {
+    RECT top{r.left, r.top, r.right, r.top + 1}, bottom{r.left, r.top + 1, r.right, r.top + 2};
+    FillSolid(dc, top, RGB(160, 160, 160));
+    FillSolid(dc, bottom, RGB(255, 255, 255));
+}
+
+// A drive with a broom over it: the page's decoration.
+void PaintDriveDecoration(HDC dc, const RECT& r) {
+    const Theme& t = MainTheme();
+    int x = r.left + 10, y = r.top + 38;
+    RECT body{x, y, x + 80, y + 34};
+    FillGradient(dc, body, RGB(214, 222, 216), RGB(150, 166, 156));
+    SetDCPenColor(dc, RGB(96, 112, 102));
+    HGDIOBJ oldPen = SelectObject(dc, GetStockObject(DC_PEN));
+    HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(NULL_BRUSH));
+    RoundRect(dc, body.left, body.top, body.right, body.bottom, 6, 6);
+    RECT led{x + 64, y + 22, x + 72, y + 26};
+    FillSolid(dc, led, t.checkMark);
+    HPEN handle = CreatePen(PS_SOLID, 4, RGB(150, 96, 40));
+    SelectObject(dc, handle);
+    MoveToEx(dc, x + 70, y - 30, nullptr);
+    LineTo(dc, x + 36, y + 8);
+    SelectObject(dc, oldPen);
+    DeleteObject(handle);
+    SetDCBrushColor(dc, t.accent);
+    SelectObject(dc, GetStockObject(DC_BRUSH));
+    POINT bristles[] = {{x + 38, y + 2}, {x + 26, y + 20}, {x + 16, y + 14}, {x + 30, y - 4}};
+    Polygon(dc, bristles, 4);
+    SelectObject(dc, oldBrush);
+}
+}  // namespace
+
+void FillDriveList(ListView& list) {
+    for (char letter = 'C'; letter <= 'Z'; ++letter) {
+        const std::string root = std::string(1, letter) + ":\\";
+        if (!IsFixedOrRemovableDrive(root)) continue;
+        std::string name = DriveDisplayName(root);
+        // The scan takes the drive from the caption's end, so the caption always ends in " (C:)".
+        const std::string suffix = std::string("(") + letter + ":)";
+        if (name.size() < suffix.size() ||
+            name.compare(name.size() - suffix.size(), suffix.size(), suffix) != 0)
+            name += " " + suffix;
+        DriveSpace space = QueryDriveSpace(root).value_or(DriveSpace{});
+        list.AddRow({name, GigabyteText(space.total), GigabyteText(space.freeToCaller)}, kMarkTicked);
+    }
+}
+
+void TFormMain::CreateDriveCleanPage() {
+    driveInnerPanel.Create(suiPanelClean, 10, 8, 497, 377, {});
+    const Label::Style line{.font = kGeorgia8, .color = RGB(0, 0, 0), .wordWrap = true};
+    driveLine1.Create(
+        driveInnerPanel,
+        "\xE2\x80\x9C\xE7\xA3\x81\xE7\x9B\x98\xE6\xB8\x85\xE7\x90\x86\xE2\x80\x9D \xE5\xAE\x89\xE5\x85"
+        "\xA8\xE5\xBD\xBB\xE5\xBA\x95\xE7\x9A\x84\xE6\x9F\xA5\xE6\x89\xBE\xE5\xB9\xB6\xE6\xB8\x85\xE7"
+        "\x90\x86\xE7\xB3\xBB\xE7\xBB\x9F\xE7\xA1\xAC\xE7\x9B\x98\xE4\xB8\xAD\xE7\x9A\x84\xE5\x9E\x83"
+        "\xE5\x9C\xBE\xE6\x96\x87\xE4\xBB\xB6\xE3\x80\x82",
+        24, 20, 465, 33, line);
+    driveLine2.Create(
+        driveInnerPanel,
+        "\xE9\x80\x89\xE6\x8B\xA9\xE8\xA6\x81\xE6\x89\xAB\xE6\x8F\x8F\xE7\x9A\x84\xE7\xA3\x81\xE7\x9B"
+        "\x98\xEF\xBC\x8C\xE7\x84\xB6\xE5\x90\x8E\xE7\x82\xB9\xE5\x87\xBB\xE2\x80\x9C\xE5\xBC\x80\xE5"
+        "\xA7\x8B\xE6\x89\xAB\xE6\x8F\x8F\xE2\x80\x9D. \xE4\xBD\xA0\xE5\x8F\xAF\xE4\xBB\xA5\xE6\x9C\x89"
+        "\xE9\x80\x89\xE6\x8B\xA9\xE7\x9A\x84\xE5\x88\xA0\xE9\x99\xA4\xE4\xB8\x8B\xE9\x9D\xA2\xE6\x89"
+        "\xAB\xE6\x8F\x8F\xE5\x87\xBA\xE6\x9D\xA5\xE7\x9A\x84\xE5\x9E\x83\xE5\x9C\xBE\xE6\x96\x87\xE4"
+        "\xBB\xB6.",
+        25, 70, 368, 31, line);
+    driveLine3.Create(
+        driveInnerPanel,
+        "\xE7\x82\xB9\xE5\x87\xBB\xE5\xB7\xA6\xE9\x9D\xA2\xE7\x9A\x84\xE2\x80\x9C\xE9\x80\x89\xE9\xA1"
+        "\xB9\xE2\x80\x9D\xEF\xBC\x8C\xE5\x8F\xAF\xE4\xBB\xA5\xE8\xBF\x9B\xE4\xB8\x80\xE6\xAD\xA5\xE9"
+        "\x80\x89\xE6\x8B\xA9\xE6\x89\xAB\xE6\x8F\x8F\xE4\xB8\x8E\xE6\xB8\x85\xE7\x90\x86\xE8\xAE\xBE"
+        "\xE7\xBD\xAE",
+        25, 120, 368, 28, line);
+    driveSeparator1.Create(driveInnerPanel, 23, 15, 300, 2, PaintSeparator);
+    driveSeparator2.Create(driveInnerPanel, 24, 64, 300, 2, PaintSeparator);
+    driveSeparator3.Create(driveInnerPanel, 24, 114, 300, 2, PaintSeparator);
+    drivePicture.Create(driveInnerPanel, 395, 40, 100, 100, PaintDriveDecoration);
+
+    suiPanel2.Create(
+        driveInnerPanel, 60, 169, 377, 154,
+        {.fill = Panel::Fill::kFramed,
+         .color = kListGrey,
+         .border = MainTheme().buttonBorder,
+         .caption = "        \xE7\xA3\x81\xE7\x9B\x98                                         "
+                    "\xE5\xAE\xB9\xE9\x87\x8F                      \xE5\x89\xA9\xE4\xBD\x99\xE7\xA9"
+                    "\xBA\xE9\x97\xB4"});
+    suiPanel2.name = "suiPanel2";
+    // The list sits under the frame's caption strip, at (61, 190) of the inner panel.
+    ListViewDrive.Create(suiPanel2, 1, 21, 375, 132, LVS_NOCOLUMNHEADER | LVS_SINGLESEL | LVS_NOSORTHEADER);
+    ListViewDrive.name = "ListViewDrive";
+    SetWindowLongW(ListViewDrive.hwnd, GWL_STYLE,
+                   GetWindowLongW(ListViewDrive.hwnd, GWL_STYLE) & ~WS_TABSTOP);
+    ListViewDrive.AddColumn("", 150);
+    ListViewDrive.AddColumn("", 80, LVCFMT_RIGHT);
+    ListViewDrive.AddColumn("", 120, LVCFMT_RIGHT);
+    ListViewDrive.SetRowMarks(30);
+    ListView_SetBkColor(ListViewDrive.hwnd, kListGrey);
+    ListView_SetTextBkColor(ListViewDrive.hwnd, kListGrey);
+    ListViewDrive.onMouseDown = [this](MouseButton b, int x, int y) { ListViewDriveMouseDown(b, x, y); };
+    ListViewDrive.onNotify = [this](NMHDR* h, LRESULT& result) {
+        if (h->code != NM_CUSTOMDRAW) return false;
+        auto* draw = reinterpret_cast<NMLVCUSTOMDRAW*>(h);
+        if (draw->nmcd.dwDrawStage == CDDS_PREPAINT) {
+            result = CDRF_NOTIFYITEMDRAW;
+            return true;
+        }
+        if (draw->nmcd.dwDrawStage == CDDS_ITEMPREPAINT) ListViewDriveCustomDrawItem(*draw);
+        result = CDRF_DODEFAULT;
+        return true;
+    };
+
+    suiButtonScan.Create(driveInnerPanel, "\xE5\xBC\x80\xE5\xA7\x8B\xE6\x89\xAB\xE6\x8F\x8F", 402, 342, 89,
+                         27, {});
+    suiButtonScan.name = "suiButtonScan";
+    suiButtonScan.onClick = [this] { suiButtonScanClick(); };
+}
+
+void TFormMain::ListViewDriveMouseDown(MouseButton button, int x, int y) {
+    if (button != kLeftButton) return;
+    bool onBox = false;
+    int row = ListViewDrive.HitTest(x, y, &onBox);
+    if (row < 0 || !onBox) return;
+    ListViewDrive.SetMark(row, ListViewDrive.Mark(row) == kMarkUnticked ? kMarkTicked : kMarkUnticked);
+}
+
+// No drive row is ever drawn selected or focused: the tick box is the only choice the list offers.
+void TFormMain::ListViewDriveCustomDrawItem(NMLVCUSTOMDRAW& draw) {
+    if (ListViewDrive.Selected() >= 0)
+        ListView_SetItemState(ListViewDrive.hwnd, -1, 0, LVIS_SELECTED | LVIS_FOCUSED);
+    draw.nmcd.uItemState &= ~(CDIS_SELECTED | CDIS_FOCUS);
+}

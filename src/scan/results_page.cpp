@@ -1,3 +1,210 @@
-#include "app/form_main.h"
+#include <string>
 
-void TFormMain::CreateResultsPage() {}
+#include "app/all_var.h"
+#include "app/form_main.h"
+#include "platform/locale.h"
+#include "scan/core/size_text.h"
+
+namespace {
+const FontSpec kCounterFont{.face = L"Tahoma", .height = -11, .bold = true};
+const COLORREF kCounterGrey = RGB(96, 96, 96);
+const char* const kScanColumnCaptions[] = {"", "\xE6\x96\x87\xE4\xBB\xB6\xE5\x90\x8D",
+                                           "\xE4\xBD\x8D\xE7\xBD\xAE", "\xE5\xA4\xA7\xE5\xB0\x8F(Bytes)"};
+
+void CopyCell(NMLVDISPINFOW& info, const std::wstring& text) {
+    if (!info.item.pszText || info.item.cchTextMax <= 0) return;
+    lstrcpynW(info.item.pszText, text.c_str(), info.item.cchTextMax);
+}
+}  // namespace
+
+void TFormMain::CreateResultsPage() {
+    const Button::Style command{.kind = Button::Kind::kCheck, .autoCheck = false};
+    SCheckBoxAll.Create(suiPanelClean1, "\xE5\x85\xA8\xE9\x80\x89", 9, 7, 64, 19, command);
+    SCheckBoxAll.name = "SCheckBoxAll";
+    SCheckBoxAll.SetChecked(true);
+    SCheckBoxAll.onClick = [this] { SCheckBoxAllClick(); };
+    SCheckBoxAllN.Create(suiPanelClean1, "\xE5\x85\xA8\xE5\x90\xA6", 85, 7, 74, 19, command);
+    SCheckBoxAllN.name = "SCheckBoxAllN";
+    SCheckBoxAllN.onClick = [this] { SCheckBoxAllNClick(); };
+
+    // Owner data: the control keeps no rows; ServeScanRow answers from scanRows, so a million rows stay
+    // small and fast.
+    ListViewScan.Create(suiPanelClean1, 8, 32, 510, 255, LVS_OWNERDATA | WS_BORDER);
+    ListViewScan.name = "ListViewScan";
+    ListViewScan.anchors = kAnchorLeft | kAnchorTop | kAnchorRight | kAnchorBottom;
+    ListViewScan.AddColumn(kScanColumnCaptions[0], 27);
+    ListViewScan.AddColumn(kScanColumnCaptions[1], 100);
+    ListViewScan.AddColumn(kScanColumnCaptions[2], 250);
+    ListViewScan.AddColumn(kScanColumnCaptions[3], 100);
+    ListViewScan.SetRowMarks(16);
+    ListView_SetCallbackMask(ListViewScan.hwnd, LVIS_STATEIMAGEMASK);
+    ListViewScan.onMouseDown = [this](MouseButton b, int x, int y) { ListViewScanMouseDown(b, x, y); };
+    ListViewScan.onColumnClick = [this](int column) { ListViewScanColumnClick(column); };
+    ListViewScan.onNotify = [this](NMHDR* h, LRESULT&) {
+        return h->code == LVN_GETDISPINFOW && ServeScanRow(*reinterpret_cast<NMLVDISPINFOW*>(h));
+    };
+
+    const Label::Style counter{.font = kCounterFont, .color = kCounterGrey};
+    struct {
+        Label& label;
+        const char* text;
+        int x, y, w;
+    } labels[] = {
+        {LabelTotalCount, "Total Files: 0", 16, 292, 200},
+        {LabelTotalSize, "Total  Size: 0 MB", 16, 312, 200},
+        {LabelSelectCount, "Select Files: 0", 229, 292, 280},
+        {LabelSelectSize, "Select  Size: 0 MB", 229, 312, 280},
+        {LabelStatus,
+         "\xE6\xAD\xA3\xE5\x9C\xA8\xE6\x89\xAB\xE6\x8F\x8F:"
+         "\xE8\xAF\xB7\xE7\x82\xB9\xE5\x87\xBB\xE2\x80\x9C\xE6\x9A"
+         "\x82\xE5\x81\x9C\xE2\x80\x9D\xE4\xB8\xAD\xE6\xAD\xA2\xE6\x89\xAB\xE6\x8F\x8F..",
+         16, 331, 500},
+    };
+    for (auto& l : labels) {
+        l.label.Create(suiPanelClean1, l.text, l.x, l.y, l.w, 16, counter);
+        l.label.anchors = kAnchorLeft | kAnchorBottom;
+    }
+
+    struct {
+        Button& button;
+        const char* name;
+        const char* caption;
+        int x;
+        void (TFormMain::*click)();
+    } buttons[] = {
+        {suiButtonBack, "suiButtonBack", "\xE5\x8F\x96\xE6\xB6\x88", 237, &TFormMain::suiButtonBackClick},
+        {suiButtonPause, "suiButtonPause", "Pause", 332, &TFormMain::suiButtonPauseClick},
+        {suiButtonDelete, "suiButtonDelete", "\xE5\x88\xA0\xE9\x99\xA4", 426,
+         &TFormMain::suiButtonDeleteClick},
+    };
+    for (auto& b : buttons) {
+        b.button.Create(suiPanelClean1, b.caption, b.x, 364, 89, 27, {});
+        b.button.name = b.name;
+        b.button.anchors = kAnchorRight | kAnchorBottom;
+        b.button.onClick = [this, click = b.click] { (this->*click)(); };
+    }
+
+    suiPanelDeling.Create(
+        suiPanelClean1, 27, 120, 293, 109,
+        {.fill = Panel::Fill::kSolid, .color = RGB(255, 255, 255), .border = RGB(128, 0, 0)});
+    suiPanelDeling.name = "suiPanelDeling";
+    delingLabel.Create(
+        suiPanelDeling,
+        "\xE6\xAD\xA3\xE5\x9C\xA8\xE6\xB8\x85\xE7\x90\x86\xE5\x9E\x83\xE5\x9C\xBE\xE6\x96\x87\xE4\xBB"
+        "\xB6\xEF\xBC\x8C\xE8\xAF\xB7\xE7\xA8\x8D\xE5\x90\x8E\xE2\x80\xA6\xE2\x80\xA6",
+        10, 44, 273, 20,
+        {.font = {.face = L"Tahoma", .height = -12, .bold = true},
+         .color = RGB(128, 0, 0),
+         .align = DT_CENTER});
+    // Over the list while it is shown: siblings created later lie below the earlier ones.
+    SetWindowPos(suiPanelDeling.hwnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    suiPanelDeling.Show(false);
+}
+
+bool TFormMain::ServeScanRow(NMLVDISPINFOW& info) {
+    LVITEMW& item = info.item;
+    if (item.iItem < 0 || size_t(item.iItem) >= scanRows.rows.size()) return false;
+    const ScanRow& row = scanRows.rows[item.iItem];
+    if (item.mask & LVIF_STATE) {
+        item.state = (item.state & ~LVIS_STATEIMAGEMASK) |
+                     INDEXTOSTATEIMAGEMASK(row.ticked ? kMarkTicked : kMarkUnticked);
+        item.stateMask |= LVIS_STATEIMAGEMASK;
+    }
+    if (item.mask & LVIF_TEXT) {
+        switch (item.iSubItem) {
+            case 1:
+                CopyCell(info, row.name);
+                break;
+            case 2:
+                CopyCell(info, scanRows.Location(row));
+                break;
+            case 3:
+                CopyCell(info, std::to_wstring(row.size));
+                break;
+            default:
+                CopyCell(info, L"");
+                break;
+        }
+    }
+    return true;
+}
+
+void TFormMain::ShowSelectCounters() {
+    const char separator = DecimalSeparator();
+    LabelSelectCount.SetText("Select Files: " + std::to_string(SelectedFileCount));
+    LabelSelectSize.SetText("Select  Size: " + FormatSize(SelectedBytes, separator));
+}
+
+void TFormMain::ShowScanCounters() {
+    LabelTotalCount.SetText("Total Files: " + std::to_string(TotalFileCount));
+    LabelTotalSize.SetText("Total  Size: " + FormatSize(TotalBytes, DecimalSeparator()));
+    ShowSelectCounters();
+}
+
+// Brings the list's row count, the counters and the status up to the walk.
+void TFormMain::RefreshScanView() {
+    if (ListView_GetItemCount(ListViewScan.hwnd) != int(scanRows.rows.size()))
+        ListView_SetItemCountEx(ListViewScan.hwnd, int(scanRows.rows.size()),
+                                LVSICF_NOINVALIDATEALL | LVSICF_NOSCROLL);
+    if (scanCountersChanged) ShowScanCounters();
+    scanCountersChanged = false;
+    if (!scanStatus.empty()) {
+        LabelStatus.SetText(scanStatus);
+        scanStatus.clear();
+        lastStatusShown = GetTickCount64();
+    }
+}
+
+void TFormMain::ToggleScanRow(int row) {
+    ScanRow& r = scanRows.rows[row];
+    if (r.ticked) {
+        SelectedFileCount -= 1;
+        SelectedBytes -= r.size;
+    } else {
+        SelectedFileCount += 1;
+        SelectedBytes += r.size;
+    }
+    ShowSelectCounters();
+    r.ticked = !r.ticked;
+    ListView_RedrawItems(ListViewScan.hwnd, row, row);
+}
+
+void TFormMain::ListViewScanMouseDown(MouseButton, int x, int y) {
+    bool onBox = false;
+    int row = ListViewScan.HitTest(x, y, &onBox);
+    if (row < 0 || !onBox || size_t(row) >= scanRows.rows.size()) return;
+    ToggleScanRow(row);
+}
+
+void TFormMain::SCheckBoxAllClick() {
+    SCheckBoxAll.SetChecked(true);
+    SelectedFileCount = 0;
+    SelectedBytes = 0;
+    for (ScanRow& r : scanRows.rows) {
+        r.ticked = true;
+        SelectedFileCount += 1;
+        SelectedBytes += r.size;
+    }
+    ShowSelectCounters();
+    InvalidateRect(ListViewScan.hwnd, nullptr, FALSE);
+}
+
+void TFormMain::SCheckBoxAllNClick() {
+    SCheckBoxAllN.SetChecked(false);
+    for (ScanRow& r : scanRows.rows) r.ticked = false;
+    SelectedFileCount = 0;
+    SelectedBytes = 0;
+    LabelSelectCount.SetText("Select Files: 0");
+    LabelSelectSize.SetText("Select  Size: 0 Byte(s)");
+    InvalidateRect(ListViewScan.hwnd, nullptr, FALSE);
+}
+
+void TFormMain::ListViewScanColumnClick(int column) {
+    if (column < 0 || column > 3) return;
+    int previous = scanSort.column;
+    scanSort.Click(column);
+    if (previous != column) ListViewScan.SetColumnCaption(previous, kScanColumnCaptions[previous]);
+    ListViewScan.SetColumnCaption(column, scanSort.Caption(column, kScanColumnCaptions[column]));
+    SortScanRows(scanRows, column, scanSort.Direction() == kDescending);
+    InvalidateRect(ListViewScan.hwnd, nullptr, FALSE);
+}

@@ -1,0 +1,33 @@
+#pragma once
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+
+// The scan and the deletion reach files through "\\?\" paths, so folders deeper than MAX_PATH work.
+std::wstring ExtendedPath(const std::wstring& path);
+
+// The first entry of a folder ("C:\X\", with its trailing "\"), or INVALID_HANDLE_VALUE when the
+// folder cannot be enumerated. Close the handle with FindClose.
+HANDLE OpenFolderEnumeration(const std::wstring& folder, WIN32_FIND_DATAW& entry);
+
+// True for a folder link or junction (and, on Windows, a file link): the walks never go through one.
+inline bool IsReparsePoint(DWORD attributes) { return attributes & FILE_ATTRIBUTE_REPARSE_POINT; }
+
+inline int64_t EntrySize(const WIN32_FIND_DATAW& e) {
+    return (int64_t(e.nFileSizeHigh) << 32) | e.nFileSizeLow;
+}
+inline uint64_t FileTimeValue(const FILETIME& t) {
+    return (uint64_t(t.dwHighDateTime) << 32) | t.dwLowDateTime;
+}
+
+// What a file looks like now; false when nothing is found at the path.
+struct FileFacts {
+    DWORD attributes = 0;
+    int64_t size = 0;
+    uint64_t lastWrite = 0;
+};
+bool ReadFileFacts(const std::wstring& path, FileFacts& facts);
+
+// Deletes one file permanently at any path length; a read-only file loses that flag first.
+bool DeleteFileAnyLength(const std::wstring& path);

@@ -1,0 +1,30 @@
+#include "platform/locale.h"
+
+#include <windows.h>
+
+char DecimalSeparator() {
+    wchar_t separator[8] = {};
+    if (GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, separator, 8) < 2) return '.';
+    // The size texts are narrow; a separator outside ASCII falls back to the point.
+    return separator[0] < 0x80 ? char(separator[0]) : '.';
+}
+
+int CompareIgnoringCase(const std::wstring& a, const std::wstring& b) {
+    return CompareStringW(LOCALE_USER_DEFAULT, NORM_IGNORECASE, a.c_str(), int(a.size()), b.c_str(),
+                          int(b.size())) -
+           CSTR_EQUAL;
+}
+
+std::string CollationKey(const std::wstring& text) {
+    std::string key(text.size() * 6 + 16, '\0');
+    for (;;) {
+        int n = LCMapStringW(LOCALE_USER_DEFAULT, LCMAP_SORTKEY | NORM_IGNORECASE, text.c_str(),
+                             int(text.size()), reinterpret_cast<wchar_t*>(key.data()), int(key.size()));
+        if (n > 0) {
+            key.resize(n);
+            return key;
+        }
+        if (GetLastError() != ERROR_INSUFFICIENT_BUFFER) return {};
+        key.resize(key.size() * 2);
+    }
+}

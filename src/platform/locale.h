@@ -1,0 +1,12 @@
+#pragma once
+#include <string>
+
+// The user's locale: its decimal separator and its case-insensitive collation of names.
+char DecimalSeparator();
+
+// Less than, equal to or greater than zero, by CompareStringW(LOCALE_USER_DEFAULT, NORM_IGNORECASE).
+int CompareIgnoringCase(const std::wstring& a, const std::wstring& b);
+
+// A byte string whose plain comparison orders texts like CompareIgnoringCase; computing it once per row
+// makes sorting a million rows affordable.
+std::string CollationKey(const std::wstring& text);

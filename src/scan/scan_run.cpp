@@ -1,0 +1,135 @@
+#include "app/all_var.h"
+#include "app/form_main.h"
+#include "platform/dialogs.h"
+#include "platform/filesystem.h"
+#include "platform/message_pump.h"
+#include "platform/text.h"
+#include "scan/scan_engine.h"
+
+namespace {
+std::string Flag(const Button& b) { return b.Checked() ? "1" : "0"; }
+}  // namespace
+
+void TFormMain::suiButtonScanClick() {
+    if (longWorkRunning) return;  // a click still queued when a stopped scan unwinds
+    bool anyDrive = false;
+    for (int row = 0; row < ListViewDrive.Count(); ++row) anyDrive |= ListViewDrive.Mark(row) == kMarkTicked;
+    if (!anyDrive) {
+        ShowMessageBox(hwnd, "Please select drives first!", kAppTitle, MB_OK | MB_ICONWARNING);
+        return;
+    }
+    longWorkRunning = true;
+    suiPanelClean.Show(false);
+    suiPanelClean1.Show(true);
+    suiButtonPause.SetText("Pause");
+    suiButtonPause.Enable(true);
+    suiButtonDelete.Enable(false);
+    suiButtonBack.Enable(true);
+    suiPanelDeling.Show(false);
+    LabelTotalCount.SetText("Total Files: 0");
+    LabelSelectCount.SetText("Select Files: 0");
+    LabelTotalSize.SetText("Total  Size: 0 MB");
+    LabelSelectSize.SetText("Select  Size: 0 MB");
+    m_InitScan();
+    StartScan();
+    suiButtonDelete.Enable(true);
+    suiButtonPause.SetText("Pause");
+    suiButtonPause.Enable(false);
+    suiButtonBack.Enable(true);
+    longWorkRunning = false;
+    // The window was closed during the scan: it is destroyed only now that the scan has unwound.
+    if (closeRequested) DestroyWindow(hwnd);
+}
+
+void TFormMain::m_InitScan() {
+    ScanDriveList.clear();
+    ExcludePathList.clear();
+    IncludeMaskList.clear();
+    ExcludeMaskList.clear();
+    for (int row = 0; row < ListViewDrive.Count(); ++row) {
+        if (ListViewDrive.Mark(row) != kMarkTicked) continue;
+        std::string caption = ListViewDrive.Cell(row, 0);
+        if (caption.size() >= 3) ScanDriveList.push_back(caption.substr(caption.size() - 3, 2));
+    }
+    for (int row = 0; row < ListViewExcludePath.Count(); ++row)
+        ExcludePathList.push_back(ListViewExcludePath.Cell(row, 0));
+    for (int row = 0; row < ListViewFilterI.Count(); ++row) {
+        if (ListViewFilterI.Mark(row) == kMarkTicked) IncludeMaskList.push_back(ListViewFilterI.Cell(row, 1));
+    }
+    for (int row = 0; row < ListViewFilterE.Count(); ++row) {
+        if (ListViewFilterE.Mark(row) == kMarkTicked) ExcludeMaskList.push_back(ListViewFilterE.Cell(row, 1));
+    }
+    ScanOptionFlags =
+        Flag(gCheckRead) + Flag(gCheckSystem) + Flag(gCheckHide) + Flag(gCheckZero) + Flag(gRadioRecycle);
+}
+
+void TFormMain::StartScan() {
+    TotalFileCount = SelectedFileCount = 0;
+    TotalBytes = SelectedBytes = 0;
+    ScanState = Scanning;
+    scanRows.Clear();
+    ListView_SetItemCountEx(ListViewScan.hwnd, 0, 0);
+    scanCountersChanged = false;
+    scanStatus.clear();
+    lastScanPump = lastStatusShown = 0;
+
+    ScanCallbacks callbacks{
+        .pump = [this] { PumpDuringScan(); },
+        .waitWhilePaused =
+            [this] {
+                RefreshScanView();
+                MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
+                ProcessMessages();
+            },
+        .enterFolder =
+            [this](const std::wstring& folder) {
+                scanStatus = "Scaning: " + Narrow(folder);
+                if (GetTickCount64() - lastStatusShown >= scanViewInterval) RefreshScanView();
+            },
+        .addFoundFile = [this](const WIN32_FIND_DATAW& e,
+                               const std::wstring& folder) { AddFoundFile(e, folder); },
+    };
+    for (const std::string& drive : ScanDriveList) {
+        while (ScanState == Paused) callbacks.waitWhilePaused();
+        if (ScanState == Idle) break;
+        ScanFolder(Widen(drive + "\\"), callbacks);
+    }
+    scanStatus.clear();
+    RefreshScanView();
+    LabelStatus.SetText("Scaning: Scan completed! Please click \"Delete\" to continue...");
+    ScanState = Idle;
+}
+
+void TFormMain::AddFoundFile(const WIN32_FIND_DATAW& entry, const std::wstring& folder) {
+    const int64_t size = EntrySize(entry);
+    TotalFileCount += 1;
+    SelectedFileCount += 1;
+    TotalBytes += size;
+    SelectedBytes += size;
+    scanCountersChanged = true;
+    // The row is in place before messages run, so a Select all or a tick in between counts it too.
+    scanRows.Append(folder, entry.cFileName, size, FileTimeValue(entry.ftLastWriteTime));
+    PumpDuringScan();
+}
+
+// The scan's message pump. Pending messages run, and the list, counters and status catch up, at most
+// every scanViewInterval: under Wine each label update paints at once and costs more than listing a
+// file, so the walk spends its time on the disk rather than on repainting. The rows found so far
+// reach the list before messages run, so whatever the user does in between sees them as they are.
+void TFormMain::PumpDuringScan() {
+    uint64_t now = GetTickCount64();
+    if (lastScanPump != 0 && now - lastScanPump < scanViewInterval) return;
+    RefreshScanView();
+    ProcessMessages();
+    lastScanPump = GetTickCount64();
+}
+
+void TFormMain::suiButtonPauseClick() {
+    if (ScanState == Scanning) {
+        suiButtonPause.SetText("Continue");
+        ScanState = Paused;
+    } else if (ScanState == Paused) {
+        suiButtonPause.SetText("Pause");
+        ScanState = Scanning;
+    }
+}

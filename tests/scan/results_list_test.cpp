@@ -1,0 +1,120 @@
+#include "scan_fixture.h"
+
+namespace {
+const char* const kName = "\xE6\x96\x87\xE4\xBB\xB6\xE5\x90\x8D";
+const char* const kLocation = "\xE4\xBD\x8D\xE7\xBD\xAE";
+const char* const kSize = "\xE5\xA4\xA7\xE5\xB0\x8F(Bytes)";
+const std::string kUp = "\xE2\x86\x91", kDown = "\xE2\x86\x93";
+
+std::vector<std::string> Column(const std::vector<ResultRow>& rows, std::string ResultRow::*field) {
+    std::vector<std::string> out;
+    for (const ResultRow& r : rows) out.push_back(r.*field);
+    return out;
+}
+}  // namespace
+
+class ResultsList : public ScanTest {
+  protected:
+    void SetUp() override {
+        ScanTest::SetUp();
+        MakeFolder("D:\\b");
+        MakeFolder("D:\\c");
+        MakeFileOfSize("D:\\big.tmp", 3000000000LL);
+        MakeFileOfSize("D:\\Medium.tmp", 2000000000LL);
+        MakeFile("D:\\b\\small.tmp", "123");
+        MakeFile("D:\\c\\Alpha.tmp", "1234567");
+        form->suiButtonScanClick();
+    }
+    std::vector<std::string> Names() const { return Column(Rows(), &ResultRow::name); }
+    std::string Captions() const {
+        std::string all;
+        for (int c = 0; c < 4; ++c) all += "[" + form->ListViewScan.ColumnCaption(c) + "]";
+        return all;
+    }
+};
+
+TEST_F(ResultsList, ShowsTheColumnsAndRowsOfTheScan) {
+    EXPECT_EQ(form->ListViewScan.ColumnCount(), 4);
+    EXPECT_EQ(Captions(), std::string("[][") + kName + "][" + kLocation + "][" + kSize + "]");
+    EXPECT_EQ(Names(), (std::vector<std::string>{"big.tmp", "Medium.tmp", "small.tmp", "Alpha.tmp"}));
+    EXPECT_EQ(Rows()[0].size, "3000000000");
+    EXPECT_EQ(form->LabelTotalSize.Text(), "Total  Size: 4768.37 MB");
+    EXPECT_EQ(form->LabelSelectCount.Text(), "Select Files: 4");
+}
+
+TEST_F(ResultsList, TickBoxTogglesAndKeepsTheCountersExact) {
+    const std::string countBefore = form->LabelSelectCount.Text(), sizeBefore = form->LabelSelectSize.Text();
+    ClickScanBox(0);
+    EXPECT_EQ(Rows()[0].mark, kMarkUnticked);
+    EXPECT_EQ(SelectedBytes, 2000000010LL);
+    EXPECT_EQ(form->LabelSelectCount.Text(), "Select Files: 3");
+    EXPECT_EQ(form->LabelSelectSize.Text(), "Select  Size: 1907.35 MB");
+    ClickScanBox(0, kRightButton);  // any button toggles
+    EXPECT_EQ(Rows()[0].mark, kMarkTicked);
+    EXPECT_EQ(form->LabelSelectCount.Text(), countBefore);
+    EXPECT_EQ(form->LabelSelectSize.Text(), sizeBefore);
+    EXPECT_EQ(form->LabelTotalCount.Text(), "Total Files: 4");
+
+    RECT r{};
+    r.left = LVIR_BOUNDS;
+    ListView_GetItemRect(form->ListViewScan.hwnd, 1, &r, LVIR_BOUNDS);
+    form->ListViewScanMouseDown(kLeftButton, r.left + 60, r.top + 6);  // on the file name
+    EXPECT_EQ(Rows()[1].mark, kMarkTicked);
+}
+
+TEST_F(ResultsList, SelectNoneAndSelectAll) {
+    form->SCheckBoxAllNClick();
+    for (const ResultRow& r : Rows()) EXPECT_EQ(r.mark, kMarkUnticked);
+    EXPECT_EQ(form->LabelSelectCount.Text(), "Select Files: 0");
+    EXPECT_EQ(form->LabelSelectSize.Text(), "Select  Size: 0 Byte(s)");
+    EXPECT_FALSE(form->SCheckBoxAllN.Checked());
+    form->suiButtonDeleteClick();
+    EXPECT_EQ(messages, std::vector<std::string>{"Please select file first!"});
+    EXPECT_TRUE(form->suiPanelClean1.Visible());
+
+    form->SCheckBoxAllClick();
+    for (const ResultRow& r : Rows()) EXPECT_EQ(r.mark, kMarkTicked);
+    EXPECT_TRUE(form->SCheckBoxAll.Checked());
+    EXPECT_EQ(form->LabelSelectCount.Text(), "Select Files: 4");
+    EXPECT_EQ(SelectedBytes, 5000000010LL);
+
+    EmptyFolder(L"D:\\");  // select all on an empty list
+    form->suiButtonScanClick();
+    form->SCheckBoxAllClick();
+    EXPECT_EQ(form->LabelSelectCount.Text(), "Select Files: 0");
+    EXPECT_EQ(form->LabelSelectSize.Text(), "Select  Size: 0 Byte(s)");
+}
+
+TEST_F(ResultsList, SortsByEachColumnWithArrows) {
+    form->ListViewScanColumnClick(1);
+    EXPECT_EQ(Names(), (std::vector<std::string>{"Alpha.tmp", "big.tmp", "Medium.tmp", "small.tmp"}));
+    EXPECT_EQ(Captions(), std::string("[][") + kUp + kName + "][" + kLocation + "][" + kSize + "]");
+    form->ListViewScanColumnClick(3);
+    EXPECT_EQ(Names(), (std::vector<std::string>{"small.tmp", "Alpha.tmp", "Medium.tmp", "big.tmp"}));
+    EXPECT_EQ(Captions(), std::string("[][") + kName + "][" + kLocation + "][" + kUp + kSize + "]");
+    form->ListViewScanColumnClick(3);
+    EXPECT_EQ(Names(), (std::vector<std::string>{"big.tmp", "Medium.tmp", "Alpha.tmp", "small.tmp"}));
+    EXPECT_EQ(Captions(), std::string("[][") + kName + "][" + kLocation + "][" + kDown + kSize + "]");
+    form->ListViewScanColumnClick(1);  // comes back ascending, as it was
+    EXPECT_EQ(Names(), (std::vector<std::string>{"Alpha.tmp", "big.tmp", "Medium.tmp", "small.tmp"}));
+    EXPECT_EQ(Captions(), std::string("[][") + kUp + kName + "][" + kLocation + "][" + kSize + "]");
+
+    form->ListViewScanColumnClick(2);  // folders group regardless of case: D:\ < D:\b\ < D:\c\.
+    EXPECT_EQ(Column(Rows(), &ResultRow::location),
+              (std::vector<std::string>{"D:\\", "D:\\", "D:\\b\\", "D:\\c\\"}));
+
+    ClickScanBox(3);  // untick the last row; the tick column puts unticked rows first
+    form->ListViewScanColumnClick(0);
+    EXPECT_EQ(Rows()[0].mark, kMarkUnticked);
+    EXPECT_EQ(Rows()[0].name, "Alpha.tmp");
+    EXPECT_EQ(form->ListViewScan.ColumnCaption(0), kUp);
+    EXPECT_EQ(form->ListViewScan.ColumnCaption(2), kLocation);
+}
+
+TEST_F(ResultsList, ANewScanKeepsTheSortStateAndAppendsUnsorted) {
+    form->ListViewScanColumnClick(3);
+    form->suiButtonScanClick();
+    EXPECT_EQ(Names(), (std::vector<std::string>{"big.tmp", "Medium.tmp", "small.tmp", "Alpha.tmp"}));
+    EXPECT_EQ(form->ListViewScan.ColumnCaption(3), kUp + kSize);
+    EXPECT_EQ(form->LabelSelectSize.Text(), "Select  Size: 4768.37 MB");
+}

@@ -1,0 +1,273 @@
+#include <map>
+
+#include "scan_fixture.h"
+
+namespace {
+// Every text the status label shows, in order.
+std::vector<std::string>* g_statusTexts = nullptr;
+LRESULT CALLBACK RecordStatus(HWND h, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR) {
+    if (msg == WM_SETTEXT && g_statusTexts)
+        g_statusTexts->push_back(Narrow(reinterpret_cast<const wchar_t*>(lp)));
+    return DefSubclassProc(h, msg, wp, lp);
+}
+
+const char* const kCompleted = "Scaning: Scan completed! Please click \"Delete\" to continue...";
+
+std::map<UINT_PTR, std::function<void()>> g_timers;
+void CALLBACK RunTimer(HWND, UINT, UINT_PTR id, DWORD) {
+    auto fn = g_timers[id];
+    if (fn) fn();
+}
+// Runs fn every period from whatever message pump is active, until the test ends.
+UINT_PTR Every(int milliseconds, std::function<void()> fn) {
+    UINT_PTR id = SetTimer(nullptr, 0, milliseconds, RunTimer);
+    g_timers[id] = std::move(fn);
+    return id;
+}
+void StopTimer(UINT_PTR id) {
+    KillTimer(nullptr, id);
+    g_timers.erase(id);
+}
+}  // namespace
+
+using ScanEngine = ScanTest;
+
+TEST_F(ScanEngine, WalksDepthFirstWithTheStatusAndCounterTexts) {
+    MakeFile("D:\\a.tmp", "12345");
+    MakeFile("D:\\b.txt");
+    MakeFolder("D:\\X");
+    MakeFile("D:\\X\\x.tmp", "1234567890");
+    MakeFolder("D:\\Y");
+    MakeFile("D:\\Y\\y.tmp", "");
+    std::vector<std::string> status;
+    g_statusTexts = &status;
+    form->scanViewInterval = 0;  // every folder's status is shown, not only the latest per interval
+    SetWindowSubclass(form->LabelStatus.hwnd, RecordStatus, 1, 0);
+    form->suiButtonScanClick();
+    RemoveWindowSubclass(form->LabelStatus.hwnd, RecordStatus, 1);
+    g_statusTexts = nullptr;
+
+    EXPECT_EQ(status, (std::vector<std::string>{"Scaning: D:\\", "Scaning: D:\\X\\", "Scaning: D:\\Y\\",
+                                                kCompleted}));
+    EXPECT_EQ(Rows(), (std::vector<ResultRow>{{"a.tmp", "D:\\", "5", kMarkTicked},
+                                              {"x.tmp", "D:\\X\\", "10", kMarkTicked},
+                                              {"y.tmp", "D:\\Y\\", "0", kMarkTicked}}));
+    EXPECT_EQ(form->LabelTotalCount.Text(), "Total Files: 3");
+    EXPECT_EQ(form->LabelSelectCount.Text(), "Select Files: 3");
+    EXPECT_EQ(form->LabelTotalSize.Text(), "Total  Size: 15 Byte(s)");
+    EXPECT_EQ(form->LabelSelectSize.Text(), "Select  Size: 15 Byte(s)");
+    EXPECT_TRUE(form->suiPanelClean1.Visible());
+    EXPECT_FALSE(form->suiPanelClean.Visible());
+    EXPECT_TRUE(form->suiButtonDelete.Enabled());
+    EXPECT_TRUE(form->suiButtonBack.Enabled());
+    EXPECT_FALSE(form->suiButtonPause.Enabled());
+    EXPECT_EQ(form->suiButtonPause.Text(), "Pause");
+    EXPECT_EQ(ScanState, Idle);
+    EXPECT_EQ(ScanDriveList, std::vector<std::string>{"D:"});
+}
+
+TEST_F(ScanEngine, AScanThatFindsNothingKeepsTheStartTexts) {
+    MakeFile("D:\\b.txt");
+    form->suiButtonScanClick();
+    EXPECT_TRUE(Rows().empty());
+    EXPECT_EQ(form->LabelTotalCount.Text(), "Total Files: 0");
+    EXPECT_EQ(form->LabelSelectCount.Text(), "Select Files: 0");
+    EXPECT_EQ(form->LabelTotalSize.Text(), "Total  Size: 0 MB");
+    EXPECT_EQ(form->LabelSelectSize.Text(), "Select  Size: 0 MB");
+    EXPECT_EQ(form->LabelStatus.Text(), kCompleted);
+}
+
+TEST_F(ScanEngine, ExcludedFoldersAreSkippedWithEverythingBelowThem) {
+    for (const char* folder : {"D:\\WINDOWS", "D:\\WINDOWS\\Temp", "D:\\WINDOWS\\Temp\\deep",
+                               "D:\\WINDOWS\\Temp2", "D:\\user", "D:\\user\\SendTo", "D:\\trail"})
+        MakeFolder(folder);
+    MakeFile("D:\\WINDOWS\\Temp\\t.tmp");
+    MakeFile("D:\\WINDOWS\\Temp\\deep\\d.tmp");
+    MakeFile("D:\\WINDOWS\\Temp2\\t2.tmp");
+    MakeFile("D:\\user\\SendTo\\s.tmp");
+    MakeFile("D:\\trail\\r.tmp");
+    AddPathRow(form->ListViewExcludePath, "?:\\win*\\temp");
+    AddPathRow(form->ListViewExcludePath, "*\\sendto");
+    AddPathRow(form->ListViewExcludePath, "?:\\trail\\");  // a trailing "\" matches no folder
+    form->suiButtonScanClick();
+    EXPECT_EQ(Rows(), (std::vector<ResultRow>{{"r.tmp", "D:\\trail\\", "4", kMarkTicked},
+                                              {"t2.tmp", "D:\\WINDOWS\\Temp2\\", "4", kMarkTicked}}));
+}
+
+TEST_F(ScanEngine, OnlyTickedFiltersTakePart) {
+    MakeFile("D:\\keep.tmp");
+    MakeFile("D:\\other.tmp");
+    MakeFile("D:\\notes.log");
+    AddFilterRow(form->ListViewFilterI, "*.log", "", false);
+    AddFilterRow(form->ListViewFilterE, "keep.*", "", true);
+    AddFilterRow(form->ListViewFilterE, "other.*", "", false);
+    form->suiButtonScanClick();
+    EXPECT_EQ(Rows(), (std::vector<ResultRow>{{"other.tmp", "D:\\", "4", kMarkTicked}}));
+    EXPECT_EQ(IncludeMaskList, std::vector<std::string>{"*.tmp"});
+    EXPECT_EQ(ExcludeMaskList, std::vector<std::string>{"keep.*"});
+}
+
+TEST_F(ScanEngine, AttributeOptionsApplyToFilesOnly) {
+    struct Case {
+        bool read, system, hidden;
+        std::vector<std::string> expected;
+    } cases[] = {
+        {false, false, false, {"plain.tmp", "inhidden.tmp"}},
+        {true, false, false, {"plain.tmp", "readonly.tmp", "inhidden.tmp"}},
+        {false, true, false, {"plain.tmp", "system.tmp", "inhidden.tmp"}},
+        {false, false, true, {"hidden.tmp", "plain.tmp", "inhidden.tmp"}},
+        {true, true, true, {"hidden.tmp", "plain.tmp", "readonly.tmp", "system.tmp", "inhidden.tmp"}},
+    };
+    MakeFile("D:\\plain.tmp");
+    MakeFile("D:\\readonly.tmp");
+    MakeFile("D:\\hidden.tmp");
+    MakeFile("D:\\system.tmp");
+    MakeFolder("D:\\zhiddenfolder");
+    MakeFile("D:\\zhiddenfolder\\inhidden.tmp");
+    SetFileAttributesW(L"D:\\readonly.tmp", FILE_ATTRIBUTE_READONLY);
+    SetFileAttributesW(L"D:\\hidden.tmp", FILE_ATTRIBUTE_HIDDEN);
+    SetFileAttributesW(L"D:\\system.tmp", FILE_ATTRIBUTE_SYSTEM);
+    SetFileAttributesW(L"D:\\zhiddenfolder", FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_DIRECTORY);
+    for (const Case& c : cases) {
+        form->gCheckRead.SetChecked(c.read);
+        form->gCheckSystem.SetChecked(c.system);
+        form->gCheckHide.SetChecked(c.hidden);
+        form->suiButtonScanClick();
+        std::vector<std::string> names;
+        for (const ResultRow& r : Rows()) names.push_back(r.name);
+        EXPECT_EQ(names, c.expected) << "options " << ScanOptionFlags;
+    }
+}
+
+TEST_F(ScanEngine, ZeroByteOption) {
+    MakeFile("D:\\notes.txt", "");
+    MakeFile("D:\\locked.txt", "");
+    MakeFile("D:\\spared.txt", "");
+    MakeFile("D:\\full.txt", "x");
+    SetFileAttributesW(L"D:\\locked.txt", FILE_ATTRIBUTE_READONLY);
+    AddFilterRow(form->ListViewFilterE, "spared.*", "", true);
+    form->gCheckRead.SetChecked(false);
+    form->suiButtonScanClick();
+    EXPECT_TRUE(Rows().empty());
+    form->gCheckZero.SetChecked(true);
+    form->suiButtonScanClick();
+    EXPECT_EQ(Rows(), (std::vector<ResultRow>{{"notes.txt", "D:\\", "0", kMarkTicked}}));
+    EXPECT_EQ(ScanOptionFlags, "00110");
+}
+
+TEST_F(ScanEngine, PauseWhileEnumeratingListsTheFolderThenWaitsUntilContinue) {
+    for (int i = 0; i < 40; ++i) MakeFile("D:\\f" + std::to_string(100 + i) + ".tmp");
+    MakeFolder("D:\\sub");
+    MakeFile("D:\\sub\\s.tmp");
+    PostClick(form->suiButtonPause);  // runs in the first pump, before the root is enumerated
+    size_t rowsWhilePaused = 0;
+    std::string captionWhilePaused, statusWhilePaused;
+    int ticks = 0;
+    UINT_PTR timer = Every(30, [&] {
+        if (ScanState != Paused || ++ticks < 3) return;
+        rowsWhilePaused = form->ListViewScan.Count();
+        captionWhilePaused = form->suiButtonPause.Text();
+        statusWhilePaused = form->LabelStatus.Text();
+        form->suiButtonPauseClick();
+    });
+    form->suiButtonScanClick();
+    StopTimer(timer);
+    EXPECT_EQ(rowsWhilePaused, 40u);
+    EXPECT_EQ(captionWhilePaused, "Continue");
+    EXPECT_EQ(statusWhilePaused, "Scaning: D:\\");
+    EXPECT_EQ(Rows().size(), 41u);
+    EXPECT_EQ(form->suiButtonPause.Text(), "Pause");
+}
+
+TEST_F(ScanEngine, PausedBetweenDrivesStillScansTheNextOnesAfterContinue) {
+    EmptyFolder(L"G:\\");
+    MakeFile("D:\\d.tmp");
+    MakeFile("G:\\g.tmp");
+    TickOnlyDrives({"D:", "G:"});
+    bool continued = false;
+    UINT_PTR timer = Every(30, [&] {
+        if (ScanState == Paused && !continued) {
+            continued = true;
+            form->suiButtonPauseClick();
+        }
+    });
+    PostClick(form->suiButtonPause);
+    form->suiButtonScanClick();
+    StopTimer(timer);
+    EXPECT_TRUE(continued);
+    std::vector<std::string> names;
+    for (const ResultRow& r : Rows()) names.push_back(r.name);
+    EXPECT_EQ(names, (std::vector<std::string>{"d.tmp", "g.tmp"}));
+}
+
+TEST_F(ScanEngine, BackDuringAScanStopsItKeepsTheRowsAndShowsTheDriveList) {
+    MakeFile("D:\\a.tmp");
+    MakeFile("D:\\b.tmp");
+    MakeFolder("D:\\X");
+    MakeFile("D:\\X\\x.tmp");
+    PostClick(form->suiButtonBack);
+    form->suiButtonScanClick();
+    // The first entry is taken before the walk looks at the state again.
+    EXPECT_EQ(Rows(), (std::vector<ResultRow>{{"a.tmp", "D:\\", "4", kMarkTicked}}));
+    EXPECT_TRUE(form->suiPanelClean.Visible());
+    EXPECT_FALSE(form->suiPanelClean1.Visible());
+    EXPECT_EQ(form->LabelStatus.Text(), kCompleted);
+    EXPECT_TRUE(form->suiButtonDelete.Enabled());
+    EXPECT_FALSE(form->suiButtonPause.Enabled());
+    form->suiButtonScanClick();  // the next scan starts afresh
+    EXPECT_EQ(Rows().size(), 3u);
+}
+
+TEST_F(ScanEngine, ClosingTheWindowDuringAScanEndsItWithoutAMessage) {
+    MakeFile("D:\\a.tmp");
+    MakeFolder("D:\\X");
+    MakeFile("D:\\X\\x.tmp");
+    PostMessageW(form->hwnd, WM_CLOSE, 0, 0);
+    form->suiButtonScanClick();
+    EXPECT_EQ(ScanState, Idle);
+    EXPECT_FALSE(IsWindow(form->hwnd));
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(Rows().size(), 0u);  // the list went with the window
+}
+
+TEST_F(ScanEngine, NoTickedDriveRefusesToStart) {
+    TickOnlyDrives({});
+    form->suiButtonScanClick();
+    EXPECT_EQ(messages, std::vector<std::string>{"Please select drives first!"});
+    EXPECT_TRUE(form->suiPanelClean.Visible());
+    EXPECT_FALSE(form->suiPanelClean1.Visible());
+}
+
+TEST_F(ScanEngine, UnicodeAndVeryLongPathsAreFound) {
+    const std::string chinese = "\xE4\xB8\xB4\xE6\x97\xB6.tmp";  // 临时.tmp
+    const std::string accented = "caf\xC3\xA9.tmp";              // café.tmp
+    const std::string emoji = "\xF0\x9F\x97\x91.tmp";            // 🗑.tmp
+    MakeFile("D:\\" + chinese);
+    MakeFile("D:\\" + accented);
+    MakeFile("D:\\" + emoji);
+    std::string deep = "D:";
+    for (int i = 0; i < 6; ++i) {
+        deep += "\\" + std::string(60, char('a' + i));
+        MakeFolder(deep);
+    }
+    MakeFile(deep + "\\deep.tmp");
+    form->suiButtonScanClick();
+    std::vector<ResultRow> rows = Rows();
+    ASSERT_EQ(rows.size(), 4u);
+    std::vector<std::string> names;
+    for (const ResultRow& r : rows) names.push_back(r.name);
+    EXPECT_NE(std::find(names.begin(), names.end(), chinese), names.end());
+    EXPECT_NE(std::find(names.begin(), names.end(), accented), names.end());
+    EXPECT_NE(std::find(names.begin(), names.end(), emoji), names.end());
+    EXPECT_EQ(rows.back().name, "deep.tmp");
+    EXPECT_EQ(rows.back().location, deep + "\\");
+    EXPECT_GT(rows.back().location.size(), 260u);
+}
+
+// E: holds a folder link that loops back to its parent and one to F:\sentinel (tests/scan/fixtures.sh).
+TEST_F(ScanEngine, FolderLinksAreNeitherEnteredNorListed) {
+    TickOnlyDrives({"E:"});
+    form->suiButtonScanClick();
+    std::vector<ResultRow> rows = Rows();
+    EXPECT_EQ(rows, (std::vector<ResultRow>{{"a.tmp", "E:\\links\\inner\\", "2", kMarkTicked}}));
+}

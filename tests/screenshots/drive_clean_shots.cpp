@@ -1,0 +1,65 @@
+#include "app/all_var.h"
+#include "app/form_main.h"
+#include "platform/text.h"
+#include "settings/list_rows.h"
+#include "shots.h"
+
+namespace {
+void MakeFile(const std::wstring& path, int bytes) {
+    HANDLE h =
+        CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    std::string content(bytes, 'x');
+    DWORD written = 0;
+    WriteFile(h, content.data(), DWORD(content.size()), &written, nullptr);
+    CloseHandle(h);
+}
+
+void TickOnly(ListView& drives, const std::string& drive) {
+    for (int row = 0; row < drives.Count(); ++row)
+        drives.SetMark(row, drives.Cell(row, 0).find("(" + drive + ")") != std::string::npos ? kMarkTicked
+                                                                                             : kMarkUnticked);
+}
+}  // namespace
+
+SCREENSHOT(drive_list) {
+    TFormMain form;
+    form.FormCreate();
+    ShowWindow(form.hwnd, SW_SHOW);
+    form.FormShow();
+    form.ListViewDrive.SetMark(1, kMarkUnticked);
+    Capture(form.hwnd, "drive_list");
+    DestroyWindow(form.hwnd);
+    Pump(50);
+}
+
+SCREENSHOT(scan_results) {
+    CreateDirectoryW(L"D:\\Temp", nullptr);
+    CreateDirectoryW(L"D:\\Documents", nullptr);
+    MakeFile(L"D:\\setup.tmp", 5300);
+    MakeFile(L"D:\\~WRL0001.tmp", 120);
+    MakeFile(L"D:\\Documents\\report.bak", 48000);
+    MakeFile(L"D:\\Documents\\~$report.doc", 162);
+    MakeFile(L"D:\\Temp\\\x4E34\x65F6\x6587\x4EF6.tmp", 2100000);
+    MakeFile(L"D:\\Temp\\install.log.old", 900);
+    TFormMain form;
+    form.FormCreate();
+    ShowWindow(form.hwnd, SW_SHOW);
+    form.FormShow();
+    TickOnly(form.ListViewDrive, "D:");
+    for (const char* mask : {"*.tmp", "*.bak", "*.old", "~*.*"})
+        AddFilterRow(form.ListViewFilterI, mask, "", true);
+    form.gCheckRead.SetChecked(true);
+    form.gCheckHide.SetChecked(true);
+    form.suiButtonScanClick();
+    form.ListViewScanColumnClick(3);
+    form.ListViewScanColumnClick(3);
+    RECT r{};
+    r.left = LVIR_BOUNDS;
+    ListView_GetItemRect(form.ListViewScan.hwnd, 2, &r, LVIR_BOUNDS);
+    form.ListViewScanMouseDown(kLeftButton, r.left + 8, r.top + 6);
+    Capture(form.hwnd, "scan_results");
+    form.suiPanelDeling.Show(true);
+    Capture(form.hwnd, "scan_deleting");
+    DestroyWindow(form.hwnd);
+    Pump(50);
+}
