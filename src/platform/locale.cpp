@@ -16,15 +16,26 @@ int CompareIgnoringCase(const std::wstring& a, const std::wstring& b) {
 }
 
 std::string CollationKey(const std::wstring& text) {
-    std::string key(text.size() * 6 + 16, '\0');
+    std::string key;
+    AppendCollationKey(text, key);
+    return key;
+}
+
+void AppendCollationKey(const std::wstring& text, std::string& keys) {
+    size_t at = keys.size();
+    size_t room = text.size() * 6 + 16;
     for (;;) {
-        int n = LCMapStringW(LOCALE_USER_DEFAULT, LCMAP_SORTKEY | NORM_IGNORECASE, text.c_str(),
-                             int(text.size()), reinterpret_cast<wchar_t*>(key.data()), int(key.size()));
+        keys.resize(at + room);
+        int n = LCMapStringW(LOCALE_USER_DEFAULT, LCMAP_SORTKEY | NORM_IGNORECASE, text.c_str(), int(text.size()),
+                             reinterpret_cast<wchar_t*>(keys.data() + at), int(room));
         if (n > 0) {
-            key.resize(n);
-            return key;
+            keys.resize(at + n);
+            return;
         }
-        if (GetLastError() != ERROR_INSUFFICIENT_BUFFER) return {};
-        key.resize(key.size() * 2);
+        if (GetLastError() != ERROR_INSUFFICIENT_BUFFER) {
+            keys.resize(at);
+            return;
+        }
+        room *= 2;
     }
 }

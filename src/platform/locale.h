@@ -10,3 +10,5 @@ int CompareIgnoringCase(const std::wstring& a, const std::wstring& b);
 // A byte string whose plain comparison orders texts like CompareIgnoringCase; computing it once per row
 // makes sorting a million rows affordable.
 std::string CollationKey(const std::wstring& text);
+// The same key appended to a buffer that many keys share.
+void AppendCollationKey(const std::wstring& text, std::string& keys);

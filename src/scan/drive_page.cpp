@@ -104,7 +104,9 @@ void TFormMain::CreateDriveCleanPage() {
          .border = MainTheme().buttonBorder,
          .caption = "        \xE7\xA3\x81\xE7\x9B\x98                                         "
                     "\xE5\xAE\xB9\xE9\x87\x8F                      \xE5\x89\xA9\xE4\xBD\x99\xE7\xA9"
-                    "\xBA\xE9\x97\xB4"});
+                    "\xBA\xE9\x97\xB4",
+         // regular weight: the spaced column names must fit the frame's width
+         .captionFont = {.face = L"Tahoma", .height = -11}});
     suiPanel2.name = "suiPanel2";
     // The list sits under the frame's caption strip, at (61, 190) of the inner panel.
     ListViewDrive.Create(suiPanel2, 1, 21, 375, 132, LVS_NOCOLUMNHEADER | LVS_SINGLESEL | LVS_NOSORTHEADER);

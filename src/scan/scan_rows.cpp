@@ -7,11 +7,13 @@
 #include "platform/locale.h"
 
 void ScanRows::Clear() {
+    sortedColumn = -1;
     std::vector<ScanRow>().swap(rows);
     std::vector<std::wstring>().swap(folders);
 }
 
 void ScanRows::Append(const std::wstring& folder, const wchar_t* name, int64_t size, uint64_t lastWrite) {
+    sortedColumn = -1;
     if (folders.empty() || folders.back() != folder) folders.push_back(folder);
     rows.push_back({name, uint32_t(folders.size() - 1), true, size, lastWrite});
 }
@@ -52,6 +54,14 @@ std::vector<uint32_t> FolderRanks(const ScanRows& r) {
 }  // namespace
 
 void SortScanRows(ScanRows& r, int column, bool descending) {
+    if (column != 0 && column == r.sortedColumn) {
+        // Rows that compare equal have no defined order, so the reverse order is a valid sort.
+        if (descending != r.sortedDescending) std::reverse(r.rows.begin(), r.rows.end());
+        r.sortedDescending = descending;
+        return;
+    }
+    r.sortedColumn = column == 0 ? -1 : column;
+    r.sortedDescending = descending;
     switch (column) {
         case 0:
             SortBy(r, descending,
@@ -65,11 +75,13 @@ void SortScanRows(ScanRows& r, int column, bool descending) {
             std::vector<uint64_t> prefix(r.rows.size());
             for (size_t i = 0; i < r.rows.size(); ++i) {
                 start[i] = uint32_t(arena.size());
-                std::string key = CollationKey(r.rows[i].name);
+                AppendCollationKey(r.rows[i].name, arena);
                 uint64_t head = 0;
-                for (size_t b = 0; b < 8; ++b) head = head << 8 | (b < key.size() ? uint8_t(key[b]) : 0);
+                for (size_t b = 0; b < 8; ++b) {
+                    size_t at = start[i] + b;
+                    head = head << 8 | (at < arena.size() ? uint8_t(arena[at]) : 0);
+                }
                 prefix[i] = head;
-                arena += key;
             }
             start[r.rows.size()] = uint32_t(arena.size());
             auto key = [&](uint32_t i) {

@@ -17,6 +17,10 @@ struct ScanRow {
 struct ScanRows {
     std::vector<std::wstring> folders;  // each ends in "\"
     std::vector<ScanRow> rows;
+    // The name, location or size order the rows are in (-1: none): sorting the same column the other
+    // way round is then a reversal. Ticks change under the rows, so the tick column is never kept.
+    int sortedColumn = -1;
+    bool sortedDescending = false;
 
     void Clear();
     // Appends a ticked row; a folder given again as the last one reuses its string.

@@ -87,7 +87,7 @@ void Panel::PaintBackground(HDC dc, const RECT& rect) {
             FillGradient(dc, strip, t.titleBarTop, t.titleBarBottom);
             SetBkMode(dc, TRANSPARENT);
             SetTextColor(dc, t.text);
-            HGDIOBJ old = SelectObject(dc, GetFont({.face = L"Tahoma", .height = -11, .bold = true}));
+            HGDIOBJ old = SelectObject(dc, GetFont(style.captionFont));
             RECT text{strip.left + 6, strip.top, strip.right - 4, strip.bottom};
             std::wstring caption = Widen(style.caption);
             DrawTextW(dc, caption.c_str(), -1, &text, DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_NOPREFIX);

@@ -15,6 +15,7 @@ public:
         COLORREF color2 = RGB(255, 255, 255);
         COLORREF border = CLR_INVALID;
         std::string caption;  // shown in the top strip of a framed panel
+        FontSpec captionFont{.face = L"Tahoma", .height = -11, .bold = true};
         std::function<void(HDC, const RECT&)> painter;
     };
 
