@@ -12,15 +12,6 @@ void Brush(HDC dc, COLORREF fill, COLORREF pen) {
     SelectObject(dc, GetStockObject(DC_PEN));
 }
 
-void ThickLine(HDC dc, COLORREF color, int width, POINT a, POINT b) {
-    HPEN pen = CreatePen(PS_SOLID, width, color);
-    HGDIOBJ old = SelectObject(dc, pen);
-    MoveToEx(dc, a.x, a.y, nullptr);
-    LineTo(dc, b.x, b.y);
-    SelectObject(dc, old);
-    DeleteObject(pen);
-}
-
 // A broom over a disk: the program's mark.
 void PaintMark(HDC dc, const RECT& r, COLORREF disk, COLORREF broom) {
     int w = r.right - r.left, h = r.bottom - r.top;

@@ -3,16 +3,9 @@
 #include <map>
 #include <tuple>
 
-namespace {
-void ThickLine(HDC dc, COLORREF color, int width, POINT a, POINT b) {
-    HPEN pen = CreatePen(PS_SOLID, width, color);
-    HGDIOBJ old = SelectObject(dc, pen);
-    MoveToEx(dc, a.x, a.y, nullptr);
-    LineTo(dc, b.x, b.y);
-    SelectObject(dc, old);
-    DeleteObject(pen);
-}
+#include "widgets/theme.h"
 
+namespace {
 void DrawGlyph(HDC dc, const RECT& r, CaptionGlyph glyph, bool hot, bool pressed, const Theme& t) {
     COLORREF face = pressed ? t.captionPressed
                     : hot   ? (glyph == CaptionGlyph::kClose ? t.captionCloseHot : t.captionHot)

@@ -5,23 +5,10 @@
 namespace {
 const wchar_t* const kFormClass = L"KdcForm";
 
-void RegisterFormClass() {
-    static bool done = false;
-    if (done) return;
-    WNDCLASSEXW wc{sizeof(wc)};
-    wc.style = CS_DBLCLKS;
-    wc.lpfnWndProc = DefWindowProcW;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.hIcon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1));
-    wc.lpszClassName = kFormClass;
-    RegisterClassExW(&wc);
-    done = true;
-}
 }  // namespace
 
 void Form::CreateForm(const Options& o) {
-    RegisterFormClass();
+    RegisterContainerClass(kFormClass, LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1)));
     style = o.surface;
     RECT r{0, 0, o.clientWidth, o.clientHeight};
     AdjustWindowRectEx(&r, o.style, FALSE, o.exStyle);

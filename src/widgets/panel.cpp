@@ -5,22 +5,10 @@
 namespace {
 const wchar_t* const kPanelClass = L"KdcPanel";
 
-void RegisterPanelClass() {
-    static bool done = false;
-    if (done) return;
-    WNDCLASSEXW wc{sizeof(wc)};
-    wc.style = CS_DBLCLKS;
-    wc.lpfnWndProc = DefWindowProcW;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.lpszClassName = kPanelClass;
-    RegisterClassExW(&wc);
-    done = true;
-}
 }  // namespace
 
 void Panel::Create(Widget& parent, int x, int y, int w, int h, Style s) {
-    RegisterPanelClass();
+    RegisterContainerClass(kPanelClass);
     style = std::move(s);
     width_ = w;
     height_ = h;

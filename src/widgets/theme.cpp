@@ -142,3 +142,12 @@ void FillGradient(HDC dc, const RECT& r, COLORREF top, COLORREF bottom) {
                       mix(GetBValue(top), GetBValue(bottom))));
     }
 }
+
+void ThickLine(HDC dc, COLORREF color, int width, POINT a, POINT b) {
+    HPEN pen = CreatePen(PS_SOLID, width, color);
+    HGDIOBJ old = SelectObject(dc, pen);
+    MoveToEx(dc, a.x, a.y, nullptr);
+    LineTo(dc, b.x, b.y);
+    SelectObject(dc, old);
+    DeleteObject(pen);
+}

@@ -50,3 +50,4 @@ HFONT GetFont(const FontSpec& wanted);
 
 void FillGradient(HDC dc, const RECT& r, COLORREF top, COLORREF bottom);
 void FillSolid(HDC dc, const RECT& r, COLORREF color);
+void ThickLine(HDC dc, COLORREF color, int width, POINT a, POINT b);

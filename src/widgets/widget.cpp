@@ -190,6 +190,19 @@ void Widget::LayoutChildren(int oldW, int oldH, int newW, int newH) {
     }
 }
 
+void RegisterContainerClass(const wchar_t* name, HICON icon) {
+    WNDCLASSEXW wc{sizeof(wc)};
+    if (GetClassInfoExW(GetModuleHandleW(nullptr), name, &wc)) return;
+    wc = {sizeof(wc)};
+    wc.style = CS_DBLCLKS;
+    wc.lpfnWndProc = DefWindowProcW;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    wc.hIcon = icon;
+    wc.lpszClassName = name;
+    RegisterClassExW(&wc);
+}
+
 bool RouteChildMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
     switch (msg) {
         case WM_COMMAND:

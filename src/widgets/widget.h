@@ -62,5 +62,9 @@ private:
     bool trackingMouse_ = false;
 };
 
+// Registers a class of the program's own container windows (panels, forms) once; the widgets handle
+// their messages through subclassing, so the class procedure is DefWindowProcW.
+void RegisterContainerClass(const wchar_t* name, HICON icon = nullptr);
+
 // Routes a container's child notifications to the child widgets; true when handled.
 bool RouteChildMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result);
