@@ -111,6 +111,13 @@ TEST_F(AreaSizes, EnteringThePageComputesEverySize) {
     EXPECT_EQ(form->OTLabel6.Text(), "4 KB");
     EXPECT_EQ(form->OTLabel4.Text(), "0 Byte(s)");
     EXPECT_FALSE(form->suiPanelWait.Visible());
+
+    WriteBytes(Temp("b.tmp"), 100);
+    form->LeftMenu3Click();  // the page already shown: nothing is computed again
+    EXPECT_EQ(form->OTLabel2.Text(), "300 Byte(s)");
+    form->LeftMenu1Click();
+    form->LeftMenu3Click();  // every entry computes again
+    EXPECT_EQ(form->OTLabel2.Text(), "400 Byte(s)");
 }
 
 TEST_F(AreaSizes, TempWalkCountsSubfoldersAndHiddenFilesButNeverEntersALink) {
