@@ -1,19 +1,14 @@
 #include "platform/filesystem.h"
 
-std::wstring ExtendedPath(const std::wstring& path) {
-    if (path.rfind(L"\\\\?\\", 0) == 0) return path;
-    return L"\\\\?\\" + path;
-}
-
 HANDLE OpenFolderEnumeration(const std::wstring& folder, WIN32_FIND_DATAW& entry) {
-    std::wstring pattern = ExtendedPath(folder) + L"*";
+    std::wstring pattern = ExtendedLengthPath(folder) + L"*";
     return FindFirstFileExW(pattern.c_str(), FindExInfoBasic, &entry, FindExSearchNameMatch, nullptr,
                             FIND_FIRST_EX_LARGE_FETCH);
 }
 
 bool ReadFileFacts(const std::wstring& path, FileFacts& facts) {
     WIN32_FILE_ATTRIBUTE_DATA data{};
-    if (!GetFileAttributesExW(ExtendedPath(path).c_str(), GetFileExInfoStandard, &data)) return false;
+    if (!GetFileAttributesExW(ExtendedLengthPath(path).c_str(), GetFileExInfoStandard, &data)) return false;
     facts.attributes = data.dwFileAttributes;
     facts.size = (int64_t(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
     facts.lastWrite = FileTimeValue(data.ftLastWriteTime);
@@ -21,7 +16,7 @@ bool ReadFileFacts(const std::wstring& path, FileFacts& facts) {
 }
 
 bool DeleteFileAnyLength(const std::wstring& path) {
-    std::wstring extended = ExtendedPath(path);
+    std::wstring extended = ExtendedLengthPath(path);
     if (DeleteFileW(extended.c_str())) return true;
     DWORD attributes = GetFileAttributesW(extended.c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_READONLY)) return false;

@@ -4,8 +4,7 @@
 #include <cstdint>
 #include <string>
 
-// The scan and the deletion reach files through "\\?\" paths, so folders deeper than MAX_PATH work.
-std::wstring ExtendedPath(const std::wstring& path);
+#include "platform/file_tree.h"  // ExtendedLengthPath
 
 // The first entry of a folder ("C:\X\", with its trailing "\"), or INVALID_HANDLE_VALUE when the
 // folder cannot be enumerated. Close the handle with FindClose.
