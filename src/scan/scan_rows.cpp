@@ -1,14 +1,15 @@
 #include "scan/scan_rows.h"
 
 #include <algorithm>
+#include <cstring>
 #include <numeric>
 #include <string_view>
-#include <thread>
 
 #include "platform/locale.h"
 
 void ScanRows::Clear() {
     sortedColumn = -1;
+    std::string().swap(nameKeys);
     std::vector<ScanRow>().swap(rows);
     std::vector<std::wstring>().swap(folders);
 }
@@ -16,7 +17,11 @@ void ScanRows::Clear() {
 void ScanRows::Append(const std::wstring& folder, const wchar_t* name, int64_t size, uint64_t lastWrite) {
     sortedColumn = -1;
     if (folders.empty() || folders.back() != folder) folders.push_back(folder);
-    rows.push_back({name, uint32_t(folders.size() - 1), true, size, lastWrite});
+    uint32_t key = uint32_t(nameKeys.size());
+    std::wstring text = name;
+    AppendCollationKey(text, nameKeys);
+    if (nameKeys.size() == key || nameKeys.back() != '\0') nameKeys.push_back('\0');
+    rows.push_back({std::move(text), uint32_t(folders.size() - 1), true, key, size, lastWrite});
 }
 
 namespace {
@@ -36,49 +41,6 @@ void SortBy(ScanRows& r, bool descending, Less less) {
     for (uint32_t i : order) sorted.push_back(std::move(r.rows[i]));
     r.rows.swap(sorted);
 }
-
-// The locale's sort keys of every row's name, in two shared buffers built by two threads (the keys are
-// most of a name sort's time), and their first eight bytes as a number that settles most comparisons
-// without touching the buffers.
-class NameKeys {
-public:
-    explicit NameKeys(const std::vector<ScanRow>& rows) : half_(uint32_t(rows.size() / 2)), prefix_(rows.size()) {
-        std::thread first([&] { Build(rows, 0, half_, lower_); });
-        Build(rows, half_, uint32_t(rows.size()), upper_);
-        first.join();
-    }
-    bool Less(uint32_t a, uint32_t b) const {
-        if (prefix_[a] != prefix_[b]) return prefix_[a] < prefix_[b];
-        return Key(a) < Key(b);
-    }
-
-private:
-    struct Buffer {
-        std::string bytes;
-        std::vector<uint32_t> start;  // one more than keys
-    };
-    void Build(const std::vector<ScanRow>& rows, uint32_t from, uint32_t to, Buffer& out) {
-        out.start.reserve(to - from + 1);
-        for (uint32_t i = from; i < to; ++i) {
-            size_t at = out.bytes.size();
-            out.start.push_back(uint32_t(at));
-            AppendCollationKey(rows[i].name, out.bytes);
-            uint64_t head = 0;
-            for (size_t b = 0; b < 8; ++b)
-                head = head << 8 | (at + b < out.bytes.size() ? uint8_t(out.bytes[at + b]) : 0);
-            prefix_[i] = head;
-        }
-        out.start.push_back(uint32_t(out.bytes.size()));
-    }
-    std::string_view Key(uint32_t i) const {
-        const Buffer& buffer = i < half_ ? lower_ : upper_;
-        uint32_t k = i < half_ ? i : i - half_;
-        return std::string_view(buffer.bytes).substr(buffer.start[k], buffer.start[k + 1] - buffer.start[k]);
-    }
-    uint32_t half_;
-    std::vector<uint64_t> prefix_;
-    Buffer lower_, upper_;
-};
 
 // Folders are few against rows: rank them once with the locale's comparison, then compare ranks.
 std::vector<uint32_t> FolderRanks(const ScanRows& r) {
@@ -113,8 +75,10 @@ void SortScanRows(ScanRows& r, int column, bool descending) {
                    [&](uint32_t a, uint32_t b) { return r.rows[a].ticked < r.rows[b].ticked; });
             break;
         case 1: {
-            NameKeys keys(r.rows);
-            SortBy(r, descending, [&](uint32_t a, uint32_t b) { return keys.Less(a, b); });
+            const char* keys = r.nameKeys.c_str();
+            SortBy(r, descending, [&](uint32_t a, uint32_t b) {
+                return std::strcmp(keys + r.rows[a].nameKey, keys + r.rows[b].nameKey) < 0;
+            });
             break;
         }
         case 2: {
