@@ -118,3 +118,17 @@ TEST_F(ResultsList, ANewScanKeepsTheSortStateAndAppendsUnsorted) {
     EXPECT_EQ(form->ListViewScan.ColumnCaption(3), kUp + kSize);
     EXPECT_EQ(form->LabelSelectSize.Text(), "Select  Size: 4768.37 MB");
 }
+
+TEST_F(ResultsList, NamesAlikeFarIntoTheirKeysSortByTheirEnds) {
+    EmptyFolder(L"D:\\");
+    const std::vector<std::string> sorted = {
+        "a_long_common_name_prefix_a.tmp", "A_LONG_COMMON_NAME_PREFIX_B.tmp", "a_long_common_name_prefix_c.tmp",
+        "a_long_common_name_prefix_cc.tmp", "ab.tmp", "b.tmp"};
+    for (size_t i = sorted.size(); i-- > 0;) MakeFile("D:\\" + sorted[i]);
+    form->suiButtonScanClick();
+    form->ListViewScanColumnClick(3);  // leave the name order, so the next click sorts names afresh
+    form->ListViewScanColumnClick(1);
+    EXPECT_EQ(Names(), sorted);
+    form->ListViewScanColumnClick(1);
+    EXPECT_EQ(Names(), std::vector<std::string>(sorted.rbegin(), sorted.rend()));
+}
