@@ -31,17 +31,6 @@ class Frame : public MainWindowTest {
     std::vector<HWND> moves;
 };
 
-// Runs fn from inside a modal loop (an open menu) shortly after the call that starts the loop.
-std::function<void()> g_soon;
-void CALLBACK SoonTimer(HWND, UINT, UINT_PTR id, DWORD) {
-    KillTimer(nullptr, id);
-    auto fn = std::move(g_soon);
-    if (fn) fn();
-}
-void RunSoon(std::function<void()> fn) {
-    g_soon = std::move(fn);
-    SetTimer(nullptr, 0, 100, SoonTimer);
-}
 
 bool Equal(const RECT& a, const RECT& b) { return EqualRect(&a, &b); }
 }  // namespace
@@ -182,7 +171,7 @@ TEST_F(Frame, WindowMenuOpensBelowTheIconWithMaximiseOnlyWhileReady) {
         if (maximised) form->BtnMaxClick();
         UINT state = 0xFFFFFFFF;
         int count = 0;
-        RunSoon([&] {
+        RunSoon(100, [&] {
             HMENU open = form->FrmMainMenu.OpenHandle();
             count = open ? GetMenuItemCount(open) : 0;
             state = open ? GetMenuState(open, 1, MF_BYPOSITION) : 0xFFFFFFFF;

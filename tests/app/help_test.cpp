@@ -22,17 +22,6 @@ class Help : public MainWindowTest {
     std::vector<ShellOpenCall> calls;
 };
 
-std::function<void()> g_soon;
-void CALLBACK SoonTimer(HWND, UINT, UINT_PTR id, DWORD) {
-    KillTimer(nullptr, id);
-    auto fn = std::move(g_soon);
-    if (fn) fn();
-}
-// Runs fn from inside the modal loop (menu or dialog) that the next call starts.
-void RunSoon(std::function<void()> fn) {
-    g_soon = std::move(fn);
-    SetTimer(nullptr, 0, 150, SoonTimer);
-}
 
 void Click(Widget& w) {
     SendMessageW(w.hwnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));

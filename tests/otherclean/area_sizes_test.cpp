@@ -14,13 +14,7 @@ class AreaSizes : public MainWindowTest {
   protected:
     void SetUp() override {
         MainWindowTest::SetUp();
-        ClearFolder(TempFolder());
-        ClearFolder(HistoryFolder());
-        ClearFolder(RecentFolder());
-        ClearCookies();
-        RemoveFile(TestExeFolder() + "Diskclean1.dat");
-        RemoveFile(TestExeFolder() + "Diskclean2.dat");
-        RemoveFile(ConfigPath());
+        ResetOtherCleanAreas();
     }
     void TearDown() override {
         SetAreaShell({});

@@ -23,13 +23,7 @@ class CleaningRun : public MainWindowTest {
   protected:
     void SetUp() override {
         MainWindowTest::SetUp();
-        ClearFolder(TempFolder());
-        ClearFolder(HistoryFolder());
-        ClearFolder(RecentFolder());
-        ClearCookies();
-        RemoveFile(TestExeFolder() + "Diskclean1.dat");
-        RemoveFile(TestExeFolder() + "Diskclean2.dat");
-        RemoveFile(ConfigPath());
+        ResetOtherCleanAreas();
         SetDialogScript({.messageBox = [this](const MessageBoxCall& call) {
             boxes.push_back(call.text);
             return IDOK;

@@ -115,6 +115,17 @@ inline void ClearCookies() {
 
 inline std::string ConfigPath() { return TestExeFolder() + "Config.ini"; }
 
+// Empties the areas a test fills, and forgets leftovers and the keep list.
+inline void ResetOtherCleanAreas() {
+    ClearFolder(TempFolder());
+    ClearFolder(HistoryFolder());
+    ClearFolder(RecentFolder());
+    ClearCookies();
+    RemoveFile(TestExeFolder() + "Diskclean1.dat");
+    RemoveFile(TestExeFolder() + "Diskclean2.dat");
+    RemoveFile(ConfigPath());
+}
+
 // Runs poll from the modal loop of a dialog every 20 ms until it returns true (or 60 s have passed).
 class WhileModal {
   public:

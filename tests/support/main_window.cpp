@@ -5,6 +5,21 @@
 #include "platform/dialogs.h"
 #include "platform/text.h"
 
+namespace {
+std::function<void()> g_soon;
+void CALLBACK SoonTimer(HWND, UINT, UINT_PTR id, DWORD) {
+    KillTimer(nullptr, id);
+    auto fn = std::move(g_soon);
+    if (fn) fn();
+}
+}  // namespace
+
+void RunSoon(int milliseconds, std::function<void()> fn) {
+    g_soon = std::move(fn);
+    SetTimer(nullptr, 0, milliseconds, SoonTimer);
+}
+void RunSoon(std::function<void()> fn) { RunSoon(150, std::move(fn)); }
+
 void PumpFor(int milliseconds) {
     DWORD end = GetTickCount() + milliseconds;
     do {

@@ -1,6 +1,7 @@
 #pragma once
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -14,6 +15,9 @@ protected:
     std::unique_ptr<TFormMain> form;
 };
 
+// Runs fn from inside the modal loop (an open menu or dialog) that the next call starts.
+void RunSoon(std::function<void()> fn);
+void RunSoon(int milliseconds, std::function<void()> fn);
 // Lets pending messages run (paints, posted clicks) for a short while.
 void PumpFor(int milliseconds);
 // The folder of the test executable, where the program keeps Config.ini ("C:\tests\").

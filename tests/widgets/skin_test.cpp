@@ -9,16 +9,6 @@
 #include "widgets/theme.h"
 
 namespace {
-std::function<void()> g_soon;
-void CALLBACK SoonTimer(HWND, UINT, UINT_PTR id, DWORD) {
-    KillTimer(nullptr, id);
-    auto fn = std::move(g_soon);
-    if (fn) fn();
-}
-void RunSoon(std::function<void()> fn) {
-    g_soon = std::move(fn);
-    SetTimer(nullptr, 0, 150, SoonTimer);
-}
 
 struct Dialog : Form {
     void Make(bool titleBar, bool closeButton = true) {
