@@ -9,7 +9,7 @@ const FontSpec kLinkFont{.face = L"MS Sans Serif", .height = -12, .underline = t
 }  // namespace
 
 void TformAbout::FormCreate(HWND owner) {
-    CreateForm({.caption = "\xE5\x85\xB3\xE4\xBA\x8E",
+    CreateForm({.caption = "关于",
                 .clientWidth = kWidth,
                 .clientHeight = kHeight,
                 .style = WS_POPUP | WS_SYSMENU,
@@ -22,13 +22,13 @@ void TformAbout::FormCreate(HWND owner) {
     lblTitle.Create(*this, "Kestrune Disk Cleaner  2.0", 73, 47, 289, 17, {.font = kAboutFont});
     lblNotice.Create(*this, "Copyright (C) Kestrune. All rights reserved.", 72, 70, 289, 17,
                      {.font = kAboutFont});
-    lblHomePage.Create(*this, std::string("\xE4\xB8\xBB\xE9\xA1\xB5\xEF\xBC\x9A") + kHomePage, kHomePage, 72,
-                       97, 0, 17, {.font = kLinkFont});
+    lblHomePage.Create(*this, std::string("主页：") + kHomePage, kHomePage, 72, 97, 0, 17,
+                       {.font = kLinkFont});
     lblHomePage.name = "lblHomePage";
     lblEmailTo.Create(*this, std::string("E-Mail: ") + kSupportEmail, std::string("mailto:") + kSupportEmail,
                       72, 121, 0, 17, {.font = kLinkFont});
     lblEmailTo.name = "lblEmailTo";
-    btnClose.Create(*this, "\xE5\x85\xB3\xE9\x97\xAD (&C)", 142, 192, 105, 25, {});
+    btnClose.Create(*this, "关闭 (&C)", 142, 192, 105, 25, {});
     btnClose.name = "btnClose";
     btnClose.onClick = [this] { btnCloseClick(); };
 }

@@ -73,14 +73,15 @@ void TFormMain::CreateShell() {
     captionButton(BtnClose, "BtnClose", 674, CaptionGlyph::kClose, &TFormMain::BtnCloseClick);
     BtnRestore.Show(false);
 
-    topMain.Create(*this, 8, 28, 701, 67, {.fill = Panel::Fill::kGradient, .color = t.headerTop, .color2 = t.headerBottom});
+    topMain.Create(*this, 8, 28, 701, 67,
+                   {.fill = Panel::Fill::kGradient, .color = t.headerTop, .color2 = t.headerBottom});
     topMain.anchors = kAnchorLeft | kAnchorTop | kAnchorRight;
     topLogo.Create(topMain, 14, 8, 50, 50, PaintLogo);
     const FontSpec titleFont{.face = L"MS Sans Serif", .height = -17, .bold = true};
     // The white title is created first so that it lies above its black shadow.
     topTitle.Create(topMain, kAppTitle, 71, 24, 300, 22, {.font = titleFont, .color = kWhite});
     topTitle2.Create(topMain, kAppTitle, 71, 26, 300, 22, {.font = titleFont, .color = RGB(0, 0, 0)});
-    topHelp.Create(topMain, "\xE5\xB8\xAE\xE5\x8A\xA9", 637, 48, 40, 16, {.font = kSansSerif12Bold, .color = kWhite});
+    topHelp.Create(topMain, "帮助", 637, 48, 40, 16, {.font = kSansSerif12Bold, .color = kWhite});
     topHelp.anchors = kAnchorTop | kAnchorRight;
     topHelp.cursor = LoadCursorW(nullptr, IDC_HAND);
     topHelp.onMouseMove = [this](int, int) { topHelpMouseMove(); };
@@ -90,7 +91,8 @@ void TFormMain::CreateShell() {
     suiImagePanel3.Create(*this, 8, 95, 178, 298,
                           {.fill = Panel::Fill::kGradient, .color = t.columnTop, .color2 = t.columnBottom});
     suiImagePanel3.anchors = kAnchorLeft | kAnchorTop | kAnchorBottom;
-    lblDate.Create(suiImagePanel3, "", -7, 7, 188, 13, {.font = kTahoma11Bold, .color = kWhite, .align = DT_CENTER});
+    lblDate.Create(suiImagePanel3, "", -7, 7, 188, 13,
+                   {.font = kTahoma11Bold, .color = kWhite, .align = DT_CENTER});
 
     struct MenuEntry {
         Label& label;
@@ -100,21 +102,15 @@ void TFormMain::CreateShell() {
         const char* text;
         int y, descriptionX;
     } entries[] = {
-        {LeftMenu1, Image10, DesLabel1, "\xE7\xA3\x81\xE7\x9B\x98\xE6\x89\xAB\xE6\x8F\x8F",
-         "\xE6\x89\xAB\xE6\x8F\x8F\xE5\x8F\x8A\xE6\xB8\x85\xE7\x90\x86\xE7\xA1\xAC\xE7\x9B\x98\xE4\xB8\xAD\xE7\x9A\x84"
-         "\xE5\x9E\x83\xE5\x9C\xBE\xE6\x96\x87\xE4\xBB\xB6",
-         44, 42},
-        {LeftMenu2, Image11, DesLabel2, "\xE9\x80\x89\xE9\xA1\xB9",
-         "\xE6\x89\xAB\xE6\x8F\x8F\xE5\x92\x8C\xE6\xB8\x85\xE7\x90\x86\xE9\x80\x89\xE9\xA1\xB9", 104, 42},
-        {LeftMenu3, Image12, DesLabel3, "\xE5\x85\xB6\xE4\xBB\x96\xE6\xB8\x85\xE7\x90\x86",
-         "\xE6\xB8\x85\xE7\x90\x86\xE5\x9B\x9E\xE6\x94\xB6\xE7\xAB\x99, Cookies, \xE5\x8E\x86\xE5\x8F\xB2\xE8\xAE\xB0"
-         "\xE5\xBD\x95\xE6\x96\x87\xE4\xBB\xB6\xE5\xA4\xB9, \xE7\xAD\x89.",
-         164, 38},
+        {LeftMenu1, Image10, DesLabel1, "磁盘扫描", "扫描及清理硬盘中的垃圾文件", 44, 42},
+        {LeftMenu2, Image11, DesLabel2, "选项", "扫描和清理选项", 104, 42},
+        {LeftMenu3, Image12, DesLabel3, "其他清理", "清理回收站, Cookies, 历史记录文件夹, 等.", 164, 38},
     };
     int page = 1;
     for (MenuEntry& e : entries) {
         e.label.Create(suiImagePanel3, e.caption, 42, e.y, 120, 15, {.font = kTahoma11Bold, .color = kWhite});
-        e.icon.Create(suiImagePanel3, 18, e.y, 18, 18, [page](HDC dc, const RECT& r) { PaintPageIcon(dc, r, page); });
+        e.icon.Create(suiImagePanel3, 18, e.y, 18, 18,
+                      [page](HDC dc, const RECT& r) { PaintPageIcon(dc, r, page); });
         e.description.Create(suiImagePanel3, e.text, e.descriptionX, e.y + 20, 138, 30,
                              {.font = kTahoma11, .color = kMenuDescription, .wordWrap = true});
         ++page;
@@ -143,12 +139,14 @@ void TFormMain::CreateShell() {
                    .hoverColor = RGB(255, 255, 0)});
     btmURL.name = "btmURL";
 
-    suiImagePanel4.Create(*this, 186, 95, 523, 38,
-                          {.fill = Panel::Fill::kGradient, .color = t.titleBarTop, .color2 = t.titleBarBottom});
+    suiImagePanel4.Create(
+        *this, 186, 95, 523, 38,
+        {.fill = Panel::Fill::kGradient, .color = t.titleBarTop, .color2 = t.titleBarBottom});
     suiImagePanel4.anchors = kAnchorLeft | kAnchorTop | kAnchorRight;
     Picture* titleIcons[] = {&TitleIm1, &TitleIm2, &TitleIm3};
     for (int i = 0; i < 3; ++i)
-        titleIcons[i]->Create(suiImagePanel4, 6, 3, 32, 32, [i](HDC dc, const RECT& r) { PaintPageIcon(dc, r, i + 1); });
+        titleIcons[i]->Create(suiImagePanel4, 6, 3, 32, 32,
+                              [i](HDC dc, const RECT& r) { PaintPageIcon(dc, r, i + 1); });
     lblOptionTitle.Create(suiImagePanel4, "", 44, 6, 300, 24,
                           {.font = {.face = L"Tahoma", .height = -16, .bold = true}, .color = RGB(0, 0, 0)});
 

@@ -64,17 +64,15 @@ void TFormMain::CreateFrame() {
     onDblClick = [this] { FormDblClick(); };
     MaintitleImage.onClick = [this] { MaintitleImageClick(); };
 
-    FrmMainMenu.Add("MenuItem5", "\xE6\x9C\x80\xE5\xB0\x8F\xE5\x8C\x96", [this] { BtnMinClick(); });
-    FrmMainMenu.Add("Maximize1", "\xE6\x9C\x80\xE5\xA4\xA7\xE5\x8C\x96", [this] { BtnMaxClick(); });
+    FrmMainMenu.Add("MenuItem5", "最小化", [this] { BtnMinClick(); });
+    FrmMainMenu.Add("Maximize1", "最大化", [this] { BtnMaxClick(); });
     FrmMainMenu.Add("MenuItem6", "-");
-    FrmMainMenu.Add("MenuItem7", "\xE5\x85\xB3\xE9\x97\xAD       Alt+F4", [this] { BtnCloseClick(); });
+    FrmMainMenu.Add("MenuItem7", "关闭       Alt+F4", [this] { BtnCloseClick(); });
 
-    menuHelp.Add("menuHelp1", "\xE7\x94\xA8\xE6\x88\xB7\xE6\x8C\x87\xE5\x8D\x97",
-                 [this] { menuHelp1Click(); });
+    menuHelp.Add("menuHelp1", "用户指南", [this] { menuHelp1Click(); });
     menuHelp.Add("N1", "-");
-    menuHelp.Add("menuHelp2", "\xE5\x85\xB3\xE4\xBA\x8E Kestrune Disk Cleaner", [this] { menuHelp2Click(); });
-    menuHelp.Add("menuHelp3", "\xE6\xB5\x8F\xE8\xA7\x88 Kestrune \xE4\xB8\xBB\xE9\xA1\xB5 ->",
-                 [this] { menuHelp3Click(); });
+    menuHelp.Add("menuHelp2", "关于 Kestrune Disk Cleaner", [this] { menuHelp2Click(); });
+    menuHelp.Add("menuHelp3", "浏览 Kestrune 主页 ->", [this] { menuHelp3Click(); });
 }
 
 void TFormMain::FormPaint(HDC dc) {

@@ -38,7 +38,7 @@ void TformClean::FormCreate(HWND owner) {
     const int kTop = DialogTheme().titleBarHeight + 1;
     historyStoreClass = kUrlHistoryStoreClass;
     formClean = this;
-    CreateForm({.caption = "\xE6\xAD\xA3\xE5\x9C\xA8\xE6\xB8\x85\xE7\x90\x86\xE2\x80\xA6\xE2\x80\xA6",
+    CreateForm({.caption = "正在清理……",
                 .clientWidth = 335,
                 .clientHeight = 121 + kTop,
                 .style = WS_POPUP,
@@ -47,12 +47,11 @@ void TformClean::FormCreate(HWND owner) {
                 .surface = {.fill = Panel::Fill::kSolid, .color = RGB(255, 255, 255)},
                 .titleBar = {.show = true, .closeButton = false}});
     CenterOver(owner);
-    Label1.Create(*this, "\xE5\xBC\x80\xE5\xA7\x8B\xE6\xB8\x85\xE7\x90\x86\xE2\x80\xA6\xE2\x80\xA6", 16, kTop + 16,
-                  303, 18, {.font = {.face = L"Tahoma", .height = -11}});
+    Label1.Create(*this, "开始清理……", 16, kTop + 16, 303, 18, {.font = {.face = L"Tahoma", .height = -11}});
     Label1.name = "Label1";
     ProgressBarClean.Create(*this, 16, kTop + 42, 303, 20);
     ProgressBarClean.name = "ProgressBarClean";
-    suiButton1.Create(*this, "\xE5\x85\xB3\xE9\x97\xAD", 125, kTop + 80, 85, 26, {});
+    suiButton1.Create(*this, "关闭", 125, kTop + 80, 85, 26, {});
     suiButton1.name = "suiButton1";
     suiButton1.Show(false);
     suiButton1.onClick = [this] { suiButton1Click(); };

@@ -39,7 +39,7 @@ void TformCookie::FormCreate(HWND owner) {
     // The design area lies below the skinned title bar.
     const int kTop = DialogTheme().titleBarHeight + 1;
     formCookie = this;
-    CreateForm({.caption = "Cookies \xE7\xAE\xA1\xE7\x90\x86",
+    CreateForm({.caption = "Cookies 管理",
                 .clientWidth = 470,
                 .clientHeight = 368 + kTop,
                 .style = WS_POPUP,
@@ -49,12 +49,7 @@ void TformCookie::FormCreate(HWND owner) {
                 .titleBar = {.show = true, .closeButton = false}});
     CenterOver(owner);
     const FontSpec font{.face = L"Tahoma", .height = -12};
-    Label1.Create(
-        *this,
-        "\xE6\xA3\x80\xE6\x9F\xA5\xE9\x9C\x80\xE8\xA6\x81\xE4\xBF\x9D\xE7\x95\x99\xE7\x9A\x84 Cookies "
-        "\xEF\xBC\x8C\xE7\x84\xB6\xE5\x90\x8E\xE7\x82\xB9\xE5\x87\xBB\xE2\x80\x9C\xE4\xBF\x9D\xE5\xAD\x98"
-        "\xE2\x80\x9D",
-        14, kTop + 12, 442, 18, {.font = font});
+    Label1.Create(*this, "检查需要保留的 Cookies ，然后点击“保存”", 14, kTop + 12, 442, 18, {.font = font});
     Label1.name = "Label1";
     ListViewCookieF.Create(*this, 14, kTop + 36, 442, 270);
     ListViewCookieF.name = "ListViewCookieF";
@@ -65,20 +60,20 @@ void TformCookie::FormCreate(HWND owner) {
     ListViewCookieF.onMouseDown = [this](MouseButton b, int x, int y) { ListViewCookieFMouseDown(b, x, y); };
     ListViewCookieF.onColumnClick = [this](int column) { ListViewCookieFColumnClick(column); };
 
-    CCheckBoxAll.Create(*this, "\xE5\x85\xA8\xE9\x80\x89", 14, kTop + 320, 70, 22,
+    CCheckBoxAll.Create(*this, "全选", 14, kTop + 320, 70, 22,
                         {.kind = Button::Kind::kCheck, .font = font, .autoCheck = false});
     CCheckBoxAll.name = "CCheckBoxAll";
     CCheckBoxAll.SetChecked(true);
     CCheckBoxAll.onClick = [this] { CCheckBoxAllClick(); };
-    CCheckBoxAllN.Create(*this, "\xE5\x85\xA8\xE9\x80\x89\xE9\x99\xA4\xE4\xBA\x86", 92, kTop + 320, 100, 22,
+    CCheckBoxAllN.Create(*this, "全选除了", 92, kTop + 320, 100, 22,
                          {.kind = Button::Kind::kCheck, .font = font, .autoCheck = false});
     CCheckBoxAllN.name = "CCheckBoxAllN";
     CCheckBoxAllN.onClick = [this] { CCheckBoxAllNClick(); };
     CCheckBoxAllN.onDblClick = [this] { CCheckBoxAllNDblClick(); };
-    suiButtonSave.Create(*this, "\xE4\xBF\x9D\xE5\xAD\x98", 276, kTop + 330, 85, 26, {.font = font});
+    suiButtonSave.Create(*this, "保存", 276, kTop + 330, 85, 26, {.font = font});
     suiButtonSave.name = "suiButtonSave";
     suiButtonSave.onClick = [this] { suiButtonSaveClick(); };
-    suiButton1.Create(*this, "\xE5\x8F\x96\xE6\xB6\x88", 371, kTop + 330, 85, 26, {.font = font});
+    suiButton1.Create(*this, "取消", 371, kTop + 330, 85, 26, {.font = font});
     suiButton1.name = "suiButton1";
     suiButton1.onClick = [this] { suiButton1Click(); };
 
@@ -165,11 +160,7 @@ void TformCookie::suiButtonSaveClick() {
         CloseModal(IDOK);
         return;
     }
-    ShowMessageBox(
-        hwnd,
-        "\xE5\x86\x99\xE6\x96\x87\xE4\xBB\xB6\xE5\xA4\xB1\xE8\xB4\xA5\xEF\xBC\x81\xE8\xAF\xB7\xE9\x87\x8D"
-        "\xE6\x96\xB0\xE4\xBF\x9D\xE5\xAD\x98\xEF\xBC\x81",
-        kAppTitle, MB_OK);
+    ShowMessageBox(hwnd, "写文件失败！请重新保存！", kAppTitle, MB_OK);
 }
 
 void TformCookie::suiButton1Click() { CloseModal(IDCANCEL); }

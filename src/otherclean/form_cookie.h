@@ -38,4 +38,4 @@ class TformCookie : public Form {
 // The dialog while it exists.
 extern TformCookie* formCookie;
 
-inline constexpr const char* kCookieNameCaption = "Cookies \xE5\x90\x8D\xE7\xA7\xB0";
+inline constexpr const char* kCookieNameCaption = "Cookies 名称";

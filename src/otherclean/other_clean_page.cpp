@@ -39,32 +39,22 @@ void TFormMain::CreateOtherCleanPage() {
     const Label::Style wait{.font = {.face = L"Tahoma", .height = -12, .bold = true},
                             .color = RGB(128, 0, 0),
                             .align = DT_CENTER};
-    waitLine1.Create(suiPanelWait,
-                     "\xE6\xAD\xA3\xE5\x9C\xA8\xE5\x88\x86\xE6\x9E\x90\xE8\xAE\xA1\xE7\xAE\x97\xE6\x9C\xBA",
-                     10, 20, 263, 18, wait);
-    waitLine2.Create(suiPanelWait, "\xE8\xAF\xB7\xE7\xA8\x8D\xE5\x90\x8E\xE2\x80\xA6\xE2\x80\xA6", 10, 44,
-                     263, 18, wait);
+    waitLine1.Create(suiPanelWait, "正在分析计算机", 10, 20, 263, 18, wait);
+    waitLine2.Create(suiPanelWait, "请稍后……", 10, 44, 263, 18, wait);
 
     // The icon sits in the blank gap of the second hint line and lies above it.
     otherHintIcon.Create(suiPanelOtherClean, "", 89, 38, 16, 16, FolderButton(true));
     otherHintIcon.name = "otherHintIcon";
-    otherHintLine1.Create(
-        suiPanelOtherClean,
-        "\xE8\xAF\xB7\xE9\x80\x89\xE6\x8B\xA9\xE9\x9C\x80\xE8\xA6\x81\xE5\x88\xA0\xE9\x99\xA4\xE7\x9A"
-        "\x84\xE9\xA1\xB9\xE7\x9B\xAE\xEF\xBC\x8C\xE7\x84\xB6\xE5\x90\x8E\xE7\x82\xB9\xE5\x87\xBB\xE2"
-        "\x80\x9C\xE5\xBC\x80\xE5\xA7\x8B\xE6\xB8\x85\xE7\x90\x86\xE2\x80\x9D",
-        24, 14, 470, 18, {.font = kHintFont});
-    otherHintLine2.Create(
-        suiPanelOtherClean,
-        "\xE4\xBD\xA0\xE5\x8F\xAF\xE4\xBB\xA5\xE7\x82\xB9\xE5\x87\xBB         \xE6\xB5\x8F\xE8\xA7"
-        "\x88\xE7\x9B\xB8\xE5\xBA\x94\xE7\x9A\x84\xE7\xB3\xBB\xE7\xBB\x9F\xE7\x9B\xAE\xE5\xBD\x95.",
-        24, 38, 470, 18, {.font = kHintFont});
+    otherHintLine1.Create(suiPanelOtherClean, "请选择需要删除的项目，然后点击“开始清理”", 24, 14, 470, 18,
+                          {.font = kHintFont});
+    otherHintLine2.Create(suiPanelOtherClean, "你可以点击         浏览相应的系统目录.", 24, 38, 470, 18,
+                          {.font = kHintFont});
 
     otherCleanFrame.Create(suiPanelOtherClean, 24, 66, 475, 262,
                            {.fill = Panel::Fill::kFramed,
                             .color = RGB(255, 255, 255),
                             .border = MainTheme().buttonBorder,
-                            .caption = "\xE5\x85\xB6\xE4\xBB\x96\xE6\xB8\x85\xE7\x90\x86"});
+                            .caption = "其他清理"});
     struct Row {
         Button& check;
         Button& open;
@@ -73,24 +63,12 @@ void TFormMain::CreateOtherCleanPage() {
         const char* name;
         bool openEnabled;
     } rows[] = {
-        {OCCheckBox1, OTBtn1, OTLabel1,
-         "   \xE6\xB8\x85\xE7\x90\x86 Windows \xE5\x9B\x9E\xE6\x94\xB6\xE7\xAB\x99", "1", true},
-        {OCCheckBox4, OTBtn4, OTLabel4,
-         "   \xE6\xB8\x85\xE7\x90\x86 Windows \xE5\x8E\x86\xE5\x8F\xB2\xE6\x96\x87\xE4\xBB\xB6\xE5\xA4\xB9",
-         "4", true},
-        {OCCheckBox5, OTBtn5, OTLabel5,
-         "   "
-         "\xE6\xB8\x85\xE7\x90\x86\xE6\x9C\x80\xE8\xBF\x91\xE4\xBD\xBF\xE7\x94\xA8\xE7\x9A\x84\xE6\x96\x87"
-         "\xE6\xA1"
-         "\xA3\xE5\x8E\x86\xE5\x8F\xB2\xE8\xAE\xB0\xE5\xBD\x95",
-         "5", true},
-        {OCCheckBox6, OTBtn6, OTLabel6, "   \xE6\xB8\x85\xE7\x90\x86 Cookies", "6", true},
-        {OCCheckBox2, OTBtn2, OTLabel2,
-         "   \xE6\xB8\x85\xE7\x90\x86 Windows \xE4\xB8\xB4\xE6\x97\xB6\xE6\x96\x87\xE4\xBB\xB6\xE5\xA4\xB9",
-         "2", false},
-        {OCCheckBox3, OTBtn3, OTLabel3,
-         "   \xE6\xB8\x85\xE7\x90\x86 IE \xE4\xB8\xB4\xE6\x97\xB6\xE6\x96\x87\xE4\xBB\xB6\xE5\xA4\xB9", "3",
-         false},
+        {OCCheckBox1, OTBtn1, OTLabel1, "   清理 Windows 回收站", "1", true},
+        {OCCheckBox4, OTBtn4, OTLabel4, "   清理 Windows 历史文件夹", "4", true},
+        {OCCheckBox5, OTBtn5, OTLabel5, "   清理最近使用的文档历史记录", "5", true},
+        {OCCheckBox6, OTBtn6, OTLabel6, "   清理 Cookies", "6", true},
+        {OCCheckBox2, OTBtn2, OTLabel2, "   清理 Windows 临时文件夹", "2", false},
+        {OCCheckBox3, OTBtn3, OTLabel3, "   清理 IE 临时文件夹", "3", false},
     };
     int y = 36;
     for (Row& row : rows) {
@@ -109,8 +87,8 @@ void TFormMain::CreateOtherCleanPage() {
     OTBtn5.onClick = [this] { OTBtn5Click(); };
     OTBtn6.onClick = [this] { OTBtn6Click(); };
 
-    suiButtonClean.Create(suiPanelOtherClean, "\xE5\xBC\x80\xE5\xA7\x8B\xE6\xB8\x85\xE7\x90\x86", 399, 346,
-                          100, 28, {.font = {.face = L"Tahoma", .height = -12, .bold = true}});
+    suiButtonClean.Create(suiPanelOtherClean, "开始清理", 399, 346, 100, 28,
+                          {.font = {.face = L"Tahoma", .height = -12, .bold = true}});
     suiButtonClean.name = "suiButtonClean";
     suiButtonClean.onClick = [this] { suiButtonCleanClick(); };
 }

@@ -69,29 +69,13 @@ void FillDriveList(ListView& list) {
 void TFormMain::CreateDriveCleanPage() {
     driveInnerPanel.Create(suiPanelClean, 10, 8, 497, 377, {});
     const Label::Style line{.font = kGeorgia8, .color = RGB(0, 0, 0), .wordWrap = true};
-    driveLine1.Create(
-        driveInnerPanel,
-        "\xE2\x80\x9C\xE7\xA3\x81\xE7\x9B\x98\xE6\xB8\x85\xE7\x90\x86\xE2\x80\x9D \xE5\xAE\x89\xE5\x85"
-        "\xA8\xE5\xBD\xBB\xE5\xBA\x95\xE7\x9A\x84\xE6\x9F\xA5\xE6\x89\xBE\xE5\xB9\xB6\xE6\xB8\x85\xE7"
-        "\x90\x86\xE7\xB3\xBB\xE7\xBB\x9F\xE7\xA1\xAC\xE7\x9B\x98\xE4\xB8\xAD\xE7\x9A\x84\xE5\x9E\x83"
-        "\xE5\x9C\xBE\xE6\x96\x87\xE4\xBB\xB6\xE3\x80\x82",
-        24, 20, 465, 33, line);
-    driveLine2.Create(
-        driveInnerPanel,
-        "\xE9\x80\x89\xE6\x8B\xA9\xE8\xA6\x81\xE6\x89\xAB\xE6\x8F\x8F\xE7\x9A\x84\xE7\xA3\x81\xE7\x9B"
-        "\x98\xEF\xBC\x8C\xE7\x84\xB6\xE5\x90\x8E\xE7\x82\xB9\xE5\x87\xBB\xE2\x80\x9C\xE5\xBC\x80\xE5"
-        "\xA7\x8B\xE6\x89\xAB\xE6\x8F\x8F\xE2\x80\x9D. \xE4\xBD\xA0\xE5\x8F\xAF\xE4\xBB\xA5\xE6\x9C\x89"
-        "\xE9\x80\x89\xE6\x8B\xA9\xE7\x9A\x84\xE5\x88\xA0\xE9\x99\xA4\xE4\xB8\x8B\xE9\x9D\xA2\xE6\x89"
-        "\xAB\xE6\x8F\x8F\xE5\x87\xBA\xE6\x9D\xA5\xE7\x9A\x84\xE5\x9E\x83\xE5\x9C\xBE\xE6\x96\x87\xE4"
-        "\xBB\xB6.",
-        25, 70, 368, 31, line);
-    driveLine3.Create(
-        driveInnerPanel,
-        "\xE7\x82\xB9\xE5\x87\xBB\xE5\xB7\xA6\xE9\x9D\xA2\xE7\x9A\x84\xE2\x80\x9C\xE9\x80\x89\xE9\xA1"
-        "\xB9\xE2\x80\x9D\xEF\xBC\x8C\xE5\x8F\xAF\xE4\xBB\xA5\xE8\xBF\x9B\xE4\xB8\x80\xE6\xAD\xA5\xE9"
-        "\x80\x89\xE6\x8B\xA9\xE6\x89\xAB\xE6\x8F\x8F\xE4\xB8\x8E\xE6\xB8\x85\xE7\x90\x86\xE8\xAE\xBE"
-        "\xE7\xBD\xAE",
-        25, 120, 368, 28, line);
+    driveLine1.Create(driveInnerPanel, "“磁盘清理” 安全彻底的查找并清理系统硬盘中的垃圾文件。", 24, 20, 465,
+                      33, line);
+    driveLine2.Create(driveInnerPanel,
+                      "选择要扫描的磁盘，然后点击“开始扫描”. 你可以有选择的删除下面扫描出来的垃圾文件.", 25,
+                      70, 368, 31, line);
+    driveLine3.Create(driveInnerPanel, "点击左面的“选项”，可以进一步选择扫描与清理设置", 25, 120, 368, 28,
+                      line);
     driveSeparator1.Create(driveInnerPanel, 23, 15, 300, 2, PaintSeparator);
     driveSeparator2.Create(driveInnerPanel, 24, 64, 300, 2, PaintSeparator);
     driveSeparator3.Create(driveInnerPanel, 24, 114, 300, 2, PaintSeparator);
@@ -102,9 +86,7 @@ void TFormMain::CreateDriveCleanPage() {
         {.fill = Panel::Fill::kFramed,
          .color = kListGrey,
          .border = MainTheme().buttonBorder,
-         .caption = "        \xE7\xA3\x81\xE7\x9B\x98                                         "
-                    "\xE5\xAE\xB9\xE9\x87\x8F                      \xE5\x89\xA9\xE4\xBD\x99\xE7\xA9"
-                    "\xBA\xE9\x97\xB4",
+         .caption = "        磁盘                                         容量                      剩余空间",
          // regular weight: the spaced column names must fit the frame's width
          .captionFont = {.face = L"Tahoma", .height = -11}});
     suiPanel2.name = "suiPanel2";
@@ -132,8 +114,7 @@ void TFormMain::CreateDriveCleanPage() {
         return true;
     };
 
-    suiButtonScan.Create(driveInnerPanel, "\xE5\xBC\x80\xE5\xA7\x8B\xE6\x89\xAB\xE6\x8F\x8F", 402, 342, 89,
-                         27, {});
+    suiButtonScan.Create(driveInnerPanel, "开始扫描", 402, 342, 89, 27, {});
     suiButtonScan.name = "suiButtonScan";
     suiButtonScan.onClick = [this] { suiButtonScanClick(); };
 }

@@ -8,8 +8,7 @@
 namespace {
 const FontSpec kCounterFont{.face = L"Tahoma", .height = -11, .bold = true};
 const COLORREF kCounterGrey = RGB(96, 96, 96);
-const char* const kScanColumnCaptions[] = {"", "\xE6\x96\x87\xE4\xBB\xB6\xE5\x90\x8D",
-                                           "\xE4\xBD\x8D\xE7\xBD\xAE", "\xE5\xA4\xA7\xE5\xB0\x8F(Bytes)"};
+const char* const kScanColumnCaptions[] = {"", "文件名", "位置", "大小(Bytes)"};
 
 void CopyCell(NMLVDISPINFOW& info, const std::wstring& text) {
     if (!info.item.pszText || info.item.cchTextMax <= 0) return;
@@ -19,11 +18,11 @@ void CopyCell(NMLVDISPINFOW& info, const std::wstring& text) {
 
 void TFormMain::CreateResultsPage() {
     const Button::Style command{.kind = Button::Kind::kCheck, .autoCheck = false};
-    SCheckBoxAll.Create(suiPanelClean1, "\xE5\x85\xA8\xE9\x80\x89", 9, 7, 64, 19, command);
+    SCheckBoxAll.Create(suiPanelClean1, "全选", 9, 7, 64, 19, command);
     SCheckBoxAll.name = "SCheckBoxAll";
     SCheckBoxAll.SetChecked(true);
     SCheckBoxAll.onClick = [this] { SCheckBoxAllClick(); };
-    SCheckBoxAllN.Create(suiPanelClean1, "\xE5\x85\xA8\xE5\x90\xA6", 85, 7, 74, 19, command);
+    SCheckBoxAllN.Create(suiPanelClean1, "全否", 85, 7, 74, 19, command);
     SCheckBoxAllN.name = "SCheckBoxAllN";
     SCheckBoxAllN.onClick = [this] { SCheckBoxAllNClick(); };
 
@@ -54,11 +53,7 @@ void TFormMain::CreateResultsPage() {
         {LabelTotalSize, "Total  Size: 0 MB", 16, 312, 200},
         {LabelSelectCount, "Select Files: 0", 229, 292, 280},
         {LabelSelectSize, "Select  Size: 0 MB", 229, 312, 280},
-        {LabelStatus,
-         "\xE6\xAD\xA3\xE5\x9C\xA8\xE6\x89\xAB\xE6\x8F\x8F:"
-         "\xE8\xAF\xB7\xE7\x82\xB9\xE5\x87\xBB\xE2\x80\x9C\xE6\x9A"
-         "\x82\xE5\x81\x9C\xE2\x80\x9D\xE4\xB8\xAD\xE6\xAD\xA2\xE6\x89\xAB\xE6\x8F\x8F..",
-         16, 331, 500},
+        {LabelStatus, "正在扫描:请点击“暂停”中止扫描..", 16, 331, 500},
     };
     for (auto& l : labels) {
         l.label.Create(suiPanelClean1, l.text, l.x, l.y, l.w, 16, counter);
@@ -72,10 +67,9 @@ void TFormMain::CreateResultsPage() {
         int x;
         void (TFormMain::*click)();
     } buttons[] = {
-        {suiButtonBack, "suiButtonBack", "\xE5\x8F\x96\xE6\xB6\x88", 237, &TFormMain::suiButtonBackClick},
+        {suiButtonBack, "suiButtonBack", "取消", 237, &TFormMain::suiButtonBackClick},
         {suiButtonPause, "suiButtonPause", "Pause", 332, &TFormMain::suiButtonPauseClick},
-        {suiButtonDelete, "suiButtonDelete", "\xE5\x88\xA0\xE9\x99\xA4", 426,
-         &TFormMain::suiButtonDeleteClick},
+        {suiButtonDelete, "suiButtonDelete", "删除", 426, &TFormMain::suiButtonDeleteClick},
     };
     for (auto& b : buttons) {
         b.button.Create(suiPanelClean1, b.caption, b.x, 364, 89, 27, {});
@@ -88,14 +82,10 @@ void TFormMain::CreateResultsPage() {
         suiPanelClean1, 27, 120, 293, 109,
         {.fill = Panel::Fill::kSolid, .color = RGB(255, 255, 255), .border = RGB(128, 0, 0)});
     suiPanelDeling.name = "suiPanelDeling";
-    delingLabel.Create(
-        suiPanelDeling,
-        "\xE6\xAD\xA3\xE5\x9C\xA8\xE6\xB8\x85\xE7\x90\x86\xE5\x9E\x83\xE5\x9C\xBE\xE6\x96\x87\xE4\xBB"
-        "\xB6\xEF\xBC\x8C\xE8\xAF\xB7\xE7\xA8\x8D\xE5\x90\x8E\xE2\x80\xA6\xE2\x80\xA6",
-        10, 44, 273, 20,
-        {.font = {.face = L"Tahoma", .height = -12, .bold = true},
-         .color = RGB(128, 0, 0),
-         .align = DT_CENTER});
+    delingLabel.Create(suiPanelDeling, "正在清理垃圾文件，请稍后……", 10, 44, 273, 20,
+                       {.font = {.face = L"Tahoma", .height = -12, .bold = true},
+                        .color = RGB(128, 0, 0),
+                        .align = DT_CENTER});
     // Over the list while it is shown: siblings created later lie below the earlier ones.
     SetWindowPos(suiPanelDeling.hwnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     suiPanelDeling.Show(false);

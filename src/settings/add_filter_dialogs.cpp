@@ -14,10 +14,9 @@ constexpr int kClientWidth = 380, kClientHeight = 186;
 constexpr int kFieldX = 86, kFieldWidth = 282, kMaskY = 70, kDescriptionY = 102, kButtonsY = 146;
 enum ModalResult { kNotConfirmed = 0, kConfirmed = 1 };
 
-const char* const kCaption = "\xE6\xB7\xBB\xE5\x8A\xA0\xE6\x96\x87\xE4\xBB\xB6\xE7\xB1\xBB\xE5\x9E\x8B";
-const char* const kDescriptionHint =
-    "\xE8\xBE\x93\xE5\x85\xA5\xE6\x96\x87\xE4\xBB\xB6\xE8\xAF\xB4\xE6\x98\x8E.";
-const char* const kDescriptionLabel = "\xE6\x96\x87\xE4\xBB\xB6\xE6\x8F\x8F\xE8\xBF\xB0:";
+const char* const kCaption = "添加文件类型";
+const char* const kDescriptionHint = "输入文件说明.";
+const char* const kDescriptionLabel = "文件描述:";
 const Label::Style kHintStyle{.font = {.face = L"Tahoma", .height = -12}, .wordWrap = true};
 const Label::Style kLabelStyle{.font = {.face = L"Tahoma", .height = -12}};
 const Button::Style kPush{.font = {.face = L"Tahoma", .height = -12}};
@@ -43,15 +42,17 @@ void CreateLabels(Form& dialog, Label& hint, Label& descriptionHint, Label& mask
     descriptionLabel.Create(dialog, kDescriptionLabel, 12, Top() + kDescriptionY + 3, 72, 18, kLabelStyle);
 }
 
-void CreateMaskField(Form& dialog, EditBox& edit, int y) { edit.Create(dialog, kFieldX, Top() + y, kFieldWidth, 22); }
+void CreateMaskField(Form& dialog, EditBox& edit, int y) {
+    edit.Create(dialog, kFieldX, Top() + y, kFieldWidth, 22);
+}
 
 void CreateOkButton(Form& dialog, Button& ok) {
-    ok.Create(dialog, "\xE7\xA1\xAE\xE5\xAE\x9A", 198, Top() + kButtonsY, 80, 26, kPush);
+    ok.Create(dialog, "确定", 198, Top() + kButtonsY, 80, 26, kPush);
     ok.Enable(false);
 }
 
 void CreateCancelButton(Form& dialog, Button& cancel) {
-    cancel.Create(dialog, "\xE5\x8F\x96\xE6\xB6\x88", 288, Top() + kButtonsY, 80, 26, kPush);
+    cancel.Create(dialog, "取消", 288, Top() + kButtonsY, 80, 26, kPush);
 }
 
 void EnableOkForMask(Button& ok, const EditBox& mask) {
@@ -123,11 +124,8 @@ void TAddFilter::Create() {
     CreateDialogWindow(*this);
     CreateLabels(
         *this, Label1, Label4, Label2, Label3,
-        " -- \xE8\xBE\x93\xE5\x85\xA5\xE6\x96\x87\xE4\xBB\xB6\xE7\xB1\xBB\xE5\x9E\x8B(\xE5\xA6\x82 *.jnk) . "
-        "\xE5\x8F\xAF\xE4\xBB\xA5\xE5\x88\xA9\xE7\x94\xA8\xE6\xA0\x87\xE5\x87\x86\xE9\x80\x9A\xE9\x85\x8D"
-        "\xE7\xAC\xA6\xE8\xA1\xA8\xE7\xA4\xBA\xEF\xBC\x9A\"?\"(\xE8\xA1\xA8\xE7\xA4\xBA\xE5\x8D\x95\xE5\xAD"
-        "\x97\xE8\x8A\x82) \xEF\xBC\x8C\"*\"(\xE8\xA1\xA8\xE7\xA4\xBA\xE5\xA4\x9A\xE5\xAD\x97\xE8\x8A\x82).",
-        "\xE6\x96\x87\xE4\xBB\xB6\xE7\xB1\xBB\xE5\x9E\x8B\xEF\xBC\x9A");
+        " -- 输入文件类型(如 *.jnk) . 可以利用标准通配符表示：\"?\"(表示单字节) ，\"*\"(表示多字节).",
+        "文件类型：");
     // Keyboard order: mask, description, OK, Cancel.
     CreateMaskField(*this, EditIncludeFilter, kMaskY);
     CreateMaskField(*this, EditDesFilter, kDescriptionY);
@@ -164,13 +162,9 @@ bool TAddFilter::FormMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
 
 void TAddFilterExclude::Create() {
     CreateDialogWindow(*this);
-    CreateLabels(
-        *this, Label1, Label4, Label2, Label3,
-        " -- \xE8\xBE\x93\xE5\x85\xA5\xE6\x96\x87\xE4\xBB\xB6\xE7\xB1\xBB\xE5\x9E\x8B(\xE5\xA6\x82 *.jnk) . "
-        "\xE5\x8F\xAF\xE4\xBB\xA5\xE5\x88\xA9\xE7\x94\xA8\xE6\xA0\x87\xE5\x87\x86\xE9\x80\x9A\xE9\x85\x8D"
-        "\xE7\xAC\xA6\xE8\xA1\xA8\xE7\xA4\xBA\xEF\xBC\x9A\"?\"(\xE5\x8D\x95\xE5\xAD\x97\xE8\x8A\x82) "
-        "\xEF\xBC\x8C\"*\"(\xE5\xA4\x9A\xE5\xAD\x97\xE8\x8A\x82).",
-        "\xE6\x96\x87\xE4\xBB\xB6\xE7\xB1\xBB\xE5\x9E\x8B:");
+    CreateLabels(*this, Label1, Label4, Label2, Label3,
+                 " -- 输入文件类型(如 *.jnk) . 可以利用标准通配符表示：\"?\"(单字节) ，\"*\"(多字节).",
+                 "文件类型:");
     // Keyboard order: OK, Cancel, mask, description.
     CreateOkButton(*this, suiButtonSave);
     CreateCancelButton(*this, suiButtonCancel);

@@ -8,10 +8,10 @@ const Button::Style kPush{.kind = Button::Kind::kPush, .font = {.face = L"Tahoma
 const Button::Style kCommandCheck{.kind = Button::Kind::kCheck, .autoCheck = false};
 constexpr unsigned kAnchorAll = kAnchorLeft | kAnchorTop | kAnchorRight | kAnchorBottom;
 
-const char* const kAdd = "\xE6\xB7\xBB\xE5\x8A\xA0";
-const char* const kDeleteFile = "\xE5\x88\xA0\xE9\x99\xA4\xE6\x96\x87\xE4\xBB\xB6";
-const char* const kSelectAll = "\xE5\x85\xA8\xE9\x80\x89";
-const char* const kSelectNone = "\xE5\x85\xA8\xE5\x90\xA6";
+const char* const kAdd = "添加";
+const char* const kDeleteFile = "删除文件";
+const char* const kSelectAll = "全选";
+const char* const kSelectNone = "全否";
 
 // Geometry of a list sheet: the list on the left, its buttons in a column on the right.
 constexpr int kListX = 10, kListY = 10, kListWidth = 384, kButtonX = 404, kButtonWidth = 82;
@@ -48,9 +48,9 @@ void CreateFilterList(ListView& list, Panel& sheet) {
     list.Create(sheet, kListX, kListY, kListWidth, area.bottom - 2 * kListY, LVS_SINGLESEL);
     list.anchors = kAnchorAll;
     list.AddColumn("", 27);
-    list.AddColumn("\xE6\x96\x87\xE4\xBB\xB6\xE5\x90\x8D", 85);
-    list.AddColumn("\xE7\xB1\xBB\xE5\x9E\x8B", 50);
-    list.AddColumn("\xE6\x96\x87\xE4\xBB\xB6\xE8\xAF\xB4\xE6\x98\x8E", 170);
+    list.AddColumn("文件名", 85);
+    list.AddColumn("类型", 50);
+    list.AddColumn("文件说明", 170);
     list.SetRowMarks(16);
     FixColumnWidth(list, 0);
 }
@@ -102,10 +102,10 @@ void TFormMain::CreateOptionsPage() {
     suiPage.Create(suiPanelOptions, 10, 10, 503, 346);
     suiPage.name = "suiPage";
     suiPage.anchors = kAnchorAll;
-    suiPage.AddSheet(suiTabSheetGeneral, "\xE5\xB8\xB8\xE8\xA7\x84");
-    suiPage.AddSheet(suiTabSheetExcludePath, "\xE6\x8E\x92\xE9\x99\xA4\xE8\xB7\xAF\xE5\xBE\x84");
-    suiPage.AddSheet(suiTabSheetFilterI, "\xE6\x96\x87\xE4\xBB\xB6\xE7\xB1\xBB\xE5\x9E\x8B");
-    suiPage.AddSheet(suiTabSheetFilterE, "\xE6\x8E\x92\xE9\x99\xA4\xE6\x96\x87\xE4\xBB\xB6");
+    suiPage.AddSheet(suiTabSheetGeneral, "常规");
+    suiPage.AddSheet(suiTabSheetExcludePath, "排除路径");
+    suiPage.AddSheet(suiTabSheetFilterI, "文件类型");
+    suiPage.AddSheet(suiTabSheetFilterE, "排除文件");
     suiPage.SetActivePage(0);
 
     RECT sheet;
@@ -113,19 +113,17 @@ void TFormMain::CreateOptionsPage() {
     int groupWidth = sheet.right - 24;
     const Panel::Style group{.fill = Panel::Fill::kFramed, .color = t.pageBack, .border = t.checkBorder};
     Panel::Style scanGroup = group;
-    scanGroup.caption = "\xE6\x89\xAB\xE6\x8F\x8F\xE9\x80\x89\xE9\xA1\xB9";
+    scanGroup.caption = "扫描选项";
     suiGroupScanOptions.Create(suiTabSheetGeneral, 12, 12, groupWidth, 134, scanGroup);
     suiGroupScanOptions.anchors = kAnchorLeft | kAnchorTop | kAnchorRight;
     struct {
         Button& box;
         const char* caption;
     } checks[] = {
-        {gCheckRead, "\xE6\x89\xAB\xE6\x8F\x8F\xE5\x8F\xAA\xE8\xAF\xBB\xE6\x96\x87\xE4\xBB\xB6"},
-        {gCheckSystem, "\xE6\x89\xAB\xE6\x8F\x8F\xE7\xB3\xBB\xE7\xBB\x9F\xE6\x96\x87\xE4\xBB\xB6"},
-        {gCheckHide, "\xE6\x89\xAB\xE6\x8F\x8F\xE9\x9A\x90\xE8\x97\x8F\xE6\x96\x87\xE4\xBB\xB6"},
-        {gCheckZero,
-         "\xE6\x89\xAB\xE6\x8F\x8F\xE6\x89\x80\xE6\x9C\x89\xE9\x9B\xB6\xE5\xAD\x97\xE8\x8A\x82\xE6\x96\x87"
-         "\xE4\xBB\xB6"},
+        {gCheckRead, "扫描只读文件"},
+        {gCheckSystem, "扫描系统文件"},
+        {gCheckHide, "扫描隐藏文件"},
+        {gCheckZero, "扫描所有零字节文件"},
     };
     int y = 32;
     for (auto& c : checks) {
@@ -134,32 +132,23 @@ void TFormMain::CreateOptionsPage() {
     }
 
     Panel::Style cleanGroup = group;
-    cleanGroup.caption = "\xE6\xB8\x85\xE7\x90\x86\xE9\x80\x89\xE9\xA1\xB9";
+    cleanGroup.caption = "清理选项";
     suiGroupCleanOptions.Create(suiTabSheetGeneral, 12, 160, groupWidth, 88, cleanGroup);
     suiGroupCleanOptions.anchors = kAnchorLeft | kAnchorTop | kAnchorRight;
     gImageRecycle.Create(suiGroupCleanOptions, 20, 30, 20, 20, PaintRecycleBin);
-    gRadioRecycle.Create(
-        suiGroupCleanOptions,
-        "\xE5\xB0\x86\xE6\x96\x87\xE4\xBB\xB6\xE5\xB7\xB2\xE9\x80\x81\xE5\x88\xB0\xE5\x9B\x9E\xE6\x94\xB6"
-        "\xE7\xAB\x99",
-        46, 30, 260, 20, kRadio);
+    gRadioRecycle.Create(suiGroupCleanOptions, "将文件已送到回收站", 46, 30, 260, 20, kRadio);
     gImagePermanently.Create(suiGroupCleanOptions, 20, 56, 20, 20, PaintDirectDelete);
-    gRadioPermanently.Create(
-        suiGroupCleanOptions,
-        "\xE7\x9B\xB4\xE6\x8E\xA5\xE5\x88\xA0\xE9\x99\xA4\xE5\x9E\x83\xE5\x9C\xBE\xE6\x96\x87\xE4\xBB"
-        "\xB6",
-        46, 56, 260, 20, kRadio);
+    gRadioPermanently.Create(suiGroupCleanOptions, "直接删除垃圾文件", 46, 56, 260, 20, kRadio);
     gRadioRecycle.onClick = [this] { gRadioPermanently.SetChecked(false); };
     gRadioPermanently.onClick = [this] { gRadioRecycle.SetChecked(false); };
 
     ListViewExcludePath.Create(suiTabSheetExcludePath, kListX, kListY, kListWidth, sheet.bottom - 2 * kListY,
                                LVS_SINGLESEL);
     ListViewExcludePath.anchors = kAnchorAll;
-    ListViewExcludePath.AddColumn("\xE6\x8E\x92\xE9\x99\xA4\xE8\xB7\xAF\xE5\xBE\x84", 332);
+    ListViewExcludePath.AddColumn("排除路径", 332);
     ListViewExcludePath.SetRowMarks(16);
     CreateSideButton(epButtonAdd, suiTabSheetExcludePath, kAdd, kListY);
-    CreateSideButton(epButtonDel, suiTabSheetExcludePath, "\xE5\x88\xA0\xE9\x99\xA4\xE8\xB7\xAF\xE5\xBE\x84",
-                     kListY + 34);
+    CreateSideButton(epButtonDel, suiTabSheetExcludePath, "删除路径", kListY + 34);
 
     CreateFilterList(ListViewFilterI, suiTabSheetFilterI);
     CreateSideButton(ifButtonAdd, suiTabSheetFilterI, kAdd, kListY);
@@ -174,8 +163,8 @@ void TFormMain::CreateOptionsPage() {
     OCheckBoxAll1.SetChecked(true);
     OCheckBoxAll2.SetChecked(true);
 
-    suiButtonDefault.Create(suiPanelOptions, "\xE9\xBB\x98\xE8\xAE\xA4", 341, 368, 80, 26, kPush);
-    suiButtonSave.Create(suiPanelOptions, "\xE4\xBF\x9D\xE5\xAD\x98", 431, 368, 80, 26, kPush);
+    suiButtonDefault.Create(suiPanelOptions, "默认", 341, 368, 80, 26, kPush);
+    suiButtonSave.Create(suiPanelOptions, "保存", 431, 368, 80, 26, kPush);
     suiButtonDefault.anchors = suiButtonSave.anchors = kAnchorRight | kAnchorBottom;
 
     WireOptionsPage();

@@ -22,7 +22,6 @@ class Help : public MainWindowTest {
     std::vector<ShellOpenCall> calls;
 };
 
-
 void Click(Widget& w) {
     SendMessageW(w.hwnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
     SendMessageW(w.hwnd, WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
@@ -55,10 +54,8 @@ TEST_F(Help, HelpMenuOpensRightAlignedBelowTheHeaderThenResetsTheLabel) {
     EXPECT_TRUE(calls.empty());
     std::vector<std::string> captions;
     for (const auto& item : form->menuHelp.Items()) captions.push_back(item.caption);
-    EXPECT_EQ(captions,
-              (std::vector<std::string>{"\xE7\x94\xA8\xE6\x88\xB7\xE6\x8C\x87\xE5\x8D\x97", "-",
-                                        "\xE5\x85\xB3\xE4\xBA\x8E Kestrune Disk Cleaner",
-                                        "\xE6\xB5\x8F\xE8\xA7\x88 Kestrune \xE4\xB8\xBB\xE9\xA1\xB5 ->"}));
+    EXPECT_EQ(captions, (std::vector<std::string>{"用户指南", "-", "关于 Kestrune Disk Cleaner",
+                                                  "浏览 Kestrune 主页 ->"}));
 }
 
 TEST_F(Help, UserGuideOpensTheHelpFileBesideTheExe) {
@@ -161,11 +158,11 @@ TEST_F(Help, AboutBoxShowsTheProductAndClosesByItsTitleBarButton) {
     form->menuHelp2Click();
     ASSERT_TRUE(seen.found);
     EXPECT_EQ(seen.title, "Kestrune Disk Cleaner  2.0");
-    EXPECT_EQ(seen.home, "\xE4\xB8\xBB\xE9\xA1\xB5\xEF\xBC\x9Awww.kestrune.example");
+    EXPECT_EQ(seen.home, "主页：www.kestrune.example");
     EXPECT_EQ(seen.homeTarget, "www.kestrune.example");
     EXPECT_EQ(seen.mail, "E-Mail: support@kestrune.example");
     EXPECT_EQ(seen.mailTarget, "mailto:support@kestrune.example");
-    EXPECT_EQ(seen.close, "\xE5\x85\xB3\xE9\x97\xAD (&C)");
+    EXPECT_EQ(seen.close, "关闭 (&C)");
     EXPECT_EQ(seen.client.right, 361);
     EXPECT_EQ(seen.client.bottom, 224);
     EXPECT_EQ(seen.hoverColor, RGB(255, 0, 0));

@@ -40,24 +40,12 @@ TEST_F(AreaSizes, PageShowsSixRowsInScreenOrderAllUnticked) {
         const char* caption;
         bool openEnabled;
     } rows[] = {
-        {form->OCCheckBox1, form->OTBtn1, form->OTLabel1,
-         "   \xE6\xB8\x85\xE7\x90\x86 Windows \xE5\x9B\x9E\xE6\x94\xB6\xE7\xAB\x99", true},
-        {form->OCCheckBox4, form->OTBtn4, form->OTLabel4,
-         "   \xE6\xB8\x85\xE7\x90\x86 Windows \xE5\x8E\x86\xE5\x8F\xB2\xE6\x96\x87\xE4\xBB\xB6\xE5\xA4\xB9",
-         true},
-        {form->OCCheckBox5, form->OTBtn5, form->OTLabel5,
-         "   "
-         "\xE6\xB8\x85\xE7\x90\x86\xE6\x9C\x80\xE8\xBF\x91\xE4\xBD\xBF\xE7\x94\xA8\xE7\x9A\x84\xE6\x96\x87"
-         "\xE6\xA1"
-         "\xA3\xE5\x8E\x86\xE5\x8F\xB2\xE8\xAE\xB0\xE5\xBD\x95",
-         true},
-        {form->OCCheckBox6, form->OTBtn6, form->OTLabel6, "   \xE6\xB8\x85\xE7\x90\x86 Cookies", true},
-        {form->OCCheckBox2, form->OTBtn2, form->OTLabel2,
-         "   \xE6\xB8\x85\xE7\x90\x86 Windows \xE4\xB8\xB4\xE6\x97\xB6\xE6\x96\x87\xE4\xBB\xB6\xE5\xA4\xB9",
-         false},
-        {form->OCCheckBox3, form->OTBtn3, form->OTLabel3,
-         "   \xE6\xB8\x85\xE7\x90\x86 IE \xE4\xB8\xB4\xE6\x97\xB6\xE6\x96\x87\xE4\xBB\xB6\xE5\xA4\xB9",
-         false},
+        {form->OCCheckBox1, form->OTBtn1, form->OTLabel1, "   清理 Windows 回收站", true},
+        {form->OCCheckBox4, form->OTBtn4, form->OTLabel4, "   清理 Windows 历史文件夹", true},
+        {form->OCCheckBox5, form->OTBtn5, form->OTLabel5, "   清理最近使用的文档历史记录", true},
+        {form->OCCheckBox6, form->OTBtn6, form->OTLabel6, "   清理 Cookies", true},
+        {form->OCCheckBox2, form->OTBtn2, form->OTLabel2, "   清理 Windows 临时文件夹", false},
+        {form->OCCheckBox3, form->OTBtn3, form->OTLabel3, "   清理 IE 临时文件夹", false},
     };
     int lastTop = -1;
     for (Row& row : rows) {
@@ -69,8 +57,8 @@ TEST_F(AreaSizes, PageShowsSixRowsInScreenOrderAllUnticked) {
         EXPECT_GT(row.check.Bounds().top, lastTop);
         lastTop = row.check.Bounds().top;
     }
-    EXPECT_EQ(form->otherCleanFrame.style.caption, "\xE5\x85\xB6\xE4\xBB\x96\xE6\xB8\x85\xE7\x90\x86");
-    EXPECT_EQ(form->suiButtonClean.Text(), "\xE5\xBC\x80\xE5\xA7\x8B\xE6\xB8\x85\xE7\x90\x86");
+    EXPECT_EQ(form->otherCleanFrame.style.caption, "其他清理");
+    EXPECT_EQ(form->suiButtonClean.Text(), "开始清理");
     RECT icon = form->otherHintIcon.Bounds();
     EXPECT_EQ(icon.right - icon.left, 16);
     EXPECT_EQ(icon.bottom - icon.top, 16);

@@ -109,9 +109,9 @@ TEST_F(CleaningRun, DialogLooksAsDesigned) {
         closeHiddenAtStart = !dialog.suiButton1.Visible();
         GetClientRect(dialog.hwnd, &client);
     });
-    EXPECT_EQ(caption, "\xE6\xAD\xA3\xE5\x9C\xA8\xE6\xB8\x85\xE7\x90\x86\xE2\x80\xA6\xE2\x80\xA6");
-    EXPECT_EQ(firstStatus, "\xE5\xBC\x80\xE5\xA7\x8B\xE6\xB8\x85\xE7\x90\x86\xE2\x80\xA6\xE2\x80\xA6");
-    EXPECT_EQ(closeCaption, "\xE5\x85\xB3\xE9\x97\xAD");
+    EXPECT_EQ(caption, "正在清理……");
+    EXPECT_EQ(firstStatus, "开始清理……");
+    EXPECT_EQ(closeCaption, "关闭");
     EXPECT_TRUE(closeHiddenAtStart);
     EXPECT_EQ(client.right, 335);
     EXPECT_EQ(client.bottom, 121 + DialogTheme().titleBarHeight + 1);  // the design area lies below the bar

@@ -6,12 +6,9 @@
 using namespace otherclean_test;
 
 namespace {
-const std::string kNameCaption = "Cookies \xE5\x90\x8D\xE7\xA7\xB0";
-const std::string kUp = "\xE2\x86\x91", kDown = "\xE2\x86\x93";
-const std::string kWriteFailed =
-    "\xE5\x86\x99\xE6\x96\x87\xE4\xBB\xB6\xE5\xA4\xB1\xE8\xB4\xA5\xEF\xBC\x81\xE8\xAF\xB7\xE9\x87\x8D\xE6\x96"
-    "\xB0"
-    "\xE4\xBF\x9D\xE5\xAD\x98\xEF\xBC\x81";
+const std::string kNameCaption = "Cookies 名称";
+const std::string kUp = "↑", kDown = "↓";
+const std::string kWriteFailed = "写文件失败！请重新保存！";
 
 class CookieDialog : public MainWindowTest {
   protected:
@@ -73,7 +70,7 @@ TEST_F(CookieDialog, ListsTheCacheCookiesWithTheKeepListTicked) {
         EXPECT_EQ(d.ListViewCookieF.Mark(row), names[row] == "Beta.example/" ? kMarkTicked : kMarkUnticked);
         EXPECT_EQ(d.ListViewCookieF.Cell(row, 0), "");
     }
-    EXPECT_EQ(d.Text(), "Cookies \xE7\xAE\xA1\xE7\x90\x86");
+    EXPECT_EQ(d.Text(), "Cookies 管理");
     RECT client;
     GetClientRect(d.hwnd, &client);
     EXPECT_EQ(client.right, 470);
@@ -83,8 +80,8 @@ TEST_F(CookieDialog, ListsTheCacheCookiesWithTheKeepListTicked) {
     EXPECT_EQ(d.ListViewCookieF.ColumnCaption(1), kNameCaption);
     EXPECT_TRUE(d.CCheckBoxAll.Checked());
     EXPECT_FALSE(d.CCheckBoxAllN.Checked());
-    EXPECT_EQ(d.suiButtonSave.Text(), "\xE4\xBF\x9D\xE5\xAD\x98");
-    EXPECT_EQ(d.suiButton1.Text(), "\xE5\x8F\x96\xE6\xB6\x88");
+    EXPECT_EQ(d.suiButtonSave.Text(), "保存");
+    EXPECT_EQ(d.suiButton1.Text(), "取消");
 }
 
 TEST_F(CookieDialog, TickBoxTogglesWithAnyButtonOnlyOnTheBox) {

@@ -13,8 +13,8 @@ class DeleteFiles : public ScanTest {
     void SetUp() override {
         ScanTest::SetUp();
         MakeFile("D:\\a.tmp");
-        MakeFile("D:\\\xE4\xB8\xB4\xE6\x97\xB6.tmp");
-        MakeFile("D:\\\xF0\x9F\x97\x91.tmp");
+        MakeFile("D:\\临时.tmp");
+        MakeFile("D:\\🗑.tmp");
         MakeFolder("D:\\X");
         MakeFile("D:\\X\\kept.tmp");
         std::string deep = "D:";
@@ -38,8 +38,8 @@ TEST_F(DeleteFiles, PermanentModeDeletesTheTickedFilesAndShowsTheDriveList) {
     form->suiButtonDeleteClick();
     EXPECT_EQ(messages, std::vector<std::string>{"Delete all selected files?"});
     EXPECT_FALSE(Exists("D:\\a.tmp"));
-    EXPECT_FALSE(Exists("D:\\\xE4\xB8\xB4\xE6\x97\xB6.tmp"));
-    EXPECT_FALSE(Exists("D:\\\xF0\x9F\x97\x91.tmp"));
+    EXPECT_FALSE(Exists("D:\\临时.tmp"));
+    EXPECT_FALSE(Exists("D:\\🗑.tmp"));
     EXPECT_FALSE(Exists(DeepFolder() + "\\deep.tmp"));
     EXPECT_TRUE(Exists(DeepFolder()));
     EXPECT_TRUE(Exists("D:\\X\\kept.tmp"));
@@ -66,15 +66,14 @@ TEST_F(DeleteFiles, FilesChangedSinceTheScanSurvive) {
     MakeFile("D:\\a.tmp", "a longer content");  // other size
     RemoveFile("D:\\X\\kept.tmp");
     MakeFolder("D:\\X\\kept.tmp");  // a folder now
-    HANDLE h = CreateFileW(L"D:\\\xE4\xB8\xB4\xE6\x97\xB6.tmp", FILE_WRITE_ATTRIBUTES, 0, nullptr,
-                           OPEN_EXISTING, 0, nullptr);
+    HANDLE h = CreateFileW(L"D:\\临时.tmp", FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     FILETIME old{0x12345678, 0x01C00000};  // same size, other time
     SetFileTime(h, nullptr, nullptr, &old);
     CloseHandle(h);
     form->suiButtonDeleteClick();
     EXPECT_TRUE(Exists("D:\\a.tmp"));
     EXPECT_TRUE(Exists("D:\\X\\kept.tmp"));
-    EXPECT_FALSE(Exists("D:\\\xF0\x9F\x97\x91.tmp"));
+    EXPECT_FALSE(Exists("D:\\🗑.tmp"));
     EXPECT_FALSE(Exists(DeepFolder() + "\\deep.tmp"));
 }
 

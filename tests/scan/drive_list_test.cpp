@@ -77,5 +77,5 @@ TEST_F(DriveList, PageLayout) {
     RECT scan = form->suiButtonScan.Bounds();
     EXPECT_EQ(scan.left, 402);
     EXPECT_EQ(scan.top, 342);
-    EXPECT_EQ(form->suiButtonScan.Text(), "\xE5\xBC\x80\xE5\xA7\x8B\xE6\x89\xAB\xE6\x8F\x8F");
+    EXPECT_EQ(form->suiButtonScan.Text(), "开始扫描");
 }

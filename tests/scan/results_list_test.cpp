@@ -1,10 +1,10 @@
 #include "scan_fixture.h"
 
 namespace {
-const char* const kName = "\xE6\x96\x87\xE4\xBB\xB6\xE5\x90\x8D";
-const char* const kLocation = "\xE4\xBD\x8D\xE7\xBD\xAE";
-const char* const kSize = "\xE5\xA4\xA7\xE5\xB0\x8F(Bytes)";
-const std::string kUp = "\xE2\x86\x91", kDown = "\xE2\x86\x93";
+const char* const kName = "文件名";
+const char* const kLocation = "位置";
+const char* const kSize = "大小(Bytes)";
+const std::string kUp = "↑", kDown = "↓";
 
 std::vector<std::string> Column(const std::vector<ResultRow>& rows, std::string ResultRow::*field) {
     std::vector<std::string> out;
@@ -121,9 +121,12 @@ TEST_F(ResultsList, ANewScanKeepsTheSortStateAndAppendsUnsorted) {
 
 TEST_F(ResultsList, NamesAlikeFarIntoTheirKeysSortByTheirEnds) {
     EmptyFolder(L"D:\\");
-    const std::vector<std::string> sorted = {
-        "a_long_common_name_prefix_a.tmp", "A_LONG_COMMON_NAME_PREFIX_B.tmp", "a_long_common_name_prefix_c.tmp",
-        "a_long_common_name_prefix_cc.tmp", "ab.tmp", "b.tmp"};
+    const std::vector<std::string> sorted = {"a_long_common_name_prefix_a.tmp",
+                                             "A_LONG_COMMON_NAME_PREFIX_B.tmp",
+                                             "a_long_common_name_prefix_c.tmp",
+                                             "a_long_common_name_prefix_cc.tmp",
+                                             "ab.tmp",
+                                             "b.tmp"};
     for (size_t i = sorted.size(); i-- > 0;) MakeFile("D:\\" + sorted[i]);
     form->suiButtonScanClick();
     form->ListViewScanColumnClick(3);  // leave the name order, so the next click sorts names afresh

@@ -239,9 +239,9 @@ TEST_F(ScanEngine, NoTickedDriveRefusesToStart) {
 }
 
 TEST_F(ScanEngine, UnicodeAndVeryLongPathsAreFound) {
-    const std::string chinese = "\xE4\xB8\xB4\xE6\x97\xB6.tmp";  // 临时.tmp
-    const std::string accented = "caf\xC3\xA9.tmp";              // café.tmp
-    const std::string emoji = "\xF0\x9F\x97\x91.tmp";            // 🗑.tmp
+    const std::string chinese = "临时.tmp";   // 临时.tmp
+    const std::string accented = "café.tmp";  // café.tmp
+    const std::string emoji = "🗑.tmp";     // 🗑.tmp
     MakeFile("D:\\" + chinese);
     MakeFile("D:\\" + accented);
     MakeFile("D:\\" + emoji);

@@ -4,12 +4,12 @@
 #include "settings_fixture.h"
 
 namespace {
-const char* const kCaption = "\xE6\xB7\xBB\xE5\x8A\xA0\xE6\x96\x87\xE4\xBB\xB6\xE7\xB1\xBB\xE5\x9E\x8B";
+const char* const kCaption = "添加文件类型";
 
 void Click(Widget& button) { SendMessageW(button.hwnd, BM_CLICK, 0, 0); }
 
 class AddFilterDialogs : public OptionsTest {
-protected:
+  protected:
     // Opens the dialog through the page's Add button and runs the steps one after another while it is
     // shown. A dialog that closes before its last step, or stays open after it, fails the test.
     void WhileShown(Form& dialog, Button& addButton, std::vector<std::function<void()>> steps) {
@@ -53,15 +53,14 @@ std::vector<HWND> TabOrder(const Form& dialog) {
 TEST_F(AddFilterDialogs, CaptionsAndTabOrder) {
     EXPECT_EQ(AddFilter->Text(), kCaption);
     EXPECT_EQ(AddFilterExclude->Text(), kCaption);
-    EXPECT_EQ(AddFilter->Label2.Text(), "\xE6\x96\x87\xE4\xBB\xB6\xE7\xB1\xBB\xE5\x9E\x8B\xEF\xBC\x9A");
-    EXPECT_EQ(AddFilterExclude->Label2.Text(), "\xE6\x96\x87\xE4\xBB\xB6\xE7\xB1\xBB\xE5\x9E\x8B:");
-    EXPECT_EQ(AddFilter->Label3.Text(), "\xE6\x96\x87\xE4\xBB\xB6\xE6\x8F\x8F\xE8\xBF\xB0:");
-    EXPECT_EQ(AddFilter->Label4.Text(),
-              "\xE8\xBE\x93\xE5\x85\xA5\xE6\x96\x87\xE4\xBB\xB6\xE8\xAF\xB4\xE6\x98\x8E.");
-    EXPECT_NE(AddFilter->Label1.Text().find("\"?\"(\xE8\xA1\xA8\xE7\xA4\xBA"), std::string::npos);
-    EXPECT_NE(AddFilterExclude->Label1.Text().find("\"?\"(\xE5\x8D\x95"), std::string::npos);
-    EXPECT_EQ(AddFilter->suiButtonSave.Text(), "\xE7\xA1\xAE\xE5\xAE\x9A");
-    EXPECT_EQ(AddFilter->suiButtonCancel.Text(), "\xE5\x8F\x96\xE6\xB6\x88");
+    EXPECT_EQ(AddFilter->Label2.Text(), "文件类型：");
+    EXPECT_EQ(AddFilterExclude->Label2.Text(), "文件类型:");
+    EXPECT_EQ(AddFilter->Label3.Text(), "文件描述:");
+    EXPECT_EQ(AddFilter->Label4.Text(), "输入文件说明.");
+    EXPECT_NE(AddFilter->Label1.Text().find("\"?\"(表示"), std::string::npos);
+    EXPECT_NE(AddFilterExclude->Label1.Text().find("\"?\"(单"), std::string::npos);
+    EXPECT_EQ(AddFilter->suiButtonSave.Text(), "确定");
+    EXPECT_EQ(AddFilter->suiButtonCancel.Text(), "取消");
     ASSERT_NE(AddFilter->TitleBar(), nullptr);  // a skinned title bar with only a close button
     EXPECT_NE(AddFilter->TitleBar()->closeButton.hwnd, nullptr);
     LONG style = GetWindowLongW(AddFilter->hwnd, GWL_STYLE);
@@ -227,7 +226,7 @@ TEST_F(AddFilterDialogs, DescriptionThatWouldSplitTheStoredListIsRefused) {
 // A Chinese description is kept when the system's ANSI code page holds it (a Chinese system); elsewhere it
 // is refused when entered rather than stored as question marks.
 TEST_F(AddFilterDialogs, ChineseDescriptionSurvivesSaveOrIsRefused) {
-    const std::string chinese = "\xE4\xB8\xB4\xE6\x97\xB6\xE6\x96\x87\xE4\xBB\xB6";
+    const std::string chinese = "临时文件";
     std::string ansi;
     bool codePageHoldsIt = ToAnsi(chinese, ansi);
     std::printf("ANSI code page %u %s Chinese\n", GetACP(), codePageHoldsIt ? "holds" : "cannot hold");
@@ -250,7 +249,7 @@ TEST_F(AddFilterDialogs, ChineseDescriptionSurvivesSaveOrIsRefused) {
 }
 
 TEST_F(AddFilterDialogs, NonAsciiDescriptionOfTheCodePageSurvivesSaveAndRestart) {
-    const std::string accented = "Caf\xC3\xA9 backups";  // "é": in every Western and in the Chinese code page
+    const std::string accented = "Café backups";  // "é": in every Western and in the Chinese code page
     std::string ansi;
     if (!ToAnsi(accented, ansi)) GTEST_SKIP() << "code page " << GetACP() << " lacks the letter";
     AddInclude("*.caf", accented);

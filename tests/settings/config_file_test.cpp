@@ -3,7 +3,7 @@
 
 namespace {
 class ConfigFile : public testing::Test {
-protected:
+  protected:
     void SetUp() override { RemoveConfig(); }
     void TearDown() override { RemoveConfig(); }
 };
@@ -77,7 +77,7 @@ TEST_F(ConfigFile, ValuesThatWouldNotReadBackAreRefusedWithoutWriting) {
 TEST_F(ConfigFile, TextOutsideTheCodePageIsRefusedNotMangled) {
     const std::string before = "[Drive]\r\nGeneral=111110\r\n";
     WriteConfigBytes(before);
-    const std::string gothic = "\xF0\x90\x8C\xB0";  // a letter no ANSI code page holds
+    const std::string gothic = "𐌰";  // a letter no ANSI code page holds
     EXPECT_FALSE(WriteConfigValue(kFile, "Drive", "Exclude Paths", "C:\\" + gothic + "|)E(|"));
     EXPECT_EQ(ReadConfigBytes(), before);
 }

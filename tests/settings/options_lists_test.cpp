@@ -5,7 +5,7 @@
 
 namespace {
 class OptionsLists : public OptionsTest {
-protected:
+  protected:
     void SetUp() override {
         OptionsTest::SetUp();
         form->LeftMenu2Click();
@@ -35,34 +35,30 @@ protected:
     }
 };
 
-const char* const kUp = "\xE2\x86\x91";
-const char* const kDown = "\xE2\x86\x93";
+const char* const kUp = "↑";
+const char* const kDown = "↓";
 }  // namespace
 
 TEST_F(OptionsLists, PageLayoutAndStartCaptions) {
     ASSERT_EQ(form->suiPage.PageCount(), 4);
     EXPECT_EQ(form->suiPage.ActivePage(), 0);
-    EXPECT_EQ(form->suiPage.PageCaption(0), "\xE5\xB8\xB8\xE8\xA7\x84");
-    EXPECT_EQ(form->suiPage.PageCaption(1), "\xE6\x8E\x92\xE9\x99\xA4\xE8\xB7\xAF\xE5\xBE\x84");
-    EXPECT_EQ(form->suiPage.PageCaption(2), "\xE6\x96\x87\xE4\xBB\xB6\xE7\xB1\xBB\xE5\x9E\x8B");
-    EXPECT_EQ(form->suiPage.PageCaption(3), "\xE6\x8E\x92\xE9\x99\xA4\xE6\x96\x87\xE4\xBB\xB6");
+    EXPECT_EQ(form->suiPage.PageCaption(0), "常规");
+    EXPECT_EQ(form->suiPage.PageCaption(1), "排除路径");
+    EXPECT_EQ(form->suiPage.PageCaption(2), "文件类型");
+    EXPECT_EQ(form->suiPage.PageCaption(3), "排除文件");
     EXPECT_TRUE(form->gCheckRead.Visible() && IsWindowVisible(form->gCheckRead.hwnd));
     EXPECT_FALSE(IsWindowVisible(form->ListViewFilterI.hwnd));
     form->suiPage.SetActivePage(2);
     EXPECT_TRUE(IsWindowVisible(form->ListViewFilterI.hwnd));
     EXPECT_FALSE(IsWindowVisible(form->gCheckRead.hwnd));
 
-    EXPECT_EQ(Captions(form->ListViewExcludePath),
-              (std::vector<std::string>{"\xE6\x8E\x92\xE9\x99\xA4\xE8\xB7\xAF\xE5\xBE\x84"}));
+    EXPECT_EQ(Captions(form->ListViewExcludePath), (std::vector<std::string>{"排除路径"}));
     EXPECT_EQ(ListView_GetColumnWidth(form->ListViewExcludePath.hwnd, 0), 332);
-    EXPECT_EQ(
-        Captions(form->ListViewFilterE),
-        (std::vector<std::string>{"", "\xE6\x96\x87\xE4\xBB\xB6\xE5\x90\x8D", "\xE7\xB1\xBB\xE5\x9E\x8B",
-                                  "\xE6\x96\x87\xE4\xBB\xB6\xE8\xAF\xB4\xE6\x98\x8E"}));
+    EXPECT_EQ(Captions(form->ListViewFilterE), (std::vector<std::string>{"", "文件名", "类型", "文件说明"}));
     int widths[] = {27, 85, 50, 170};
     for (int c = 0; c < 4; ++c) EXPECT_EQ(ListView_GetColumnWidth(form->ListViewFilterI.hwnd, c), widths[c]);
-    EXPECT_EQ(form->suiButtonDefault.Text(), "\xE9\xBB\x98\xE8\xAE\xA4");
-    EXPECT_EQ(form->suiButtonSave.Text(), "\xE4\xBF\x9D\xE5\xAD\x98");
+    EXPECT_EQ(form->suiButtonDefault.Text(), "默认");
+    EXPECT_EQ(form->suiButtonSave.Text(), "保存");
     EXPECT_TRUE(form->OCheckBoxAll1.Checked());
     EXPECT_FALSE(form->OCheckBoxAllN2.Checked());
 }
@@ -102,7 +98,7 @@ TEST_F(OptionsLists, AddingAPathRefusesRootsAndExactDuplicates) {
 }
 
 TEST_F(OptionsLists, APathTheCodePageCannotHoldIsRefusedWithAMessage) {
-    picked = "C:\\\xF0\x90\x8C\xB0";  // no ANSI code page holds this letter
+    picked = "C:\\𐌰";  // no ANSI code page holds this letter
     form->epButtonAddClick();
     EXPECT_EQ(form->ListViewExcludePath.Count(), 0);
     ASSERT_EQ(boxes.size(), 1u);
@@ -232,7 +228,7 @@ TEST_F(OptionsLists, SelectAllAndNoneActAsButtons) {
 TEST_F(OptionsLists, HeaderClicksSortAndMoveOneArrow) {
     ListView& list = form->ListViewFilterI;
     FillFilters(list);
-    const std::string name = "\xE6\x96\x87\xE4\xBB\xB6\xE5\x90\x8D", type = "\xE7\xB1\xBB\xE5\x9E\x8B";
+    const std::string name = "文件名", type = "类型";
     struct Step {
         int column;
         std::string nameCaption, typeCaption;
@@ -275,7 +271,7 @@ TEST_F(OptionsLists, TickColumnSortsByMarkAndDescriptionsIgnoreCase) {
 
 TEST_F(OptionsLists, PathListSortsWithArrow) {
     for (const char* p : {"c:\\b", "C:\\a", "C:\\C"}) AddPathRow(form->ListViewExcludePath, p);
-    const std::string caption = "\xE6\x8E\x92\xE9\x99\xA4\xE8\xB7\xAF\xE5\xBE\x84";
+    const std::string caption = "排除路径";
     form->ListViewExcludePathColumnClick(0);
     EXPECT_EQ(Column(form->ListViewExcludePath, 0), (std::vector<std::string>{"C:\\a", "c:\\b", "C:\\C"}));
     EXPECT_EQ(form->ListViewExcludePath.ColumnCaption(0), kUp + caption);

@@ -14,16 +14,10 @@ Options Shown(const TFormMain& f) {
 }
 
 const std::string kUserConfig =
-    "; settings of a user\r\n"
-    "[Drive]\r\n"
-    "General=111110\r\n"
-    "Exclude Paths=?:\\win*\\temp|)E(|*\\sendto|)E(|\r\n"
-    "Include Filters=*.tmp|)(|Temporary Files|)(|1|)E(|*.bak|)(|Backup Files|)(|0|)E(|~*.*|)(||)(|1|)E(|\r\n"
-    "Exclude Filters=WebPoolFileFile|)(|N/A|)(|1|)E(|\r\n"
-    "Cookie=keep@site|)E(|\r\n"
-    "\r\n"
-    "[Another]\r\n"
-    "key=value\r\n";
+    "; settings of a user\r\n[Drive]\r\nGeneral=111110\r\nExclude "
+    "Paths=?:\\win*\\temp|)E(|*\\sendto|)E(|\r\nInclude Filters=*.tmp|)(|Temporary "
+    "Files|)(|1|)E(|*.bak|)(|Backup Files|)(|0|)E(|~*.*|)(||)(|1|)E(|\r\nExclude "
+    "Filters=WebPoolFileFile|)(|N/A|)(|1|)E(|\r\nCookie=keep@site|)E(|\r\n\r\n[Another]\r\nkey=value\r\n";
 
 using OptionsStartup = OptionsTest;
 using OptionsSave = OptionsTest;
@@ -73,9 +67,8 @@ TEST_F(OptionsStartup, ListsLoadInStoredOrderWithTicksAndDerivedTypes) {
 
 TEST_F(OptionsStartup, MalformedListsLoadUpToTheirFirstBadEntry) {
     WriteConfigBytes(
-        "[Drive]\r\nExclude Paths=C:\\a|)E(||)E(|C:\\b|)E(|\r\n"
-        "Include Filters=*.a|)(|A|)(|1|)E(||)(|empty mask|)(|1|)E(|*.c|)(|C|)(|1|)E(|\r\n"
-        "Exclude Filters=*.x|)(|X|)(|Y|)E(|\r\n");
+        "[Drive]\r\nExclude Paths=C:\\a|)E(||)E(|C:\\b|)E(|\r\nInclude Filters=*.a|)(|A|)(|1|)E(||)(|empty "
+        "mask|)(|1|)E(|*.c|)(|C|)(|1|)E(|\r\nExclude Filters=*.x|)(|X|)(|Y|)E(|\r\n");
     Restart();
     EXPECT_EQ(Column(form->ListViewExcludePath, 0), (std::vector<std::string>{"C:\\a"}));
     EXPECT_EQ(Column(form->ListViewFilterI, 1), (std::vector<std::string>{"*.a"}));
@@ -205,5 +198,5 @@ TEST_F(OptionsDefault, EnglishCaptionsWithoutArrowsAndTheSortColumnKept) {
     // The list is not sorted after Default, and the next click on the kept column sorts it ascending.
     EXPECT_EQ(form->ListViewFilterI.Cell(0, 1), "*.$$$");
     form->ListViewFilterIColumnClick(2);
-    EXPECT_EQ(form->ListViewFilterI.ColumnCaption(2), "\xE2\x86\x91Type");
+    EXPECT_EQ(form->ListViewFilterI.ColumnCaption(2), "↑Type");
 }

@@ -1,7 +1,7 @@
 #include "settings/core/ini_file.h"
 
 namespace {
-constexpr std::string_view kBom = "\xEF\xBB\xBF";
+constexpr std::string_view kBom = "\uFEFF";
 
 std::string_view Trim(std::string_view s) {
     const std::string_view blanks = " \t\r";

@@ -1,7 +1,7 @@
 #include "widgets/core/sort_state.h"
 
-const char* const kArrowUp = "\xE2\x86\x91";
-const char* const kArrowDown = "\xE2\x86\x93";
+const char* const kArrowUp = "↑";
+const char* const kArrowDown = "↓";
 
 void ListSortState::Click(int clicked) {
     if (clicked < 0) return;

@@ -49,7 +49,7 @@ TEST(LeftoverCodec, RoundTripOfAList) {
     const std::vector<std::string> paths = {
         "C:\\Users\\Bob\\AppData\\Local\\Temp\\~DF1234.tmp",
         "C:\\Users\\Bob\\AppData\\Local\\Temp\\sub\\in use.log",
-        "C:\\Temp\\\xE6\x97\xA5\xE6\x9C\xAC.dat",
+        "C:\\Temp\\日本.dat",
     };
     const std::string text = DecodeLeftoverFile(EncodeLeftoverFile(ListText(paths)));
     EXPECT_EQ(text, LeftoverEntry(paths[0]) + LeftoverEntry(paths[1]) + LeftoverEntry(paths[2]));

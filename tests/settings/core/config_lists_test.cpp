@@ -30,6 +30,7 @@ TEST(ParseEntryList, StopsAtEmptyEntriesAndUnterminatedText) {
 }
 
 TEST(ParseEntryList, RoundTripsThroughBuild) {
+    // ANSI (GBK) bytes of 中文\目录, as Config.ini holds them
     const Entries entries = {"?:\\win*\\temp", "\xD6\xD0\xCE\xC4\\\xC4\xBF\xC2\xBC", "x", "a|)(|b"};
     EXPECT_EQ(BuildEntryList(entries),
               "?:\\win*\\temp|)E(|\xD6\xD0\xCE\xC4\\\xC4\xBF\xC2\xBC|)E(|x|)E(|a|)(|b|)E(|");

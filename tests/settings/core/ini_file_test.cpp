@@ -6,19 +6,8 @@ using namespace std::literals;
 
 namespace {
 const std::string kFile =
-    "; Kestrune settings\r\n"
-    "[Other]\r\n"
-    "General=other\r\n"
-    "\r\n"
-    "[Drive]\r\n"
-    "General=101010\r\n"
-    "junk line without equals\r\n"
-    ";Cookie=commented\r\n"
-    "  Exclude Paths = C:\\a|)E(|\r\n"
-    "Cookie=\r\n"
-    "\r\n"
-    "[Last]\r\n"
-    "k=v\r\n";
+    "; Kestrune settings\r\n[Other]\r\nGeneral=other\r\n\r\n[Drive]\r\nGeneral=101010\r\njunk line without "
+    "equals\r\n;Cookie=commented\r\n  Exclude Paths = C:\\a|)E(|\r\nCookie=\r\n\r\n[Last]\r\nk=v\r\n";
 }  // namespace
 
 TEST(IniRead, FindsKeysByNameWithoutCaseOrBlanks) {
@@ -47,7 +36,7 @@ TEST(IniRead, FindsKeysByNameWithoutCaseOrBlanks) {
 
 TEST(IniRead, ToleratesOddFiles) {
     EXPECT_EQ(IniReadValue("", "Drive", "General"), "");
-    EXPECT_EQ(IniReadValue("\xEF\xBB\xBF[Drive]\nGeneral=1\n", "Drive", "General"), "1");
+    EXPECT_EQ(IniReadValue("\uFEFF[Drive]\nGeneral=1\n", "Drive", "General"), "1");
     EXPECT_EQ(IniReadValue("\0\xFF\x80=\n[Drive]\nGeneral=1"sv, "Drive", "General"), "1");
     EXPECT_EQ(IniReadValue("[Drive]\nGeneral=1\r\r\n", "Drive", "General"), "1");
     EXPECT_EQ(IniReadValue("[Drive]\nGeneral=a=b", "Drive", "General"), "a=b");
@@ -86,8 +75,8 @@ TEST(IniWrite, AddsAndCreatesInTheFilesLineStyle) {
         {"no final break, new section", "[X]\nA=1", "Drive", "B", "2", "[X]\nA=1\n[Drive]\nB=2\n"},
         {"empty section", "[Drive]\r\n[X]\r\n", "Drive", "B", "2", "[Drive]\r\nB=2\r\n[X]\r\n"},
         {"after comment", "[Drive]\n; note\n\n", "Drive", "B", "2", "[Drive]\n; note\nB=2\n\n"},
-        {"BOM only", "\xEF\xBB\xBF", "Drive", "B", "2", "\xEF\xBB\xBF[Drive]\r\nB=2\r\n"},
-        {"BOM kept", "\xEF\xBB\xBF[Drive]\nB=1\n", "Drive", "B", "2", "\xEF\xBB\xBF[Drive]\nB=2\n"},
+        {"BOM only", "\uFEFF", "Drive", "B", "2", "\uFEFF[Drive]\r\nB=2\r\n"},
+        {"BOM kept", "\uFEFF[Drive]\nB=1\n", "Drive", "B", "2", "\uFEFF[Drive]\nB=2\n"},
         {"first duplicate", "[Drive]\nB=1\n[Drive]\nB=1\n", "Drive", "B", "2",
          "[Drive]\nB=2\n[Drive]\nB=1\n"},
         {"empty value", "[Drive]\nB=1\n", "Drive", "B", "", "[Drive]\nB=\n"},
@@ -107,8 +96,8 @@ TEST(IniWrite, KeysOfTheTwoWritersStayApart) {
     }
     file = IniWriteValue(file, "Drive", "Cookie", "other|)E(|");
     EXPECT_EQ(file,
-              "[Drive]\r\nCookie=other|)E(|\r\nGeneral=General!\r\nExclude Paths=Exclude Paths!\r\n"
-              "Include Filters=Include Filters!\r\nExclude Filters=Exclude Filters!\r\n");
+              "[Drive]\r\nCookie=other|)E(|\r\nGeneral=General!\r\nExclude Paths=Exclude Paths!\r\nInclude "
+              "Filters=Include Filters!\r\nExclude Filters=Exclude Filters!\r\n");
 }
 
 TEST(IniWrite, RefusesWhatCannotReadBack) {
