@@ -14,11 +14,12 @@
 #include "widgets/page_control.h"
 #include "widgets/panel.h"
 #include "widgets/popup_menu.h"
+#include "widgets/progress_bar.h"
 
 // The main window: header, left menu, page title bar and the four page panels. Each page's controls
 // and handlers are defined in its subsystem's folder; this class only gathers them.
 class TFormMain : public Form {
-public:
+  public:
     enum MenuMode { kHover, kNormal, kSelect };
 
     // Creates the window and runs its start-up; the window is shown by the caller.
@@ -93,7 +94,8 @@ public:
     Label LabelTotalCount, LabelTotalSize, LabelSelectCount, LabelSelectSize, LabelStatus;
     Button suiButtonBack, suiButtonPause, suiButtonDelete;
     Panel suiPanelDeling;
-    Label delingLabel;
+    Label delingLabel, delingProgressLabel;
+    ProgressBar delingProgressBar;
     void suiButtonScanClick();
     void suiButtonPauseClick();
     void suiButtonDeleteClick();
@@ -111,6 +113,8 @@ public:
     // True while the Scan or Delete handler runs; a close request meanwhile is finished after it.
     bool longWorkRunning = false;
     bool closeRequested = false;
+    // True while the Delete handler runs: the window answers, but the pages stay as they are.
+    bool deleting = false;
     // Scan view helpers (scan/): pending counters, status and rows reach the controls at most every
     // scanViewInterval.
     void ShowScanCounters();
@@ -119,6 +123,10 @@ public:
     void PumpDuringScan();
     bool ServeScanRow(NMLVDISPINFOW& info);
     void ToggleScanRow(int row);
+    // The deletion's view: how far it has come, shown at most every deleteViewInterval.
+    void ShowDeleteProgress(size_t done, size_t total);
+    uint64_t lastDeletePump = 0;
+    uint64_t deleteViewInterval = 100;  // milliseconds
     uint64_t lastScanPump = 0, lastStatusShown = 0;
     uint64_t scanViewInterval = 200;  // milliseconds; 0 shows every folder and runs every pump
     bool scanCountersChanged = false;
@@ -186,10 +194,10 @@ public:
     void OTBtn5Click();
     void OTBtn6Click();
 
-protected:
+  protected:
     bool FormMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
 
-private:
+  private:
     void CreateShell();
     void CreateDriveCleanPage();
     void CreateResultsPage();

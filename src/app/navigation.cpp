@@ -78,15 +78,17 @@ void TFormMain::m_MouseML(int menu, int entering) {
 }
 
 void TFormMain::LeftMenu1Click() {
+    if (deleting) return;
     if (CurrentPage != 1) m_SetMenuLabel(LeftMenu1, kSelect);
 }
 
 void TFormMain::LeftMenu2Click() {
+    if (deleting) return;
     if (CurrentPage != 2 && ScanState == Idle) m_SetMenuLabel(LeftMenu2, kSelect);
 }
 
 void TFormMain::LeftMenu3Click() {
-    if (CurrentPage == 3 || ScanState != Idle) return;
+    if (CurrentPage == 3 || ScanState != Idle || deleting) return;
     m_SetMenuLabel(LeftMenu3, kSelect);
     SetBusyCursor(true);
     suiPanelWait.Show(true);

@@ -6,20 +6,16 @@ HANDLE OpenFolderEnumeration(const std::wstring& folder, WIN32_FIND_DATAW& entry
                             FIND_FIRST_EX_LARGE_FETCH);
 }
 
-bool ReadFileFacts(const std::wstring& path, FileFacts& facts) {
-    WIN32_FILE_ATTRIBUTE_DATA data{};
-    if (!GetFileAttributesExW(ExtendedLengthPath(path).c_str(), GetFileExInfoStandard, &data)) return false;
-    facts.attributes = data.dwFileAttributes;
-    facts.size = (int64_t(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
-    facts.lastWrite = FileTimeValue(data.ftLastWriteTime);
-    return true;
-}
-
-bool DeleteFileAnyLength(const std::wstring& path) {
-    std::wstring extended = ExtendedLengthPath(path);
-    if (DeleteFileW(extended.c_str())) return true;
-    DWORD attributes = GetFileAttributesW(extended.c_str());
-    if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_READONLY)) return false;
-    SetFileAttributesW(extended.c_str(), attributes & ~FILE_ATTRIBUTE_READONLY);
-    return DeleteFileW(extended.c_str());
+std::wstring VolumeRelativePath(HANDLE file) {
+    std::wstring path(MAX_PATH, L'\0');
+    for (;;) {
+        DWORD length = GetFinalPathNameByHandleW(file, path.data(), DWORD(path.size()),
+                                                 FILE_NAME_NORMALIZED | VOLUME_NAME_NONE);
+        if (length == 0) return {};
+        if (length < path.size()) {
+            path.resize(length);
+            return path;
+        }
+        path.resize(length + 1);
+    }
 }

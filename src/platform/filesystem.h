@@ -20,13 +20,6 @@ inline uint64_t FileTimeValue(const FILETIME& t) {
     return (uint64_t(t.dwHighDateTime) << 32) | t.dwLowDateTime;
 }
 
-// What a file looks like now; false when nothing is found at the path.
-struct FileFacts {
-    DWORD attributes = 0;
-    int64_t size = 0;
-    uint64_t lastWrite = 0;
-};
-bool ReadFileFacts(const std::wstring& path, FileFacts& facts);
-
-// Deletes one file permanently at any path length; a read-only file loses that flag first.
-bool DeleteFileAnyLength(const std::wstring& path);
+// The path of an opened file relative to its volume ("\\Folder\\name.tmp"), with the names as the file
+// system holds them; empty when the system cannot tell.
+std::wstring VolumeRelativePath(HANDLE file);

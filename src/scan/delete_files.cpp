@@ -1,31 +1,26 @@
 #include "app/all_var.h"
 #include "app/form_main.h"
 #include "platform/dialogs.h"
-#include "platform/filesystem.h"
 #include "platform/message_pump.h"
-#include "platform/shell.h"
+#include "scan/file_deletion.h"
+#include "scan/form_delete_report.h"
 #include "widgets/busy_cursor.h"
 
 namespace {
-// The shell takes paths up to MAX_PATH - 1 characters; longer ones are deleted by the program itself.
-constexpr size_t kShellPathLimit = MAX_PATH - 1;
-
-// A ticked file is deleted only when it is still the file the scan listed: still there, still a plain
-// file (not a folder, not a link), with the same size and last-write time. Anything else the user
-// never saw, and it stays.
-bool StillAsScanned(const std::wstring& path, const ScanRow& row) {
-    FileFacts now;
-    if (!ReadFileFacts(path, now)) return false;
-    if (now.attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT)) return false;
-    return now.size == row.size && now.lastWrite == row.lastWrite;
+// The ticked rows in row order, copied: the rows may be sorted or ticked while the deletion runs.
+std::vector<DeletionTarget> TickedFiles(const ScanRows& scanRows) {
+    std::vector<DeletionTarget> targets;
+    for (const ScanRow& r : scanRows.rows) {
+        if (r.ticked) targets.push_back({scanRows.Location(r), r.name, {r.size, r.lastWrite}});
+    }
+    return targets;
 }
 }  // namespace
 
 void TFormMain::suiButtonDeleteClick() {
     if (longWorkRunning) return;
-    bool anyTicked = false;
-    for (const ScanRow& r : scanRows.rows) anyTicked |= r.ticked;
-    if (!anyTicked) {
+    const std::vector<DeletionTarget> targets = TickedFiles(scanRows);
+    if (targets.empty()) {
         ShowMessageBox(hwnd, "Please select file first!", kAppTitle, MB_OK | MB_ICONWARNING);
         return;
     }
@@ -33,33 +28,28 @@ void TFormMain::suiButtonDeleteClick() {
         IDOK)
         return;
     longWorkRunning = true;
+    deleting = true;
     const bool toRecycleBin = gRadioRecycle.Checked();
     SetBusyCursor(true);
+    lastDeletePump = 0;
+    ShowDeleteProgress(0, targets.size());
     suiPanelDeling.Show(true);
     UpdateWindow(hwnd);
     ProcessMessages();
 
-    std::wstring shellList;
-    for (const ScanRow& r : scanRows.rows) {
-        if (!r.ticked) continue;
-        std::wstring path = scanRows.FullPath(r);
-        if (!StillAsScanned(path, r)) continue;
-        if (path.size() <= kShellPathLimit) {
-            shellList.append(path).push_back(L'\0');
-        } else if (!toRecycleBin) {
-            DeleteFileAnyLength(path);
-        }
-        // A path too long for the shell in Recycle Bin mode stays: deleting it for good would break the
-        // promise that it can be restored.
-    }
-    if (!shellList.empty()) {
-        shellList.push_back(L'\0');
-        ShellDeleteFiles(shellList, toRecycleBin);
-    }
+    auto progress = [&](size_t done) { ShowDeleteProgress(done, targets.size()); };
+    const DeletionOutcome outcome =
+        toRecycleBin ? DeleteToRecycleBin(targets, progress) : DeletePermanently(targets, progress);
 
     suiPanelDeling.Show(false);
     SetBusyCursor(false);
+    if (!outcome.left.empty() && !closeRequested) {
+        TformDeleteReport report;
+        report.FormCreate(hwnd, outcome);
+        report.ShowModal();
+    }
     longWorkRunning = false;
+    deleting = false;
     if (closeRequested) {
         DestroyWindow(hwnd);
         return;
@@ -67,7 +57,22 @@ void TFormMain::suiButtonDeleteClick() {
     m_SetMenuLabel(LeftMenu1, kSelect);
 }
 
+// Brings the busy panel up to the deletion and lets the window answer, at most every
+// deleteViewInterval; the first and the last count are always shown.
+void TFormMain::ShowDeleteProgress(size_t done, size_t total) {
+    const uint64_t now = GetTickCount64();
+    if (done != 0 && done != total && now - lastDeletePump < deleteViewInterval) return;
+    lastDeletePump = now;
+    delingProgressLabel.SetText(std::to_string(done) + " of " + std::to_string(total) + " files");
+    delingProgressBar.SetMax(int(total));
+    delingProgressBar.SetPosition(int(done));
+    if (done == 0) return;
+    UpdateWindow(suiPanelDeling.hwnd);
+    ProcessMessages();
+}
+
 void TFormMain::suiButtonBackClick() {
+    if (deleting) return;
     ScanState = Idle;
     m_SetMenuLabel(LeftMenu1, kSelect);
 }

@@ -86,6 +86,12 @@ void TFormMain::CreateResultsPage() {
                        {.font = {.face = L"Tahoma", .height = -12, .bold = true},
                         .color = RGB(128, 0, 0),
                         .align = DT_CENTER});
+    delingProgressLabel.Create(
+        suiPanelDeling, "", 10, 68, 273, 16,
+        {.font = {.face = L"Tahoma", .height = -11}, .color = RGB(128, 0, 0), .align = DT_CENTER});
+    delingProgressLabel.name = "delingProgressLabel";
+    delingProgressBar.Create(suiPanelDeling, 20, 86, 253, 16);
+    delingProgressBar.name = "delingProgressBar";
     // Over the list while it is shown: siblings created later lie below the earlier ones.
     SetWindowPos(suiPanelDeling.hwnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     suiPanelDeling.Show(false);

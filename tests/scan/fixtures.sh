@@ -11,3 +11,19 @@ ln -sfn "$p/drives/f/sentinel" "$p/drives/e/links/to_sentinel"
 # The freedesktop trash of the prefix's home, reachable as H: so the tests can see what the Recycle Bin got.
 mkdir -p "$p/home/.local/share/Trash/files" "$p/home/.local/share/Trash/info"
 ln -sfn "$p/home/.local/share/Trash" "$p/dosdevices/h:"
+# Names that Windows code cannot make, one set per deletion mode: case twins and characters Win32 names
+# cannot hold, on I: and J:.
+for d in i j; do
+    mkdir -p "$p/drives/$d"
+    echo ticked > "$p/drives/$d/Case.tmp"
+    echo twin > "$p/drives/$d/case.tmp"
+    echo q > "$p/drives/$d/what?.tmp"
+    echo z > "$p/drives/$d/zz.tmp"
+    ln -sfn "../drives/$d" "$p/dosdevices/$d:"
+done
+# A folder holding a folder link named like a scanned file, which a deletion test swaps into the file's
+# place, on K:.
+mkdir -p "$p/drives/f/swap_target" "$p/drives/k/link_holder"
+echo keep > "$p/drives/f/swap_target/keep.tmp"
+ln -sfn "$p/drives/f/swap_target" "$p/drives/k/link_holder/swapped.tmp"
+ln -sfn ../drives/k "$p/dosdevices/k:"

@@ -1,0 +1,19 @@
+#pragma once
+#include <string_view>
+
+// The shell's file operations parse plain paths: Win32 drops a trailing dot or blank from every
+// name, treats "con", "aux", "nul", "prn", "com1".."com9" and "lpt1".."lpt9" (with any extension) as
+// devices, cannot hold the characters < > : " / \ | ? * or control characters in a name, and stops at
+// 259 characters. A path that breaks any of these rules can reach another file, or none, through the
+// shell; only the program's own handle-based deletion reaches it exactly.
+enum class ShellPathProblem {
+    kNone,
+    kName,     // some name in the path is rewritten or refused by Win32 path parsing
+    kTooLong,  // longer than the shell takes
+};
+
+// The longest path, in UTF-16 units, that the shell takes.
+inline constexpr size_t kShellPathLimit = 259;
+
+// path is a full local path such as "C:\Folder\name.tmp".
+ShellPathProblem ShellPathProblemOf(std::wstring_view path);

@@ -1,0 +1,83 @@
+#pragma once
+#include <windows.h>
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+// The deletion of the ticked results. Every file is tried on its own, in row order, and only through a
+// name that reaches exactly that file; the outcome of every file is recorded.
+
+// A file as the scan listed it: the deletion acts only on a file that still looks like this.
+struct ListedFile {
+    int64_t size = 0;
+    uint64_t lastWrite = 0;
+};
+
+// A ticked row, copied out of the results so that the list may change while the deletion runs.
+struct DeletionTarget {
+    std::wstring folder;  // ends in "\"
+    std::wstring name;
+    ListedFile listed;
+    std::wstring Path() const { return folder + name; }
+};
+
+// Why a ticked file is still there.
+enum class LeftReason {
+    kInUse,
+    kAccessDenied,
+    kChanged,             // not the file the scan listed any more
+    kRecycleName,         // the Recycle Bin cannot take the name; permanent mode can delete it
+    kRecyclePathTooLong,  // the path is too long for the Recycle Bin; permanent mode can delete it
+    kRecycleRefused,      // the shell left it without a reason the system can name
+    kSystem,              // another error; `error` holds it
+};
+
+struct LeftFile {
+    std::wstring folder, name;
+    LeftReason reason;
+    DWORD error = 0;
+    int shellResult = 0;  // with kRecycleRefused: what the shell returned
+};
+
+struct DeletionOutcome {
+    size_t deleted = 0;      // files gone afterwards, those already gone before included
+    int64_t bytesFreed = 0;  // the listed sizes of the files this deletion removed
+    std::vector<LeftFile> left;
+};
+
+// Called often with the number of files settled so far; the caller keeps the window answering.
+using DeletionProgress = std::function<void(size_t done)>;
+
+DeletionOutcome DeletePermanently(const std::vector<DeletionTarget>& targets,
+                                  const DeletionProgress& progress);
+// Hands the shell, in one operation, only the paths it resolves to the listed files; files it leaves
+// are tried again one at a time, so that each failure is known by file.
+DeletionOutcome DeleteToRecycleBin(const std::vector<DeletionTarget>& targets,
+                                   const DeletionProgress& progress);
+
+// The reason a failed deletion with this error gets.
+LeftReason ReasonOfError(DWORD error);
+
+// What was found at a listed file's path, or what deleting it did.
+enum class FileOutcome {
+    kAsListed,  // still the listed file (a check only)
+    kDeleted,
+    kGone,     // nothing with the listed name there any more
+    kChanged,  // something else there now: another size or time, a folder, a link
+    kFailed,   // the system refused; the error says why
+};
+
+// Looks at the file through its "\\?\" path without changing it.
+FileOutcome CheckListedFile(const std::wstring& path, const ListedFile& listed, DWORD& error);
+
+// Deletes exactly the listed file, permanently: opens it through its "\\?\" path without following a
+// link, checks through that handle that it is still the listed plain file under the listed name, clears
+// a read-only flag and deletes it through the same handle, so nothing can be swapped in between the
+// check and the delete.
+FileOutcome DeleteListedFile(const std::wstring& path, const ListedFile& listed, DWORD& error);
+
+// The error that opening the file for deletion meets now (0 when it could be opened): tells a file in
+// use from one the user may not delete.
+DWORD DeleteAccessError(const std::wstring& path);

@@ -1,0 +1,138 @@
+#include "scan/form_delete_report.h"
+
+#include "app/form_main.h"
+#include "platform/clipboard.h"
+#include "platform/locale.h"
+#include "platform/text.h"
+#include "scan/core/size_text.h"
+#include "widgets/theme.h"
+
+TformDeleteReport* formDeleteReport = nullptr;
+
+namespace {
+const char* const kColumnCaptions[] = {"文件名", "位置", "原因"};
+const char* const kCopyCaption = "复制列表";
+const char* const kCloseCaption = "关闭";
+
+std::string Plural(size_t count, const char* one, const char* many) {
+    return std::to_string(count) + " " + (count == 1 ? one : many);
+}
+
+// The system's own words for an error, on one line.
+std::string SystemMessage(DWORD error) {
+    wchar_t* buffer = nullptr;
+    DWORD length = FormatMessageW(
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
+        error, 0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
+    std::wstring text = length ? std::wstring(buffer, length) : std::wstring();
+    LocalFree(buffer);
+    while (!text.empty() && (text.back() == L'\n' || text.back() == L'\r' || text.back() == L' '))
+        text.pop_back();
+    if (text.empty()) return "Error " + std::to_string(error);
+    return Narrow(text);
+}
+
+void CopyCell(NMLVDISPINFOW& info, const std::wstring& text) {
+    if (info.item.pszText && info.item.cchTextMax > 0)
+        lstrcpynW(info.item.pszText, text.c_str(), info.item.cchTextMax);
+}
+}  // namespace
+
+std::string DeleteSummaryText(const DeletionOutcome& outcome) {
+    return "Deleted " + Plural(outcome.deleted, "file", "files") + ", " +
+           FormatSize(outcome.bytesFreed, DecimalSeparator()) + " freed. " +
+           Plural(outcome.left.size(), "file was", "files were") + " not deleted:";
+}
+
+std::string LeftReasonText(const LeftFile& file) {
+    switch (file.reason) {
+        case LeftReason::kInUse:
+            return "In use by another program";
+        case LeftReason::kAccessDenied:
+            return "Access denied";
+        case LeftReason::kChanged:
+            return "Changed since the scan";
+        case LeftReason::kRecycleName:
+            return "The Recycle Bin cannot take this name; permanent mode can delete it";
+        case LeftReason::kRecyclePathTooLong:
+            return "The path is too long for the Recycle Bin; permanent mode can delete it";
+        case LeftReason::kRecycleRefused:
+            if (!file.shellResult) return "The Recycle Bin did not take it";
+            return "The Recycle Bin did not take it (shell error " + std::to_string(file.shellResult) + ")";
+        case LeftReason::kSystem:
+            break;
+    }
+    return SystemMessage(file.error);
+}
+
+TformDeleteReport::~TformDeleteReport() {
+    if (formDeleteReport == this) formDeleteReport = nullptr;
+    if (hwnd) DestroyWindow(hwnd);
+}
+
+void TformDeleteReport::FormCreate(HWND owner, const DeletionOutcome& outcome) {
+    const int kTop = DialogTheme().titleBarHeight + 1;
+    formDeleteReport = this;
+    outcome_ = outcome;
+    for (const LeftFile& file : outcome_.left) reasons_.push_back(Widen(LeftReasonText(file)));
+    CreateForm({.caption = kAppTitle,
+                .clientWidth = 560,
+                .clientHeight = 330 + kTop,
+                .style = WS_POPUP,
+                .exStyle = WS_EX_CONTROLPARENT,
+                .owner = owner,
+                .surface = {.fill = Panel::Fill::kSolid, .color = RGB(255, 255, 255)},
+                .titleBar = {.show = true, .closeButton = true}});
+    CenterOver(owner);
+    const FontSpec font{.face = L"Tahoma", .height = -12};
+    LabelSummary.Create(*this, DeleteSummaryText(outcome_), 14, kTop + 12, 532, 18, {.font = font});
+    LabelSummary.name = "LabelSummary";
+    ListViewLeft.Create(*this, 14, kTop + 36, 532, 240, LVS_OWNERDATA | WS_BORDER);
+    ListViewLeft.name = "ListViewLeft";
+    ListViewLeft.AddColumn(kColumnCaptions[0], 140);
+    ListViewLeft.AddColumn(kColumnCaptions[1], 180);
+    ListViewLeft.AddColumn(kColumnCaptions[2], 420);
+    ListViewLeft.onNotify = [this](NMHDR* h, LRESULT&) {
+        return h->code == LVN_GETDISPINFOW && ServeRow(*reinterpret_cast<NMLVDISPINFOW*>(h));
+    };
+    ListView_SetItemCountEx(ListViewLeft.hwnd, int(outcome_.left.size()), 0);
+    suiButtonCopy.Create(*this, kCopyCaption, 366, kTop + 290, 85, 26, {.font = font});
+    suiButtonCopy.name = "suiButtonCopy";
+    suiButtonCopy.onClick = [this] { suiButtonCopyClick(); };
+    suiButtonClose.Create(*this, kCloseCaption, 461, kTop + 290, 85, 26, {.font = font});
+    suiButtonClose.name = "suiButtonClose";
+    suiButtonClose.onClick = [this] { suiButtonCloseClick(); };
+}
+
+bool TformDeleteReport::ServeRow(NMLVDISPINFOW& info) {
+    const LVITEMW& item = info.item;
+    if (item.iItem < 0 || size_t(item.iItem) >= outcome_.left.size() || !(item.mask & LVIF_TEXT))
+        return false;
+    const LeftFile& file = outcome_.left[item.iItem];
+    switch (item.iSubItem) {
+        case 0:
+            CopyCell(info, file.name);
+            break;
+        case 1:
+            CopyCell(info, file.folder);
+            break;
+        default:
+            CopyCell(info, reasons_[item.iItem]);
+            break;
+    }
+    return true;
+}
+
+std::string TformDeleteReport::ListText() const {
+    std::string text =
+        std::string(kColumnCaptions[0]) + "\t" + kColumnCaptions[1] + "\t" + kColumnCaptions[2];
+    for (size_t i = 0; i < outcome_.left.size(); ++i) {
+        const LeftFile& file = outcome_.left[i];
+        text += "\r\n" + Narrow(file.name) + "\t" + Narrow(file.folder) + "\t" + Narrow(reasons_[i]);
+    }
+    return text + "\r\n";
+}
+
+void TformDeleteReport::suiButtonCopyClick() { CopyTextToClipboard(hwnd, ListText()); }
+
+void TformDeleteReport::suiButtonCloseClick() { CloseModal(IDOK); }
