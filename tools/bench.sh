@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Builds every benchmark (bench/*_bench.cpp) and runs it under Wine and Xvfb in the bench prefix.
 # A bench/<name>_setup.sh beside a benchmark prepares its data (generated trees) first.
+# BENCH=delete runs only the benchmarks whose name starts with it.
 set -u
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
 . "$ROOT/tools/wine-env.sh"
-benches=$(ls "$ROOT"/bench/*_bench.cpp 2>/dev/null)
+benches=$(ls "$ROOT"/bench/${BENCH:-}*_bench.cpp 2>/dev/null)
 [ -z "$benches" ] && { echo "no benchmarks yet"; exit 0; }
 prefix=$(wine_fresh_prefix bench) || exit 1
 wine_env "$prefix"

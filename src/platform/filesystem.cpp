@@ -6,16 +6,19 @@ HANDLE OpenFolderEnumeration(const std::wstring& folder, WIN32_FIND_DATAW& entry
                             FIND_FIRST_EX_LARGE_FETCH);
 }
 
-std::wstring VolumeRelativePath(HANDLE file) {
-    std::wstring path(MAX_PATH, L'\0');
-    for (;;) {
-        DWORD length = GetFinalPathNameByHandleW(file, path.data(), DWORD(path.size()),
-                                                 FILE_NAME_NORMALIZED | VOLUME_NAME_NONE);
-        if (length == 0) return {};
-        if (length < path.size()) {
-            path.resize(length);
-            return path;
-        }
-        path.resize(length + 1);
-    }
+bool HoldsExactName(const std::wstring& path) {
+    const size_t slash = path.rfind(L'\\');
+    if (slash == std::wstring::npos) return false;
+    const std::wstring name = path.substr(slash + 1);
+    WIN32_FIND_DATAW entry;
+    HANDLE find = FindFirstFileExW(ExtendedLengthPath(path).c_str(), FindExInfoBasic, &entry,
+                                   FindExSearchNameMatch, nullptr, 0);
+    if (find == INVALID_HANDLE_VALUE) return false;
+    FindClose(find);
+    if (name == entry.cFileName) return true;
+    // The lookup answered with a twin (or the name holds wildcards): only the whole listing can tell.
+    bool found = false;
+    ForEachFolderEntry(path.substr(0, slash + 1),
+                       [&](const WIN32_FIND_DATAW& e) { found = found || name == e.cFileName; });
+    return found;
 }

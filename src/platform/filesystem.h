@@ -20,6 +20,6 @@ inline uint64_t FileTimeValue(const FILETIME& t) {
     return (uint64_t(t.dwHighDateTime) << 32) | t.dwLowDateTime;
 }
 
-// The path of an opened file relative to its volume ("\\Folder\\name.tmp"), with the names as the file
-// system holds them; empty when the system cannot tell.
-std::wstring VolumeRelativePath(HANDLE file);
+// Whether the folder holds an entry named exactly like the path's last name, case and all. A lookup by
+// name folds case (and on Windows follows 8.3 aliases), so it can reach a neighbour of a vanished file.
+bool HoldsExactName(const std::wstring& path);

@@ -5,33 +5,31 @@
 
 #include "platform/filesystem.h"
 #include "platform/shell.h"
-#include "scan/core/path_identity.h"
 #include "scan/core/shell_path_rules.h"
 
 namespace {
 bool IsMissing(DWORD error) { return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND; }
 
-bool LooksAsListed(const BY_HANDLE_FILE_INFORMATION& info, const ListedFile& listed) {
-    const int64_t size = (int64_t(info.nFileSizeHigh) << 32) | info.nFileSizeLow;
-    return size == listed.size && FileTimeValue(info.ftLastWriteTime) == listed.lastWrite;
-}
-
-// What an opened entry is against the listing: a lookup that folds case or follows an 8.3 alias can open
-// a neighbour when the listed name is gone.
+// What an opened entry is against the listing.
 FileOutcome Compare(HANDLE file, const std::wstring& path, const ListedFile& listed, DWORD& error,
                     DWORD* attributes = nullptr) {
-    BY_HANDLE_FILE_INFORMATION info{};
-    if (!GetFileInformationByHandle(file, &info)) {
+    FILE_BASIC_INFO basic{};
+    FILE_STANDARD_INFO standard{};
+    if (!GetFileInformationByHandleEx(file, FileBasicInfo, &basic, sizeof basic) ||
+        !GetFileInformationByHandleEx(file, FileStandardInfo, &standard, sizeof standard)) {
         error = GetLastError();
         return FileOutcome::kFailed;
     }
-    if (attributes) *attributes = info.dwFileAttributes;
-    // A folder or a link in the file's place (a followed link reports its target's path).
-    if (info.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT))
+    if (attributes) *attributes = basic.FileAttributes;
+    // A folder or a link in the file's place.
+    if (standard.Directory ||
+        (basic.FileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT)))
         return FileOutcome::kChanged;
-    const std::wstring reached = VolumeRelativePath(file);
-    if (!reached.empty() && !FinalPathMatchesListed(path, reached)) return FileOutcome::kGone;
-    return LooksAsListed(info, listed) ? FileOutcome::kAsListed : FileOutcome::kChanged;
+    // With the listed name gone, the lookup may have opened a case twin or an 8.3 alias's owner.
+    if (!HoldsExactName(path)) return FileOutcome::kGone;
+    const bool same = standard.EndOfFile.QuadPart == listed.size &&
+                      uint64_t(basic.LastWriteTime.QuadPart) == listed.lastWrite;
+    return same ? FileOutcome::kAsListed : FileOutcome::kChanged;
 }
 
 // Opens the entry itself, never a link's target; a folder opens too, so that it can be recognised.

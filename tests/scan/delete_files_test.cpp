@@ -285,6 +285,21 @@ TEST_P(DeleteEveryTickedFile, CaseTwinsAndNamesWin32CannotHold) {
               LeftReasonText({L"", L"", LeftReason::kSystem, ERROR_INVALID_NAME}));
 }
 
+// A ticked file that vanished after the scan counts as gone; its case twin, alike in size and time, which
+// a lookup by name would reach, stays.
+TEST_P(DeleteEveryTickedFile, AVanishedFileIsNeverTakenForItsCaseTwin) {
+    UseMode(GetParam());
+    const std::string drive = GetParam() == Mode::kRecycleBin ? "Q:" : "P:";
+    TickOnlyDrives({drive});
+    form->suiButtonScanClick();
+    Untick(drive + "\\twin.tmp");
+    ASSERT_TRUE(DeleteFileW(Long(drive + "\\Twin.tmp").c_str()));
+    const std::set<std::string> before = Everything({drive.c_str()});
+    Report report = Delete();
+    EXPECT_FALSE(report.shown);
+    EXPECT_EQ(Everything({drive.c_str()}), before);
+}
+
 TEST_F(DeleteFiles, NoReportWhenEveryTickedFileWent) {
     for (Mode mode : {Mode::kPermanent, Mode::kRecycleBin}) {
         UseMode(mode);

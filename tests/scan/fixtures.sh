@@ -21,6 +21,14 @@ for d in i j; do
     echo z > "$p/drives/$d/zz.tmp"
     ln -sfn "../drives/$d" "$p/dosdevices/$d:"
 done
+# Twins alike in size and time, for a ticked file that vanishes after the scan: on P: and Q:.
+for d in p q; do
+    mkdir -p "$p/drives/$d"
+    echo same > "$p/drives/$d/Twin.tmp"
+    echo same > "$p/drives/$d/twin.tmp"
+    touch -r "$p/drives/$d/Twin.tmp" "$p/drives/$d/twin.tmp"
+    ln -sfn "../drives/$d" "$p/dosdevices/$d:"
+done
 # A folder holding a folder link named like a scanned file, which a deletion test swaps into the file's
 # place, on K:.
 mkdir -p "$p/drives/f/swap_target" "$p/drives/k/link_holder"

@@ -1,0 +1,115 @@
+// Deletion benchmarks over the four like trees that delete_bench_setup.sh puts on L: to O:. The program
+// deletes through its real window, after a real scan; each figure is printed as "name: value".
+#include <windows.h>
+#include <commctrl.h>
+#include <ole2.h>
+
+#include <cstdio>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "app/all_var.h"
+#include "app/form_main.h"
+#include "platform/dialogs.h"
+#include "platform/filesystem.h"
+#include "platform/shell.h"
+#include "scan/scan_engine.h"
+#include "settings/core/default_lists.h"
+#include "settings/list_rows.h"
+
+namespace {
+double Seconds(const std::function<void()>& fn) {
+    LARGE_INTEGER f, a, b;
+    QueryPerformanceFrequency(&f);
+    QueryPerformanceCounter(&a);
+    fn();
+    QueryPerformanceCounter(&b);
+    return double(b.QuadPart - a.QuadPart) / double(f.QuadPart);
+}
+
+void ListFiles(const std::wstring& folder, std::vector<std::wstring>& files) {
+    WIN32_FIND_DATAW e;
+    HANDLE h = OpenFolderEnumeration(folder, e);
+    if (h == INVALID_HANDLE_VALUE) return;
+    std::vector<std::wstring> subfolders;
+    do {
+        if (IsSubfolder(e))
+            subfolders.push_back(folder + e.cFileName + L"\\");
+        else if (!(e.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+            files.push_back(folder + e.cFileName);
+    } while (FindNextFileW(h, &e));
+    FindClose(h);
+    for (const std::wstring& s : subfolders) ListFiles(s, files);
+}
+
+size_t CountFiles(const std::wstring& root) {
+    std::vector<std::wstring> files;
+    ListFiles(root, files);
+    return files.size();
+}
+
+void FillDefaultPage(TFormMain& form) {
+    for (const FilterEntry& f : DefaultIncludeFilters())
+        AddFilterRow(form.ListViewFilterI, f.mask, f.description, f.ticked);
+    for (const FilterEntry& f : DefaultExcludeFilters())
+        AddFilterRow(form.ListViewFilterE, f.mask, f.description, f.ticked);
+    form.gCheckRead.SetChecked(true);
+    form.gCheckHide.SetChecked(true);
+}
+
+// Scans one drive through the window and times its Delete button.
+double ProgramDelete(TFormMain& form, const std::string& drive, bool toRecycleBin, size_t& rows) {
+    for (int row = 0; row < form.ListViewDrive.Count(); ++row)
+        form.ListViewDrive.SetMark(
+            row, form.ListViewDrive.Cell(row, 0).find("(" + drive + ")") != std::string::npos
+                     ? kMarkTicked
+                     : kMarkUnticked);
+    form.gRadioRecycle.SetChecked(toRecycleBin);
+    form.gRadioPermanently.SetChecked(!toRecycleBin);
+    form.suiButtonScanClick();
+    rows = form.scanRows.rows.size();
+    return Seconds([&] { form.suiButtonDeleteClick(); });
+}
+}  // namespace
+
+int wmain() {
+    INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES | ICC_TAB_CLASSES};
+    InitCommonControlsEx(&icc);
+    OleInitialize(nullptr);
+    TFormMain form;
+    form.FormCreate();
+    ShowWindow(form.hwnd, SW_SHOW);
+    form.FormShow();
+    FillDefaultPage(form);
+    SetDialogScript({.messageBox = [](const MessageBoxCall&) { return IDOK; }});
+
+    std::vector<std::wstring> bare;
+    ListFiles(L"M:\\", bare);
+    size_t rows = 0;
+    const double program = ProgramDelete(form, "L:", false, rows);
+    const double floor = Seconds([&] {
+        for (const std::wstring& path : bare) DeleteFileW(ExtendedLengthPath(path).c_str());
+    });
+    std::printf("delete_files: %zu\n", rows);
+    std::printf("delete_left_permanent: %zu\n", CountFiles(L"L:\\") + CountFiles(L"M:\\"));
+    std::printf("delete_permanent_s: %.3f\ndelete_bare_s: %.3f\n", program, floor);
+    std::printf("delete_ratio_permanent: %.3f\n", program / floor);
+
+    std::vector<std::wstring> shellFiles;
+    ListFiles(L"O:\\", shellFiles);
+    std::wstring list;
+    for (const std::wstring& path : shellFiles) list += path + L'\0';
+    list += L'\0';
+    const double recycle = ProgramDelete(form, "N:", true, rows);
+    const double shell = Seconds([&] { ShellDeleteFiles(list, true); });
+    std::printf("delete_files_recycle: %zu\n", rows);
+    std::printf("delete_left_recycle: %zu\n", CountFiles(L"N:\\") + CountFiles(L"O:\\"));
+    std::printf("delete_recycle_s: %.3f\ndelete_shell_s: %.3f\n", recycle, shell);
+    std::printf("delete_ratio_recycle: %.3f\n", recycle / shell);
+
+    SetDialogScript({});
+    DestroyWindow(form.hwnd);
+    OleUninitialize();
+    return 0;
+}
