@@ -25,7 +25,8 @@ FileOutcome Compare(HANDLE file, const std::wstring& path, const ListedFile& lis
     if (standard.Directory ||
         (basic.FileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT)))
         return FileOutcome::kChanged;
-    // With the listed name gone, the lookup may have opened a case twin or an 8.3 alias's owner.
+    // With the listed name gone, a lookup by name may have opened a case twin ("case.tmp" for a vanished
+    // "Case.tmp") or the owner of an 8.3 alias.
     if (!HoldsExactName(path)) return FileOutcome::kGone;
     const bool same = standard.EndOfFile.QuadPart == listed.size &&
                       uint64_t(basic.LastWriteTime.QuadPart) == listed.lastWrite;
