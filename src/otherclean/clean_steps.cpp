@@ -96,10 +96,10 @@ void TformClean::DelInternet() {
     SetResult("Options1", top);
 }
 
-bool TformClean::Delhistory() {
-    if (!ClearUrlHistoryStore(historyStoreClass)) return false;
+HRESULT TformClean::Delhistory() {
+    if (const HRESULT store = ClearUrlHistoryStore(historyStoreClass); FAILED(store)) return store;
     const auto folder = SpecialFolderPath(CSIDL_HISTORY);
-    if (!folder) return true;
+    if (!folder) return S_OK;
     const std::string top = WithBackslash(*folder);
     std::vector<std::string> stores;
     ForEachFolderEntry(Widen(top), [&](const WIN32_FIND_DATAW& entry) {
@@ -115,7 +115,7 @@ bool TformClean::Delhistory() {
         });
         for (const std::string& day : days) WipeHistoryIndex(storeFolder + day + "\\index.dat");
     }
-    return true;
+    return S_OK;
 }
 
 void TformClean::DelRecent() {

@@ -1,12 +1,16 @@
-#include "widgets/theme.h"
 #include "otherclean/form_clean.h"
+
+#include <cstdio>
+#include <cwctype>
 
 #include "app/form_main.h"
 #include "otherclean/other_clean_flags.h"
 #include "platform/dialogs.h"
 #include "platform/history_store.h"
 #include "platform/message_pump.h"
+#include "platform/text.h"
 #include "widgets/busy_cursor.h"
+#include "widgets/theme.h"
 
 TformClean* formClean = nullptr;
 
@@ -15,7 +19,7 @@ constexpr UINT_PTR kTimer1 = 1;
 
 struct Step {
     const char* status;
-    const char* area;  // named in the status line when the step fails
+    const char* area;  // named in the status line and the error message when the step fails
 };
 const Step kSteps[7] = {
     {},
@@ -26,6 +30,31 @@ const Step kSteps[7] = {
     {"Now Cleaning Recent Documents Folder...", "Recent Documents Folder"},
     {"Now Cleaning Cookies...", "Cookies"},
 };
+constexpr const char* kShellMissingText = "Failed to load Shell32.dll.";
+
+// The system's own words for an error; its number when the system has none.
+std::string SystemMessageText(HRESULT error) {
+    auto lookUp = [](DWORD code) {
+        wchar_t* text = nullptr;
+        const DWORD length = FormatMessageW(
+            FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+            nullptr, code, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+        std::wstring found(text ? text : L"", length);
+        LocalFree(text);
+        while (!found.empty() && iswspace(found.back())) found.pop_back();
+        return found;
+    };
+    std::wstring text = lookUp(DWORD(error));
+    if (text.empty() && HRESULT_FACILITY(error) == FACILITY_WIN32) text = lookUp(HRESULT_CODE(error));
+    if (!text.empty()) return Narrow(text);
+    char number[32];
+    snprintf(number, sizeof(number), "Error 0x%08lX.", static_cast<unsigned long>(error));
+    return number;
+}
+
+std::string StepErrorText(int area, HRESULT error) {
+    return std::string("Failed to clean ") + kSteps[area].area + ".\n\n" + SystemMessageText(error);
+}
 }  // namespace
 
 TformClean::~TformClean() {
@@ -70,10 +99,11 @@ void TformClean::Timer1Timer() {
     for (char c : OtherCleanFlags) ticked += c == '1';
     ProgressBarClean.SetMax(ticked);
     ProgressBarClean.SetPosition(0);
-    std::string status = kCleanCompleteText;
+    std::string status = kCleanCompleteText, failure;
     for (int area = 1; area <= 6; ++area) {
         if (area > int(OtherCleanFlags.size()) || OtherCleanFlags[area - 1] != '1') continue;
-        if (!RunStep(area)) {
+        failure = RunStep(area);
+        if (!failure.empty()) {
             // The run stops here; the dialog stays closable and says where it stopped.
             status = std::string("Failed to clean ") + kSteps[area].area + "!Please click \"Close\" to back.";
             break;
@@ -84,16 +114,17 @@ void TformClean::Timer1Timer() {
     SetBusyCursor(false);
     running_ = false;
     finished_ = true;
+    if (!failure.empty()) ShowMessageBox(hwnd, failure, kAppTitle, MB_ICONERROR | MB_OK);
 }
 
-bool TformClean::RunStep(int area) {
+std::string TformClean::RunStep(int area) {
     Label1.SetText(kSteps[area].status);
     UpdateWindow(Label1.hwnd);
     ProcessMessages();
-    bool done = true;
+    std::string failure;
     switch (area) {
         case 1:
-            done = EmptyRecycleBins();
+            if (!EmptyRecycleBins()) failure = kShellMissingText;
             break;
         case 2:
             DelTmp();
@@ -102,7 +133,7 @@ bool TformClean::RunStep(int area) {
             DelInternet();
             break;
         case 4:
-            done = Delhistory();
+            if (const HRESULT error = Delhistory(); FAILED(error)) failure = StepErrorText(area, error);
             break;
         case 5:
             DelRecent();
@@ -112,15 +143,12 @@ bool TformClean::RunStep(int area) {
             break;
     }
     ProgressBarClean.SetPosition(ProgressBarClean.Position() + 1);
-    return done;
+    return failure;
 }
 
 bool TformClean::EmptyRecycleBins() {
     HMODULE shell = LoadLibraryW(shellLibrary.c_str());
-    if (!shell) {
-        ShowMessageBox(hwnd, "Failed to load Shell32.dll.", kAppTitle, MB_ICONERROR | MB_OK);
-        return false;
-    }
+    if (!shell) return false;
     using EmptyRecycleBin = HRESULT(WINAPI*)(HWND, LPCWSTR, DWORD);
     if (auto empty = reinterpret_cast<EmptyRecycleBin>(
             reinterpret_cast<void*>(GetProcAddress(shell, "SHEmptyRecycleBinW"))))

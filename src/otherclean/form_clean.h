@@ -17,10 +17,12 @@ class TformClean : public Form {
     void suiButton1Click();
 
     // The work of the steps. Every deletion is permanent, and no step ever follows a folder link.
+    // False when Shell32 cannot be loaded.
     bool EmptyRecycleBins();
     void DelTmp();
     void DelInternet();
-    bool Delhistory();
+    // The error of the history store, or S_OK.
+    HRESULT Delhistory();
     void DelRecent();
     void m_DelCookie();
     bool SearchDelF(const std::string& folder, const std::string& name, bool top);
@@ -41,7 +43,8 @@ class TformClean : public Form {
     bool FormMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
 
   private:
-    bool RunStep(int area);
+    // Empty when the step went through, else the message that tells the user why the run stops.
+    std::string RunStep(int area);
     bool running_ = false;
     bool finished_ = false;
 };

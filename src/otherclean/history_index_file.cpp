@@ -29,7 +29,7 @@ bool SeekPastHeader(HANDLE file, LONGLONG& size) {
 
 bool IsHistoryIndexEmpty(const std::string& path) {
     HANDLE file = OpenIndex(path, GENERIC_READ);
-    if (file == INVALID_HANDLE_VALUE) return false;
+    if (file == INVALID_HANDLE_VALUE) return true;
     LONGLONG size = 0;
     bool empty = SeekPastHeader(file, size);
     if (empty && size > LONGLONG(kHistoryHeaderSize)) {

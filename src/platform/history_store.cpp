@@ -9,13 +9,13 @@ namespace {
 const IID kUrlHistoryStg2 = {0xafa0dc11, 0xc313, 0x11d0, {0x83, 0x1a, 0x00, 0xc0, 0x4f, 0xd5, 0xae, 0x38}};
 }
 
-bool ClearUrlHistoryStore(const CLSID& storeClass) {
+HRESULT ClearUrlHistoryStore(const CLSID& storeClass) {
     IUrlHistoryStg2* store = nullptr;
-    if (FAILED(CoCreateInstance(storeClass, nullptr, CLSCTX_INPROC_SERVER, kUrlHistoryStg2,
-                                reinterpret_cast<void**>(&store))) ||
-        !store)
-        return false;
+    const HRESULT created = CoCreateInstance(storeClass, nullptr, CLSCTX_INPROC_SERVER, kUrlHistoryStg2,
+                                             reinterpret_cast<void**>(&store));
+    if (FAILED(created)) return created;
+    if (!store) return E_NOINTERFACE;
     store->ClearHistory();  // Wine answers E_NOTIMPL; the index files are wiped separately
     store->Release();
-    return true;
+    return S_OK;
 }

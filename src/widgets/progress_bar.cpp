@@ -36,6 +36,11 @@ LRESULT ProgressBar::OnSubclassMessage(UINT msg, WPARAM wp, LPARAM lp, bool& han
         handled = true;
         return 0;
     }
+    if (msg == WM_PRINTCLIENT) {  // drawing into a caller's DC (PrintWindow, AnimateWindow)
+        Paint(HDC(wp));
+        handled = true;
+        return 0;
+    }
     return Widget::OnSubclassMessage(msg, wp, lp, handled);
 }
 
@@ -56,10 +61,23 @@ void ProgressBar::Paint(HDC dc) {
     Rectangle(dc, all.left, all.top, all.right, all.bottom);
     SelectObject(dc, oldPen);
     SelectObject(dc, oldBrush);
+
+    // The caption is drawn twice: in the bar colour over the white part and in white over the
+    // filled part, so every glyph, even one the fill edge cuts through, stands out from what lies
+    // under it.
     std::wstring caption = std::to_wstring(percent) + L"%";
     SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, percent >= 50 ? RGB(255, 255, 255) : t.text);
     HGDIOBJ oldFont = SelectObject(dc, GetFont({.face = L"Tahoma", .height = -11, .bold = true}));
-    DrawTextW(dc, caption.c_str(), -1, &all, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    auto drawClipped = [&](COLORREF color, int left, int right) {
+        if (right <= left) return;
+        const int saved = SaveDC(dc);
+        IntersectClipRect(dc, left, all.top, right, all.bottom);
+        SetTextColor(dc, color);
+        DrawTextW(dc, caption.c_str(), -1, &all, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+        RestoreDC(dc, saved);
+    };
+    const int fillEdge = done.right > done.left ? done.right : all.left;
+    drawClipped(t.checkMark, fillEdge, all.right);
+    drawClipped(RGB(255, 255, 255), all.left, fillEdge);
     SelectObject(dc, oldFont);
 }

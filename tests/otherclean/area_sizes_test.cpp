@@ -196,6 +196,32 @@ TEST_F(AreaSizes, HistoryIndexThatCannotBeWrittenIsStillLookedInto) {
     EXPECT_NE(Size(4), "0 Byte(s)");
 }
 
+TEST_F(AreaSizes, HistoryIndexThatCannotBeOpenedCountsAsEmpty) {
+    // An index with entries that nobody else may open: the cleaning run cannot wipe it either.
+    std::string locked = HistoryDay("MSHist012024010120240102") + "index.dat";
+    WriteBytes(locked, 107000, 'x');
+    WriteBytes(HistoryDay("MSHist012024010220240103") + "index.dat", 20480, '\0');
+    HeldExclusively other(locked);
+    ASSERT_TRUE(other.held());
+    EXPECT_EQ(Size(4), "0 Byte(s)");
+    // A readable index with entries still makes the whole tree count, the locked one included.
+    WriteBytes(HistoryDay("MSHist012024010320240104") + "index.dat", 20480, 'x');
+    form->m_OTShow(4);
+    EXPECT_EQ(form->AreaTotal[4], TreeBytes(HistoryFolder()));
+    EXPECT_GE(form->AreaTotal[4], 107000 + 2 * 20480);
+}
+
+TEST_F(AreaSizes, RecentSizeAfterASecondCountShowsTheSingleAmount) {
+    WriteBytes(RecentFolder() + "doc.lnk", 200);
+    // Entering the page again computes every size again; each count starts from zero.
+    form->LeftMenu3Click();
+    EXPECT_EQ(form->OTLabel5.Text(), "200 Byte(s)");
+    form->LeftMenu1Click();
+    form->LeftMenu3Click();
+    EXPECT_EQ(form->OTLabel5.Text(), "200 Byte(s)");
+    EXPECT_EQ(form->AreaTotal[5], 200);
+}
+
 TEST_F(AreaSizes, CookiesOnTheKeepListAreNotCountedComparingCase) {
     SetCookie("http://kept.example/", "a");
     SetCookie("http://other.example/", "b");

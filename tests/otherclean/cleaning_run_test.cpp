@@ -1,4 +1,8 @@
 #include <algorithm>
+#include <cctype>
+#include <cstdio>
+#include <cstdint>
+#include <cstdlib>
 
 #include "widgets/theme.h"
 #include "otherclean/core/leftover_codec.h"
@@ -25,7 +29,7 @@ class CleaningRun : public MainWindowTest {
         MainWindowTest::SetUp();
         ResetOtherCleanAreas();
         SetDialogScript({.messageBox = [this](const MessageBoxCall& call) {
-            boxes.push_back(call.text);
+            boxes.push_back(call);
             return IDOK;
         }});
     }
@@ -59,7 +63,7 @@ class CleaningRun : public MainWindowTest {
         return result;
     }
     std::string Temp(const std::string& name) { return TempFolder() + name; }
-    std::vector<std::string> boxes;
+    std::vector<MessageBoxCall> boxes;
 };
 
 const char* const kStatus[] = {
@@ -207,7 +211,9 @@ TEST_F(CleaningRun, HistoryIndexesLoseTheirEntriesOnly) {
         std::string bytes = ReadBytes(day + "index.dat");
         ASSERT_EQ(bytes.size(), c.size) << c.name;
         EXPECT_TRUE(bytes.substr(0, 20479) == std::string(std::min<size_t>(c.size, 20479), 'h')) << c.name;
-        if (c.size > 20479) EXPECT_TRUE(bytes.substr(20479) == std::string(c.size - 20479, '\0')) << c.name;
+        if (c.size > 20479) {
+            EXPECT_TRUE(bytes.substr(20479) == std::string(c.size - 20479, '\0')) << c.name;
+        }
         EXPECT_TRUE(FileExists(day + "other.dat"));
         EXPECT_EQ(form->OTLabel4.Text(), "0 Byte(s)") << c.name;
     }
@@ -226,6 +232,25 @@ TEST_F(CleaningRun, HistoryIndexThatCannotBeWrittenIsSkippedAndTheRunGoesOn) {
     EXPECT_TRUE(ReadBytes(index) == std::string(20480, 'h'));
     EXPECT_EQ(r.finalText, kComplete);
     EXPECT_FALSE(FileExists(RecentFolder() + "doc.lnk"));
+    EXPECT_NE(form->OTLabel4.Text(), "0 Byte(s)");  // its entries are still there and still counted
+}
+
+TEST_F(CleaningRun, HistoryIndexThatCannotBeOpenedIsSkippedAndCountsAsEmpty) {
+    std::string store = HistoryFolder() + "History.IE5\\";
+    std::string locked = store + "MSHist012024010120240102\\index.dat";
+    std::string open = store + "MSHist012024010220240103\\index.dat";
+    WriteBytes(locked, 20480, 'h');
+    WriteBytes(open, 20480, 'h');
+    RunResult r;
+    {
+        HeldExclusively other(locked);
+        ASSERT_TRUE(other.held());
+        r = Run("000100");
+        EXPECT_EQ(form->OTLabel4.Text(), "0 Byte(s)");  // the page's count after the run
+    }
+    EXPECT_EQ(r.finalText, kComplete);
+    EXPECT_TRUE(ReadBytes(locked) == std::string(20480, 'h'));
+    EXPECT_TRUE(ReadBytes(open) == std::string(20479, 'h') + '\0');
 }
 
 TEST_F(CleaningRun, RecentDocumentsAreEmptiedButTheFolderStays) {
@@ -267,7 +292,11 @@ TEST_F(CleaningRun, RecycleBinIsEmptied) {
 
 TEST_F(CleaningRun, MissingShellLibraryStopsTheRunClosably) {
     WriteBytes(Temp("stays.tmp"), 10);
-    RunResult r = Run("110000", [](TformClean& dialog) { dialog.shellLibrary = L"NoSuchShell32.dll"; });
+    HWND dialogWindow = nullptr;
+    RunResult r = Run("110000", [&](TformClean& dialog) {
+        dialog.shellLibrary = L"NoSuchShell32.dll";
+        dialogWindow = dialog.hwnd;
+    });
     EXPECT_EQ(r.statusTexts, (std::vector<std::string>{kStatus[1], r.finalText}));
     EXPECT_EQ(r.finalText, "Failed to clean Windows Recycle Bin!Please click \"Close\" to back.");
     EXPECT_EQ(r.progressPosition, 1);
@@ -275,16 +304,62 @@ TEST_F(CleaningRun, MissingShellLibraryStopsTheRunClosably) {
     EXPECT_TRUE(r.closeShown);
     EXPECT_FALSE(BusyCursor());
     EXPECT_TRUE(FileExists(Temp("stays.tmp")));  // no later step ran
-    EXPECT_EQ(boxes.back(), "Failed to load Shell32.dll.");
+    ASSERT_EQ(boxes.size(), 2u);                 // the confirmation, then the one error
+    EXPECT_EQ(boxes[1].text, "Failed to load Shell32.dll.");
+    EXPECT_EQ(boxes[1].owner, dialogWindow);
+    EXPECT_EQ(boxes[1].flags, UINT(MB_ICONERROR | MB_OK));
 }
 
-TEST_F(CleaningRun, FailingHistoryStoreStopsTheRunClosably) {
+namespace {
+// What the user is told about a class that cannot be created: the system's text for the error, or
+// its number where the system has no text for it (Wine has none for a missing class).
+std::string SystemTextForMissingClass() {
+    IUnknown* object = nullptr;
+    const HRESULT error = CoCreateInstance(GUID{}, nullptr, CLSCTX_INPROC_SERVER, IID_IUnknown,
+                                           reinterpret_cast<void**>(&object));
+    if (object) object->Release();
+    wchar_t text[512] = {};
+    FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, DWORD(error), 0, text,
+                   512, nullptr);
+    std::string found = Narrow(text);
+    while (!found.empty() && isspace(static_cast<unsigned char>(found.back()))) found.pop_back();
+    if (found.empty()) {
+        char number[32];
+        snprintf(number, sizeof(number), "Error 0x%08lX.", static_cast<unsigned long>(error));
+        found = number;
+    }
+    return found;
+}
+}  // namespace
+
+TEST_F(CleaningRun, FailingHistoryStoreIsReportedAndStopsTheRunClosably) {
     SetCookie("http://stays.example/", "a");
-    RunResult r = Run("000101", [](TformClean& dialog) { dialog.historyStoreClass = GUID{}; });
+    HWND dialogWindow = nullptr;
+    RunResult r = Run("000101", [&](TformClean& dialog) {
+        dialog.historyStoreClass = GUID{};
+        dialogWindow = dialog.hwnd;
+    });
+    EXPECT_EQ(r.statusTexts, (std::vector<std::string>{kStatus[4], r.finalText}));
     EXPECT_EQ(r.finalText, "Failed to clean Windows History Folder!Please click \"Close\" to back.");
     EXPECT_EQ(r.progressPosition, 1);
-    EXPECT_EQ(CookieUrls().size(), 1u);
+    EXPECT_TRUE(r.closeShown);
+    EXPECT_EQ(CookieUrls().size(), 1u);  // no later step ran
     EXPECT_FALSE(BusyCursor());
+
+    const std::string systemText = SystemTextForMissingClass();
+    ASSERT_EQ(boxes.size(), 2u);  // the confirmation, then the error
+    EXPECT_EQ(boxes[1].text, "Failed to clean Windows History Folder.\n\n" + systemText);
+    EXPECT_EQ(boxes[1].caption, "Kestrune Disk Cleaner");
+    EXPECT_EQ(boxes[1].flags, UINT(MB_ICONERROR | MB_OK));
+    EXPECT_EQ(boxes[1].owner, dialogWindow);
+}
+
+TEST_F(CleaningRun, ARunThatGoesThroughShowsNoMessage) {
+    WriteBytes(HistoryFolder() + "History.IE5\\MSHist012024010120240102\\index.dat", 20480, 'h');
+    RunResult r = Run("000101");
+    EXPECT_EQ(r.finalText, kComplete);
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, "Delete all selected items?");
 }
 
 TEST_F(CleaningRun, DialogIgnoresCloseWhileRunning) {
@@ -294,4 +369,83 @@ TEST_F(CleaningRun, DialogIgnoresCloseWhileRunning) {
         stillThere = dialog.IsModal();
     });
     EXPECT_TRUE(stillThere);
+}
+
+namespace {
+// The progress bar as it paints itself, one BGRA pixel per entry, rows top to bottom.
+struct BarPicture {
+    int width = 0, height = 0;
+    std::vector<uint32_t> pixels;
+    uint32_t at(int x, int y) const { return pixels[size_t(y) * width + x]; }
+};
+
+BarPicture PaintBar(ProgressBar& bar) {
+    BarPicture picture;
+    RECT client;
+    GetClientRect(bar.hwnd, &client);
+    picture.width = client.right;
+    picture.height = client.bottom;
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), picture.width, -picture.height, 1, 32, BI_RGB};
+    void* bits = nullptr;
+    HDC dc = CreateCompatibleDC(nullptr);
+    HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ old = SelectObject(dc, bitmap);
+    SendMessageW(bar.hwnd, WM_PRINTCLIENT, WPARAM(dc), PRF_CLIENT);
+    GdiFlush();
+    const auto* first = static_cast<const uint32_t*>(bits);
+    picture.pixels.assign(first, first + size_t(picture.width) * picture.height);
+    SelectObject(dc, old);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
+    return picture;
+}
+
+int Lightness(uint32_t bgra) {
+    return (299 * int(bgra >> 16 & 0xFF) + 587 * int(bgra >> 8 & 0xFF) + 114 * int(bgra & 0xFF)) / 1000;
+}
+}  // namespace
+
+// Wherever the fill edge falls, the whole caption must stand out from what lies under each part of
+// it: a caption pixel is one whose lightness is far from the bar's own pixel at that place, and the
+// caption found that way must be the whole centred text, not a part of it.
+TEST_F(CleaningRun, ProgressCaptionStaysReadableWhereverTheFillEnds) {
+    struct Case {
+        int max, position;
+        const char* caption;
+        bool edgeUnderCaption;
+    } cases[] = {
+        {1, 0, "0%", false},     {3, 1, "33%", false}, {100, 47, "47%", false}, {2, 1, "50%", true},
+        {100, 53, "53%", false}, {3, 2, "66%", false}, {1, 1, "100%", false},
+    };
+    TformClean dialog;
+    dialog.FormCreate(form->hwnd);
+    for (const Case& c : cases) {
+        dialog.ProgressBarClean.SetMax(c.max);
+        dialog.ProgressBarClean.SetPosition(c.position);
+        const BarPicture bar = PaintBar(dialog.ProgressBarClean);
+        ASSERT_GT(bar.width, 40);
+        // Row 1 lies above the caption: it shows where the fill ends. Column 1 of a filled bar holds
+        // the fill's colour for every row.
+        auto filled = [&](int x) { return (bar.at(x, 1) & 0xFFFFFF) != 0xFFFFFF; };
+        int inkLeft = bar.width, inkRight = -1, inkOverFill = 0, inkOverWhite = 0;
+        for (int y = 2; y < bar.height - 2; ++y) {
+            for (int x = 1; x < bar.width - 1; ++x) {
+                const int under = filled(x) ? Lightness(bar.at(1, y)) : Lightness(0xFFFFFF);
+                if (std::abs(Lightness(bar.at(x, y)) - under) < 110) continue;
+                inkLeft = std::min(inkLeft, x);
+                inkRight = std::max(inkRight, x);
+                ++(filled(x) ? inkOverFill : inkOverWhite);
+            }
+        }
+        ASSERT_LE(inkLeft, inkRight) << c.caption << ": no readable caption";
+        const int marginLeft = inkLeft - 1, marginRight = bar.width - 2 - inkRight;
+        EXPECT_LE(std::abs(marginLeft - marginRight), 3)
+            << c.caption << ": only part of the caption stands out, columns " << inkLeft << " to "
+            << inkRight;
+        if (c.edgeUnderCaption) {
+            EXPECT_GT(inkOverFill, 0) << "the part over the fill";
+            EXPECT_GT(inkOverWhite, 0) << "the part over the white";
+        }
+    }
 }

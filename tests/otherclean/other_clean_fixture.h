@@ -89,6 +89,19 @@ class HeldForReading {
     HANDLE h_;
 };
 
+// Another program's handle that shares the file with no one: nobody else can open it at all.
+class HeldExclusively {
+  public:
+    explicit HeldExclusively(const std::string& path)
+        : h_(CreateFileW(Widen(path).c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0,
+                         nullptr)) {}
+    ~HeldExclusively() { CloseHandle(h_); }
+    bool held() const { return h_ != INVALID_HANDLE_VALUE; }
+
+  private:
+    HANDLE h_;
+};
+
 inline std::vector<std::string> FolderNames(const std::string& folder) {
     std::vector<std::string> names;
     ForEachFolderEntry(Widen(folder), [&](const WIN32_FIND_DATAW& e) {

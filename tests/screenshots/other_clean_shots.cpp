@@ -67,6 +67,17 @@ SCREENSHOT(other_clean_page) {
     form.OCCheckBox5.SetChecked(true);
     Capture(form.hwnd, "other_clean_page");
 
+    // The cleaning dialog half way through a run of two areas, where the fill edge cuts its caption.
+    {
+        TformClean dialog;
+        dialog.FormCreate(form.hwnd);
+        dialog.Label1.SetText("Now Cleaning Recent Documents Folder...");
+        dialog.ProgressBarClean.SetMax(2);
+        dialog.ProgressBarClean.SetPosition(1);
+        ShowWindow(dialog.hwnd, SW_SHOW);
+        Capture(dialog.hwnd, "other_clean_run_half");
+    }
+
     SetDialogScript({.messageBox = [](const MessageBoxCall&) { return IDOK; }});
     WhenCleanRunEnds([] {
         Capture(formClean->hwnd, "other_clean_run_end");
