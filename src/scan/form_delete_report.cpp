@@ -76,7 +76,7 @@ void TformDeleteReport::FormCreate(HWND owner, const DeletionOutcome& outcome) {
     outcome_ = outcome;
     for (const LeftFile& file : outcome_.left) reasons_.push_back(Widen(LeftReasonText(file)));
     CreateForm({.caption = kAppTitle,
-                .clientWidth = 560,
+                .clientWidth = 700,
                 .clientHeight = 330 + kTop,
                 .style = WS_POPUP,
                 .exStyle = WS_EX_CONTROLPARENT,
@@ -85,21 +85,21 @@ void TformDeleteReport::FormCreate(HWND owner, const DeletionOutcome& outcome) {
                 .titleBar = {.show = true, .closeButton = true}});
     CenterOver(owner);
     const FontSpec font{.face = L"Tahoma", .height = -12};
-    LabelSummary.Create(*this, DeleteSummaryText(outcome_), 14, kTop + 12, 532, 18, {.font = font});
+    LabelSummary.Create(*this, DeleteSummaryText(outcome_), 14, kTop + 12, 672, 18, {.font = font});
     LabelSummary.name = "LabelSummary";
-    ListViewLeft.Create(*this, 14, kTop + 36, 532, 240, LVS_OWNERDATA | WS_BORDER);
+    ListViewLeft.Create(*this, 14, kTop + 36, 672, 240, LVS_OWNERDATA | WS_BORDER);
     ListViewLeft.name = "ListViewLeft";
-    ListViewLeft.AddColumn(kColumnCaptions[0], 140);
-    ListViewLeft.AddColumn(kColumnCaptions[1], 180);
-    ListViewLeft.AddColumn(kColumnCaptions[2], 420);
+    ListViewLeft.AddColumn(kColumnCaptions[0], 130);
+    ListViewLeft.AddColumn(kColumnCaptions[1], 150);
+    ListViewLeft.AddColumn(kColumnCaptions[2], 388);
     ListViewLeft.onNotify = [this](NMHDR* h, LRESULT&) {
         return h->code == LVN_GETDISPINFOW && ServeRow(*reinterpret_cast<NMLVDISPINFOW*>(h));
     };
     ListView_SetItemCountEx(ListViewLeft.hwnd, int(outcome_.left.size()), 0);
-    suiButtonCopy.Create(*this, kCopyCaption, 366, kTop + 290, 85, 26, {.font = font});
+    suiButtonCopy.Create(*this, kCopyCaption, 506, kTop + 290, 85, 26, {.font = font});
     suiButtonCopy.name = "suiButtonCopy";
     suiButtonCopy.onClick = [this] { suiButtonCopyClick(); };
-    suiButtonClose.Create(*this, kCloseCaption, 461, kTop + 290, 85, 26, {.font = font});
+    suiButtonClose.Create(*this, kCloseCaption, 601, kTop + 290, 85, 26, {.font = font});
     suiButtonClose.name = "suiButtonClose";
     suiButtonClose.onClick = [this] { suiButtonCloseClick(); };
 }

@@ -1,6 +1,7 @@
 #include "app/all_var.h"
 #include "app/form_main.h"
 #include "platform/text.h"
+#include "scan/form_delete_report.h"
 #include "settings/list_rows.h"
 #include "shots.h"
 
@@ -59,7 +60,33 @@ SCREENSHOT(scan_results) {
     form.ListViewScanMouseDown(kLeftButton, r.left + 8, r.top + 6);
     Capture(form.hwnd, "scan_results");
     form.suiPanelDeling.Show(true);
+    form.ShowDeleteProgress(1024, 2886);
     Capture(form.hwnd, "scan_deleting");
+    DestroyWindow(form.hwnd);
+    Pump(50);
+}
+
+SCREENSHOT(delete_report) {
+    TFormMain form;
+    form.FormCreate();
+    ShowWindow(form.hwnd, SW_SHOW);
+    form.FormShow();
+    DeletionOutcome outcome{.deleted = 2876, .bytesFreed = 48213504};
+    outcome.left = {
+        {L"D:\\Temp\\", L"install.log.old", LeftReason::kInUse},
+        {L"D:\\Documents\\", L"~$report.doc", LeftReason::kAccessDenied},
+        {L"D:\\Temp\\", L"setup.tmp", LeftReason::kChanged},
+        {L"D:\\", L"notes.txt ", LeftReason::kRecycleName},
+        {L"D:\\Archive\\2019\\Projects\\", L"临时文件.tmp", LeftReason::kRecyclePathTooLong},
+        {L"D:\\Temp\\", L"crash.dmp", LeftReason::kSystem, ERROR_DISK_FULL},
+    };
+    TformDeleteReport report;
+    report.FormCreate(form.hwnd, outcome);
+    RunLater(100, [&] {
+        Capture(report.hwnd, "delete_report");
+        report.suiButtonCloseClick();
+    });
+    report.ShowModal();
     DestroyWindow(form.hwnd);
     Pump(50);
 }
