@@ -19,7 +19,3 @@ inline int64_t EntrySize(const WIN32_FIND_DATAW& e) {
 inline uint64_t FileTimeValue(const FILETIME& t) {
     return (uint64_t(t.dwHighDateTime) << 32) | t.dwLowDateTime;
 }
-
-// Whether the folder holds an entry named exactly like the path's last name, case and all. A lookup by
-// name folds case (and on Windows follows 8.3 aliases), so it can reach a neighbour of a vanished file.
-bool HoldsExactName(const std::wstring& path);

@@ -3,15 +3,25 @@
 #include <atomic>
 #include <thread>
 
+#include "platform/exact_names.h"
 #include "platform/filesystem.h"
 #include "platform/shell.h"
 #include "scan/core/shell_path_rules.h"
 
 namespace {
+// What was found at a listed file's path, or what deleting it did.
+enum class FileOutcome {
+    kAsListed,  // still the listed file (a check only)
+    kDeleted,
+    kGone,     // nothing with the listed name there any more
+    kChanged,  // something else there now: another size or time, a folder, a link
+    kFailed,   // the system refused; the error says why
+};
+
 bool IsMissing(DWORD error) { return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND; }
 
 // What an opened entry is against the listing.
-FileOutcome Compare(HANDLE file, const std::wstring& path, const ListedFile& listed, DWORD& error,
+FileOutcome Compare(HANDLE file, const DeletionTarget& target, ExactNames& names, DWORD& error,
                     DWORD* attributes = nullptr) {
     FILE_BASIC_INFO basic{};
     FILE_STANDARD_INFO standard{};
@@ -27,9 +37,9 @@ FileOutcome Compare(HANDLE file, const std::wstring& path, const ListedFile& lis
         return FileOutcome::kChanged;
     // With the listed name gone, a lookup by name may have opened a case twin ("case.tmp" for a vanished
     // "Case.tmp") or the owner of an 8.3 alias.
-    if (!HoldsExactName(path)) return FileOutcome::kGone;
-    const bool same = standard.EndOfFile.QuadPart == listed.size &&
-                      uint64_t(basic.LastWriteTime.QuadPart) == listed.lastWrite;
+    if (!names.Holds(target.folder, target.name)) return FileOutcome::kGone;
+    const bool same = standard.EndOfFile.QuadPart == target.listed.size &&
+                      uint64_t(basic.LastWriteTime.QuadPart) == target.listed.lastWrite;
     return same ? FileOutcome::kAsListed : FileOutcome::kChanged;
 }
 
@@ -46,22 +56,26 @@ bool SetAttributes(HANDLE file, DWORD attributes) {
     return SetFileInformationByHandle(file, FileBasicInfo, &info, sizeof info);
 }
 
-}  // namespace
-
-FileOutcome CheckListedFile(const std::wstring& path, const ListedFile& listed, DWORD& error) {
+// Looks at the listed file through its "\\?\" path without changing it.
+FileOutcome CheckListedFile(const DeletionTarget& target, ExactNames& names, DWORD& error) {
     error = 0;
-    HANDLE file = OpenForDeletion(path, FILE_READ_ATTRIBUTES);
+    HANDLE file = OpenForDeletion(target.Path(), FILE_READ_ATTRIBUTES);
     if (file == INVALID_HANDLE_VALUE) {
         error = GetLastError();
         return IsMissing(error) ? FileOutcome::kGone : FileOutcome::kFailed;
     }
-    FileOutcome outcome = Compare(file, path, listed, error);
+    FileOutcome outcome = Compare(file, target, names, error);
     CloseHandle(file);
     return outcome;
 }
 
-FileOutcome DeleteListedFile(const std::wstring& path, const ListedFile& listed, DWORD& error) {
+// Deletes exactly the listed file, permanently: opens it through its "\\?\" path without following a
+// link, checks through that handle that it is still the listed plain file under the listed name, clears
+// a read-only flag and deletes it through the same handle, so nothing can be swapped in between the
+// check and the delete.
+FileOutcome DeleteListedFile(const DeletionTarget& target, ExactNames& names, DWORD& error) {
     error = 0;
+    const std::wstring path = target.Path();
     HANDLE file = OpenForDeletion(path, DELETE | FILE_READ_ATTRIBUTES | FILE_WRITE_ATTRIBUTES);
     // Without the right to change attributes a file can still be deletable; it just cannot lose a
     // read-only flag.
@@ -72,7 +86,7 @@ FileOutcome DeleteListedFile(const std::wstring& path, const ListedFile& listed,
         return IsMissing(error) ? FileOutcome::kGone : FileOutcome::kFailed;
     }
     DWORD attributes = 0;
-    FileOutcome outcome = Compare(file, path, listed, error, &attributes);
+    FileOutcome outcome = Compare(file, target, names, error, &attributes);
     if (outcome == FileOutcome::kAsListed) {
         outcome = FileOutcome::kDeleted;
         // The user ticked a read-only file on purpose; it loses the flag only to be deleted, and gets it
@@ -90,12 +104,15 @@ FileOutcome DeleteListedFile(const std::wstring& path, const ListedFile& listed,
     return outcome;
 }
 
+// The error that opening the file for deletion meets now (0 when it could be opened): tells a file in
+// use from one the user may not delete.
 DWORD DeleteAccessError(const std::wstring& path) {
     HANDLE file = OpenForDeletion(path, DELETE | FILE_READ_ATTRIBUTES);
     if (file == INVALID_HANDLE_VALUE) return GetLastError();
     CloseHandle(file);
     return 0;
 }
+}  // namespace
 
 LeftReason ReasonOfError(DWORD error) {
     switch (error) {
@@ -138,12 +155,13 @@ void Settle(DeletionOutcome& outcome, const DeletionTarget& target, FileOutcome 
 // The shell deletes in list order, so the files of its list that are gone form a prefix: a binary
 // search over it tells how far a running operation has come.
 size_t GonePrefix(const std::vector<DeletionTarget>& targets, const std::vector<size_t>& batch) {
+    ExactNames names;
     size_t low = 0, high = batch.size();
     while (low < high) {
         size_t middle = low + (high - low) / 2;
         const DeletionTarget& t = targets[batch[middle]];
         DWORD error = 0;
-        if (CheckListedFile(t.Path(), t.listed, error) == FileOutcome::kGone)
+        if (CheckListedFile(t, names, error) == FileOutcome::kGone)
             low = middle + 1;
         else
             high = middle;
@@ -173,9 +191,10 @@ std::wstring ShellList(const std::wstring& path) { return path + L'\0'; }
 DeletionOutcome DeletePermanently(const std::vector<DeletionTarget>& targets,
                                   const DeletionProgress& progress) {
     DeletionOutcome outcome;
+    ExactNames names;
     for (size_t i = 0; i < targets.size(); ++i) {
         DWORD error = 0;
-        FileOutcome result = DeleteListedFile(targets[i].Path(), targets[i].listed, error);
+        FileOutcome result = DeleteListedFile(targets[i], names, error);
         Settle(outcome, targets[i], result, error);
         progress(i + 1);
     }
@@ -185,12 +204,13 @@ DeletionOutcome DeletePermanently(const std::vector<DeletionTarget>& targets,
 DeletionOutcome DeleteToRecycleBin(const std::vector<DeletionTarget>& targets,
                                    const DeletionProgress& progress) {
     DeletionOutcome outcome;
+    ExactNames names;
     std::vector<size_t> batch;  // files for the shell, in row order
     std::wstring list;
     for (const DeletionTarget& t : targets) {
         const std::wstring path = t.Path();
         DWORD error = 0;
-        FileOutcome now = CheckListedFile(path, t.listed, error);
+        FileOutcome now = CheckListedFile(t, names, error);
         if (now != FileOutcome::kAsListed) {
             Settle(outcome, t, now, error);
         } else if (ShellPathProblem problem = ShellPathProblemOf(path); problem != ShellPathProblem::kNone) {
@@ -214,17 +234,20 @@ DeletionOutcome DeleteToRecycleBin(const std::vector<DeletionTarget>& targets,
     const int result = ShellDeleteWhileAnswering(
         list + L'\0', [&] { progress(settledBefore + GonePrefix(targets, batch)); });
 
-    // What the shell left is tried again on its own, so that its failure is known by file.
+    // What the shell left is tried again on its own, so that its failure is known by file. The folders
+    // are read afresh: the names seen before the shell ran are stale now.
+    ExactNames namesAfter;
     size_t done = settledBefore;
     for (size_t index : batch) {
         const DeletionTarget& t = targets[index];
         const std::wstring path = t.Path();
         DWORD error = 0;
-        FileOutcome now = CheckListedFile(path, t.listed, error);
+        FileOutcome now = CheckListedFile(t, namesAfter, error);
         int single = result;
         if (now == FileOutcome::kAsListed) {
             single = ShellDeleteFiles(ShellList(path) + L'\0', true);
-            now = CheckListedFile(path, t.listed, error);
+            ExactNames namesNow;
+            now = CheckListedFile(t, namesNow, error);
         }
         if (now == FileOutcome::kGone) {
             outcome.deleted += 1;

@@ -59,25 +59,3 @@ DeletionOutcome DeleteToRecycleBin(const std::vector<DeletionTarget>& targets,
 
 // The reason a failed deletion with this error gets.
 LeftReason ReasonOfError(DWORD error);
-
-// What was found at a listed file's path, or what deleting it did.
-enum class FileOutcome {
-    kAsListed,  // still the listed file (a check only)
-    kDeleted,
-    kGone,     // nothing with the listed name there any more
-    kChanged,  // something else there now: another size or time, a folder, a link
-    kFailed,   // the system refused; the error says why
-};
-
-// Looks at the file through its "\\?\" path without changing it.
-FileOutcome CheckListedFile(const std::wstring& path, const ListedFile& listed, DWORD& error);
-
-// Deletes exactly the listed file, permanently: opens it through its "\\?\" path without following a
-// link, checks through that handle that it is still the listed plain file under the listed name, clears
-// a read-only flag and deletes it through the same handle, so nothing can be swapped in between the
-// check and the delete.
-FileOutcome DeleteListedFile(const std::wstring& path, const ListedFile& listed, DWORD& error);
-
-// The error that opening the file for deletion meets now (0 when it could be opened): tells a file in
-// use from one the user may not delete.
-DWORD DeleteAccessError(const std::wstring& path);

@@ -27,6 +27,7 @@ for d in p q; do
     echo same > "$p/drives/$d/Twin.tmp"
     echo same > "$p/drives/$d/twin.tmp"
     touch -r "$p/drives/$d/Twin.tmp" "$p/drives/$d/twin.tmp"
+    for n in 1 2 3 4 5; do echo a > "$p/drives/$d/a$n.tmp"; done  # enough for the folder to be listed once
     ln -sfn "../drives/$d" "$p/dosdevices/$d:"
 done
 # A folder holding a folder link named like a scanned file, which a deletion test swaps into the file's
