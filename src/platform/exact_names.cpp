@@ -6,7 +6,7 @@
 
 namespace {
 // Beyond this many names of one folder, listing it once is cheaper than looking each up.
-constexpr size_t kLookupsBeforeListing = 4;
+constexpr size_t kLookupsBeforeListing = 1;
 }  // namespace
 
 bool ExactNames::Holds(const std::wstring& folder, const std::wstring& name) {

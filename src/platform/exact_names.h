@@ -4,7 +4,7 @@
 
 // Tells whether a folder holds an entry named exactly so, case and all. A lookup by name folds case (and
 // on Windows follows 8.3 aliases), so opening a vanished "Case.tmp" can reach its twin "case.tmp"; this
-// answers from the folder's own listing. The first few names asked of a folder are looked up one by one;
+// answers from the folder's own listing. The first name asked of a folder is looked up on its own;
 // from then on, while names of the same folder are asked in a row, the folder is listed once and the
 // rest are answered from that listing.
 class ExactNames {

@@ -59,6 +59,7 @@ bool SetAttributes(HANDLE file, DWORD attributes) {
 // Looks at the listed file through its "\\?\" path without changing it.
 FileOutcome CheckListedFile(const DeletionTarget& target, ExactNames& names, DWORD& error) {
     error = 0;
+    if (!names.Holds(target.folder, target.name)) return FileOutcome::kGone;  // spares the open
     HANDLE file = OpenForDeletion(target.Path(), FILE_READ_ATTRIBUTES);
     if (file == INVALID_HANDLE_VALUE) {
         error = GetLastError();
