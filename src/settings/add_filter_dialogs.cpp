@@ -2,7 +2,8 @@
 
 #include "app/form_main.h"
 #include "platform/dialogs.h"
-#include "platform/text.h"
+#include "settings/config_file.h"
+#include "settings/core/config_lists.h"
 #include "settings/core/filter_input.h"
 
 std::string AddFilterMask, AddFilterDescription;
@@ -17,6 +18,17 @@ enum ModalResult { kNotConfirmed = 0, kConfirmed = 1 };
 const char* const kCaption = "添加文件类型";
 const char* const kDescriptionHint = "输入文件说明.";
 const char* const kDescriptionLabel = "文件描述:";
+// The invalid-mask message: the characters found, then all that a mask cannot hold. Short lines: the
+// message box wraps long ones wherever they reach its width.
+const char* const kMaskRefusedFound = "The file type cannot contain:";
+const char* const kMaskRefusedAll = "No file type may hold any of these characters:";
+const char* const kMaskWildcards = "The wildcards * and ? may be used.";
+const char* const kDescriptionTerminator =
+    "The description cannot be stored: in Config.ini it would form the list terminator \"|)E(|\".";
+// Only an ANSI Config.ini refuses characters; a Unicode one holds them all.
+const char* const kOutsideTheCodePage =
+    "The file type or the description holds characters that this system's code page cannot store in "
+    "Config.ini.";
 const Label::Style kHintStyle{.font = {.face = L"Tahoma", .height = -12}, .wordWrap = true};
 const Label::Style kLabelStyle{.font = {.face = L"Tahoma", .height = -12}};
 const Button::Style kPush{.font = {.face = L"Tahoma", .height = -12}};
@@ -63,29 +75,36 @@ void Refuse(const Form& dialog, const std::string& text, UINT icon) {
     ShowMessageBox(dialog.hwnd, text, kAppTitle, icon | MB_OK);
 }
 
-// Validates the two fields; on success the shared result holds the trimmed texts. The descriptions that
-// would not load back as entered (a list terminator, a character outside the ANSI code page) are refused
-// here rather than stored as something else.
+// The characters one by one with room between them, so that each, the quote included, reads on its own.
+std::string Spaced(std::string_view chars) {
+    std::string text;
+    for (char c : chars) text += std::string("  ") + c;
+    return text;
+}
+
+std::string MaskRefusedMessage(std::string_view found) {
+    return kMaskRefusedFound + Spaced(found) + "\n\n" + kMaskRefusedAll + "\n" +
+           Spaced(kRefusedMaskChars).substr(2) + "\n" + kMaskWildcards;
+}
+
+// Validates the two fields; on success the shared result holds the trimmed texts. The texts that would
+// not load back as entered (a list terminator, a character that Config.ini's encoding cannot hold) are
+// refused here rather than stored as something else.
 bool AcceptFilter(const Form& dialog, const EditBox& maskEdit, const EditBox& descriptionEdit) {
     std::string mask = TrimBlanksAndControls(maskEdit.Text());
     if (mask.empty()) return false;  // an empty mask would end the stored list on the next start
-    if (MaskHasRefusedChar(mask)) {
-        Refuse(dialog, "dddd", 0);
+    if (std::string found = RefusedCharsIn(mask); !found.empty()) {
+        Refuse(dialog, MaskRefusedMessage(found), 0);
         return false;
     }
     std::string description = TrimBlanksAndControls(descriptionEdit.Text());
     if (HasEntryTerminator(description)) {
-        Refuse(dialog,
-               "The description cannot be stored: in Config.ini it would form the list terminator \"|)E(|\".",
-               MB_ICONWARNING);
+        Refuse(dialog, kDescriptionTerminator, MB_ICONWARNING);
         return false;
     }
-    std::string stored;
-    if (!ToAnsi(mask, stored) || !ToAnsi(description, stored)) {
-        Refuse(dialog,
-               "The file type or the description holds characters that this system's code page cannot store "
-               "in Config.ini.",
-               MB_ICONWARNING);
+    const std::string file(kConfigFileName);
+    if (!ConfigCanHold(file, mask) || !ConfigCanHold(file, description)) {
+        Refuse(dialog, kOutsideTheCodePage, MB_ICONWARNING);
         return false;
     }
     AddFilterMask = mask;
@@ -115,8 +134,10 @@ bool DialogKey(UINT msg, WPARAM wp, LPARAM lp, Button& ok, const std::function<v
     return true;
 }
 
-void FocusFirstControl(Form& dialog) {
-    if (HWND first = GetNextDlgTabItem(dialog.hwnd, nullptr, FALSE)) SetFocus(first);
+// Both dialogs open ready for typing a mask; a kept mask is selected, so typing replaces it.
+void FocusMaskField(EditBox& mask) {
+    SetFocus(mask.hwnd);
+    SendMessageW(mask.hwnd, EM_SETSEL, 0, -1);
 }
 }  // namespace
 
@@ -143,7 +164,7 @@ void TAddFilter::FormShow() {
     suiButtonSave.Enable(false);
     EditIncludeFilter.SetText("");
     EditDesFilter.SetText("");
-    FocusFirstControl(*this);
+    FocusMaskField(EditIncludeFilter);
 }
 
 void TAddFilter::EditIncludeFilterChange() { EnableOkForMask(suiButtonSave, EditIncludeFilter); }
@@ -173,7 +194,7 @@ void TAddFilterExclude::Create() {
     EditExincludeFilter.onChange = [this] { EditExincludeFilterChange(); };
     suiButtonSave.onClick = [this] { suiButtonSaveClick(); };
     suiButtonCancel.onClick = [this] { suiButtonCancelClick(); };
-    onShow = [this] { FocusFirstControl(*this); };
+    onShow = [this] { FocusMaskField(EditExincludeFilter); };
 }
 
 bool TAddFilterExclude::Execute(HWND owner) { return RunModal(*this, owner); }

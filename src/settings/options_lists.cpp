@@ -4,6 +4,8 @@
 #include "platform/dialogs.h"
 #include "platform/text.h"
 #include "settings/add_filter_dialogs.h"
+#include "settings/config_file.h"
+#include "settings/core/config_lists.h"
 #include "settings/list_rows.h"
 #include "settings/list_sorting.h"
 
@@ -54,8 +56,7 @@ bool ListHoldsPath(const ListView& list, const std::string& path) {
 void TFormMain::epButtonAddClick() {
     std::optional<std::string> path = BrowseForFolder(hwnd, "Select a path");
     if (!path || Widen(*path).size() <= 3 || ListHoldsPath(ListViewExcludePath, *path)) return;
-    std::string stored;
-    if (!ToAnsi(*path, stored)) {
+    if (!ConfigCanHold(std::string(kConfigFileName), *path)) {
         ShowMessageBox(
             hwnd,
             "This path holds characters that this system's code page cannot store in Config.ini, so "

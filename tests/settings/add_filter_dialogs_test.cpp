@@ -124,13 +124,21 @@ TEST_F(AddFilterDialogs, OkFollowsTheTrimmedMask) {
     EXPECT_EQ(form->ListViewFilterI.Count(), 0);
 }
 
-TEST_F(AddFilterDialogs, RefusedCharactersAnswerDdddAndKeepTheDialogOpen) {
+// The message names the characters the mask holds, then every character a mask cannot hold, each standing
+// apart so that the quote and the backslash read as themselves.
+TEST_F(AddFilterDialogs, RefusedCharactersAreNamedAndTheDialogStaysOpen) {
+    const std::string all =
+        "No file type may hold any of these characters:\n"
+        "/  |  \\  \"  :  ,  >  <\n"
+        "The wildcards * and ? may be used.";
     struct Case {
         const char* mask;
-        bool refused;
-    } cases[] = {{"C:\\*.tmp", true}, {"a/b", true}, {"x|y", true},   {"a,b", true},   {"<x>", true},
-                 {"a:b", true},       {"\"q", true}, {"*.~*", false}, {"~*.*", false}, {"a;b", false}};
+        const char* found;  // nullptr: accepted
+    } cases[] = {{"C:\\*.tmp", "  \\  :"}, {"a/b", "  /"},  {"x|y", "  |"},  {"a,b", "  ,"},
+                 {"<x>", "  >  <"},        {"a:b", "  :"},  {"\"q", "  \""}, {"*.~*", nullptr},
+                 {"~*.*", nullptr},        {"a;b", nullptr}};
     for (const Case& c : cases) {
+        const bool refused = c.found != nullptr;
         boxes.clear();
         int before = form->ListViewFilterI.Count();
         std::vector<std::function<void()>> steps{[&] {
@@ -138,17 +146,18 @@ TEST_F(AddFilterDialogs, RefusedCharactersAnswerDdddAndKeepTheDialogOpen) {
             AddFilter->EditDesFilter.SetText("d");
             Click(AddFilter->suiButtonSave);
         }};
-        if (c.refused)
+        if (refused)
             steps.push_back([&] {
                 EXPECT_EQ(AddFilter->EditIncludeFilter.Text(), c.mask);
                 EXPECT_EQ(AddFilter->EditDesFilter.Text(), "d");
                 Click(AddFilter->suiButtonCancel);
             });
         WhileShown(*AddFilter, form->ifButtonAdd, steps);
-        EXPECT_EQ(form->ListViewFilterI.Count(), before + (c.refused ? 0 : 1)) << c.mask;
-        ASSERT_EQ(boxes.size(), c.refused ? 1u : 0u) << c.mask;
-        if (c.refused) {
-            EXPECT_EQ(boxes[0].text, "dddd");
+        EXPECT_EQ(form->ListViewFilterI.Count(), before + (refused ? 0 : 1)) << c.mask;
+        ASSERT_EQ(boxes.size(), refused ? 1u : 0u) << c.mask;
+        if (refused) {
+            EXPECT_EQ(boxes[0].text, "The file type cannot contain:" + std::string(c.found) + "\n\n" + all);
+            EXPECT_EQ(boxes[0].flags, UINT(MB_OK));
             EXPECT_EQ(boxes[0].caption, "Kestrune Disk Cleaner");
             EXPECT_EQ(boxes[0].owner, AddFilter->hwnd);
         }
@@ -195,7 +204,6 @@ TEST_F(AddFilterDialogs, ExcludeDialogKeepsItsLastTexts) {
         EXPECT_EQ(AddFilterExclude->EditExincludeFilter.Text(), " Index.dat ");
         EXPECT_EQ(AddFilterExclude->EditDesFilter.Text(), "Data Files");
         EXPECT_TRUE(AddFilterExclude->suiButtonSave.Enabled());
-        EXPECT_EQ(GetFocus(), AddFilterExclude->suiButtonSave.hwnd);
         Click(AddFilterExclude->suiButtonCancel);
     }});
     EXPECT_EQ(Rows(form->ListViewFilterE),
@@ -258,4 +266,37 @@ TEST_F(AddFilterDialogs, NonAsciiDescriptionOfTheCodePageSurvivesSaveAndRestart)
     Restart();
     EXPECT_EQ(Rows(form->ListViewFilterI),
               (std::vector<ListRow>{{{"", "*.caf", "caf", accented}, kMarkTicked}}));
+}
+
+// Both dialogs open ready for typing a mask. The exclude dialog's kept mask is selected, so that typing
+// replaces it; in the include dialog the field is empty.
+TEST_F(AddFilterDialogs, BothOpenWithTheFocusInTheMaskField) {
+    WhileShown(*AddFilterExclude, form->efButtonAdd, {[&] {
+        EXPECT_EQ(GetFocus(), AddFilterExclude->EditExincludeFilter.hwnd);
+        AddFilterExclude->EditExincludeFilter.SetText("*.old");
+        Click(AddFilterExclude->suiButtonSave);
+    }});
+    struct Opening {
+        const char* name;
+        Form& dialog;
+        Button& add;
+        EditBox& mask;
+        Button& cancel;
+        const char* typed;
+    } openings[] = {
+        {"include", *AddFilter, form->ifButtonAdd, AddFilter->EditIncludeFilter, AddFilter->suiButtonCancel,
+         "*.a"},
+        {"exclude", *AddFilterExclude, form->efButtonAdd, AddFilterExclude->EditExincludeFilter,
+         AddFilterExclude->suiButtonCancel, "*.new"},
+    };
+    for (Opening& o : openings) {
+        WhileShown(o.dialog, o.add, {[&] {
+                       EXPECT_EQ(GetFocus(), o.mask.hwnd) << o.name;
+                       // Typing right after the dialog opens: the keys reach the mask field.
+                       for (const char* c = o.typed; *c; ++c)
+                           SendMessageW(GetFocus(), WM_CHAR, WPARAM(*c), 0);
+                       EXPECT_EQ(o.mask.Text(), o.typed) << o.name;
+                       Click(o.cancel);
+                   }});
+    }
 }

@@ -200,3 +200,88 @@ TEST_F(OptionsDefault, EnglishCaptionsWithoutArrowsAndTheSortColumnKept) {
     form->ListViewFilterIColumnClick(2);
     EXPECT_EQ(form->ListViewFilterI.ColumnCaption(2), "↑Type");
 }
+
+namespace {
+std::string Utf16LeBytes(const std::string& utf8) {
+    std::string bytes = "\xFF\xFE";
+    for (wchar_t unit : Widen(utf8)) bytes += {char(unit & 0xFF), char(unit >> 8)};
+    return bytes;
+}
+std::string Utf8BomBytes(const std::string& utf8) { return "\xEF\xBB\xBF" + utf8; }
+
+// A hand-edited file: blanks and tabs around names and values, a quoted value, a key without value, lines
+// ending in CR LF, LF and CR, the last one without an ending.
+const std::string kHandEdited =
+    "[Drive]\r\nGeneral = 101010\nExclude Paths = C:\\p1|)E(|\t\r\n\tInclude "
+    "Filters\t=\t*.tmp|)(|Temp|)(|1|)E(|\r"
+    "Exclude Filters = \"*.log|)(|Log|)(|0|)E(|\"\r\nCookie =";
+}  // namespace
+
+TEST_F(OptionsStartup, BlanksAroundNamesAndValuesAreDroppedAsTheProfileFunctionsDo) {
+    WriteConfigBytes(kHandEdited);
+    Restart();
+    EXPECT_EQ(Shown(*form), (Options{true, false, true, false, true, false}));
+    EXPECT_EQ(Rows(form->ListViewExcludePath), (std::vector<ListRow>{{{"C:\\p1"}, kMarkFolder}}));
+    EXPECT_EQ(Rows(form->ListViewFilterI),
+              (std::vector<ListRow>{{{"", "*.tmp", "tmp", "Temp"}, kMarkTicked}}));
+    EXPECT_EQ(Rows(form->ListViewFilterE),
+              (std::vector<ListRow>{{{"", "*.log", "log", "Log"}, kMarkUnticked}}));
+}
+
+TEST_F(OptionsSave, SaveOfAHandEditedFileChangesOnlyWhatTheUserChanged) {
+    WriteConfigBytes(kHandEdited);
+    Restart();
+    form->suiButtonSaveClick();
+    EXPECT_TRUE(boxes.empty());
+    // Every value already reads as the page shows it; only the quotes of an unchanged value go.
+    std::string expected = kHandEdited;
+    expected.replace(expected.find("\"*.log"), 24, "*.log|)(|Log|)(|0|)E(|");
+    EXPECT_EQ(ReadConfigBytes(), expected);
+    form->gCheckSystem.SetChecked(true);
+    form->suiButtonSaveClick();
+    expected.replace(expected.find("General = 101010"), 16, "General = 111010");
+    EXPECT_EQ(ReadConfigBytes(), expected);
+}
+
+// A Config.ini saved as Unicode by an editor: every key loads (Chinese descriptions whatever the code
+// page), Save keeps the file's form and mark and every other line, and a new start shows the same page.
+TEST_F(OptionsSave, UnicodeConfigLoadsSavesAndLoadsAgainInItsForm) {
+    const std::string text =
+        "; 设置\r\n[Drive]\r\nGeneral=101010\r\nExclude Paths=C:\\临时|)E(|?:\\win*\\temp|)E(|\r\nInclude "
+        "Filters=*.tmp|)(|临时文件|)(|1|)E(|*.bak|)(|备份文件|)(|0|)E(|\r\nExclude "
+        "Filters=*.dat|)(|数据|)(|1|)E(|\r\n"
+        "Cookie=保留@站点/|)E(|\r\n\r\n[其他]\r\n键=值\r\n";
+    struct Form {
+        const char* name;
+        std::string (*encode)(const std::string&);
+    } forms[] = {{"UTF-16LE", Utf16LeBytes}, {"UTF-8 with mark", Utf8BomBytes}};
+    for (const Form& f : forms) {
+        WriteConfigBytes(f.encode(text));
+        Restart();
+        EXPECT_EQ(Shown(*form), (Options{true, false, true, false, true, false})) << f.name;
+        const auto paths = Rows(form->ListViewExcludePath), include = Rows(form->ListViewFilterI),
+                   exclude = Rows(form->ListViewFilterE);
+        EXPECT_EQ(paths,
+                  (std::vector<ListRow>{{{"C:\\临时"}, kMarkFolder}, {{"?:\\win*\\temp"}, kMarkFolder}}))
+            << f.name;
+        EXPECT_EQ(include, (std::vector<ListRow>{{{"", "*.tmp", "tmp", "临时文件"}, kMarkTicked},
+                                                 {{"", "*.bak", "bak", "备份文件"}, kMarkUnticked}}))
+            << f.name;
+        EXPECT_EQ(exclude, (std::vector<ListRow>{{{"", "*.dat", "dat", "数据"}, kMarkTicked}})) << f.name;
+
+        form->suiButtonSaveClick();
+        EXPECT_TRUE(boxes.empty()) << f.name;
+        EXPECT_EQ(ReadConfigBytes(), f.encode(text)) << f.name;
+        form->gCheckZero.SetChecked(true);
+        form->suiButtonSaveClick();
+        std::string changed = text;
+        changed.replace(changed.find("General=101010"), 14, "General=101110");
+        EXPECT_EQ(ReadConfigBytes(), f.encode(changed)) << f.name;
+
+        Restart();
+        EXPECT_EQ(Shown(*form), (Options{true, false, true, true, true, false})) << f.name;
+        EXPECT_EQ(Rows(form->ListViewExcludePath), paths) << f.name;
+        EXPECT_EQ(Rows(form->ListViewFilterI), include) << f.name;
+        EXPECT_EQ(Rows(form->ListViewFilterE), exclude) << f.name;
+    }
+}

@@ -11,8 +11,11 @@ std::string TrimBlanksAndControls(std::string_view text) {
 
 // Text inside the program is UTF-8, whose multi-byte sequences never contain ASCII bytes, so a byte-wise
 // search cannot hit the second byte of a wide character.
-bool MaskHasRefusedChar(std::string_view mask) {
-    return mask.find_first_of("/|\\\":,><") != std::string_view::npos;
+std::string RefusedCharsIn(std::string_view mask) {
+    std::string found;
+    for (char c : kRefusedMaskChars)
+        if (mask.find(c) != std::string_view::npos) found += c;
+    return found;
 }
 
 bool HasEntryTerminator(std::string_view text) {

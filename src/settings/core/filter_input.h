@@ -7,8 +7,11 @@
 // Drops leading and trailing blanks and control characters (every byte up to 0x20).
 std::string TrimBlanksAndControls(std::string_view text);
 
-// Whether a mask holds one of the characters a mask may not hold: / | \ " : , > <
-bool MaskHasRefusedChar(std::string_view mask);
+// The characters a mask may not hold, in the order the dialogs name them.
+inline constexpr std::string_view kRefusedMaskChars = "/|\\\":,><";
+
+// Those of them that the mask holds, each once, in that order; empty for a mask that may be used.
+std::string RefusedCharsIn(std::string_view mask);
 
 // Whether the text, stored as a list entry or a filter description, could put an entry terminator where
 // none belongs, so that the list splits wrongly on the next start. Besides the terminator itself, the "|"

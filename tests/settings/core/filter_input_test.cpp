@@ -20,13 +20,30 @@ TEST(TrimBlanksAndControls, DropsEveryByteUpToSpaceAtBothEnds) {
     for (const Case& c : cases) EXPECT_EQ(TrimBlanksAndControls(c.in), c.out) << c.in;
 }
 
-TEST(MaskHasRefusedChar, RefusesTheEightCharacters) {
-    for (const char* mask : {"C:\\*.tmp", "a/b", "x|y", "a,b", "<x>", "a:b", "\"*.#Res", "a>"}) {
-        EXPECT_TRUE(MaskHasRefusedChar(mask)) << mask;
-    }
-    for (const char* mask : {"*.~*", "~*.*", "a;b", "*.??$", "twain???.mtx", "", "中.*"}) {
-        EXPECT_FALSE(MaskHasRefusedChar(mask)) << mask;
-    }
+TEST(RefusedCharsIn, NamesEachOfTheEightCharactersOnceInTheirOrder) {
+    EXPECT_EQ(kRefusedMaskChars, "/|\\\":,><");
+    struct Case {
+        const char *mask, *found;
+    } cases[] = {
+        {"C:\\*.tmp", "\\:"},
+        {"a/b", "/"},
+        {"x|y", "|"},
+        {"a,b", ","},
+        {"<x>", "><"},
+        {"a:b", ":"},
+        {"\"*.#Res", "\""},
+        {"a>", ">"},
+        {"<>:\"/\\|,<>", "/|\\\":,><"},
+        {"C:\\a\\b:c", "\\:"},
+        {"*.~*", ""},
+        {"~*.*", ""},
+        {"a;b", ""},
+        {"*.??$", ""},
+        {"twain???.mtx", ""},
+        {"", ""},
+        {"中.*", ""},
+    };
+    for (const Case& c : cases) EXPECT_EQ(RefusedCharsIn(c.mask), c.found) << c.mask;
 }
 
 // A flagged description really does break the stored list; an unflagged one comes back intact. Entry lists
