@@ -225,9 +225,8 @@ DeletionOutcome DeleteToRecycleBin(const std::vector<DeletionTarget>& targets,
         } else {
             batch.push_back(&t - targets.data());
             list += ShellList(path);
-            continue;
         }
-        progress(outcome.deleted + outcome.left.size());
+        progress(outcome.deleted + outcome.left.size());  // files for the shell count once it has run
     }
     if (batch.empty()) return outcome;
 
