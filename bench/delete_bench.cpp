@@ -9,7 +9,6 @@
 #include <string>
 #include <vector>
 
-#include "app/all_var.h"
 #include "app/form_main.h"
 #include "platform/dialogs.h"
 #include "platform/filesystem.h"
@@ -17,6 +16,7 @@
 #include "scan/scan_engine.h"
 #include "settings/core/default_lists.h"
 #include "settings/list_rows.h"
+#include "shared/all_var.h"
 
 namespace {
 double Seconds(const std::function<void()>& fn) {
@@ -51,25 +51,25 @@ size_t CountFiles(const std::wstring& root) {
 
 void FillDefaultPage(TFormMain& form) {
     for (const FilterEntry& f : DefaultIncludeFilters())
-        AddFilterRow(form.ListViewFilterI, f.mask, f.description, f.ticked);
+        AddFilterRow(form.optionsPage.ListViewFilterI, f.mask, f.description, f.ticked);
     for (const FilterEntry& f : DefaultExcludeFilters())
-        AddFilterRow(form.ListViewFilterE, f.mask, f.description, f.ticked);
-    form.gCheckRead.SetChecked(true);
-    form.gCheckHide.SetChecked(true);
+        AddFilterRow(form.optionsPage.ListViewFilterE, f.mask, f.description, f.ticked);
+    form.optionsPage.gCheckRead.SetChecked(true);
+    form.optionsPage.gCheckHide.SetChecked(true);
 }
 
 // Scans one drive through the window and times its Delete button.
 double ProgramDelete(TFormMain& form, const std::string& drive, bool toRecycleBin, size_t& rows) {
-    for (int row = 0; row < form.ListViewDrive.Count(); ++row)
-        form.ListViewDrive.SetMark(
-            row, form.ListViewDrive.Cell(row, 0).find("(" + drive + ")") != std::string::npos
+    for (int row = 0; row < form.drivePage.ListViewDrive.Count(); ++row)
+        form.drivePage.ListViewDrive.SetMark(
+            row, form.drivePage.ListViewDrive.Cell(row, 0).find("(" + drive + ")") != std::string::npos
                      ? kMarkTicked
                      : kMarkUnticked);
-    form.gRadioRecycle.SetChecked(toRecycleBin);
-    form.gRadioPermanently.SetChecked(!toRecycleBin);
-    form.suiButtonScanClick();
-    rows = form.scanRows.rows.size();
-    return Seconds([&] { form.suiButtonDeleteClick(); });
+    form.optionsPage.gRadioRecycle.SetChecked(toRecycleBin);
+    form.optionsPage.gRadioPermanently.SetChecked(!toRecycleBin);
+    form.resultsPage.suiButtonScanClick();
+    rows = form.resultsPage.scanRows.rows.size();
+    return Seconds([&] { form.resultsPage.suiButtonDeleteClick(); });
 }
 }  // namespace
 

@@ -55,7 +55,7 @@ int wmain() {
         Floor f;
         BareWalk(temp, f);
         QueryPerformanceCounter(&b);
-        form.m_OTShow(2);
+        form.otherCleanPage.m_OTShow(2);
         QueryPerformanceCounter(&c);
         bestFloor = std::min(bestFloor, Seconds(a, b));
         bestArea = std::min(bestArea, Seconds(b, c));
@@ -63,7 +63,7 @@ int wmain() {
     }
     std::printf("otherclean_tree_files: %lld\n", static_cast<long long>(floor.files));
     std::printf("otherclean_tree_bytes: %lld\n", static_cast<long long>(floor.bytes));
-    std::printf("otherclean_area_total: %lld\n", static_cast<long long>(form.AreaTotal[2]));
+    std::printf("otherclean_area_total: %lld\n", static_cast<long long>(form.otherCleanPage.AreaTotal[2]));
     std::printf("otherclean_floor_seconds: %.3f\n", bestFloor);
     std::printf("otherclean_size_seconds: %.3f\n", bestArea);
     std::printf("otherclean_size_ratio: %.3f\n", bestArea / bestFloor);

@@ -11,12 +11,12 @@
 #include <string>
 #include <vector>
 
-#include "app/all_var.h"
 #include "app/form_main.h"
 #include "platform/filesystem.h"
 #include "scan/scan_engine.h"
 #include "settings/core/default_lists.h"
 #include "settings/list_rows.h"
+#include "shared/all_var.h"
 
 namespace {
 const std::wstring kTree = L"D:\\tree\\";
@@ -65,18 +65,18 @@ void UseDefaultLists() {
 }
 
 void FillDefaultPage(TFormMain& form) {
-    for (int row = 0; row < form.ListViewDrive.Count(); ++row)
-        form.ListViewDrive.SetMark(row, form.ListViewDrive.Cell(row, 0).find("(D:)") != std::string::npos
-                                            ? kMarkTicked
-                                            : kMarkUnticked);
-    for (const std::string& p : DefaultExcludePaths()) AddPathRow(form.ListViewExcludePath, p);
+    for (int row = 0; row < form.drivePage.ListViewDrive.Count(); ++row)
+        form.drivePage.ListViewDrive.SetMark(
+            row, form.drivePage.ListViewDrive.Cell(row, 0).find("(D:)") != std::string::npos ? kMarkTicked
+                                                                                             : kMarkUnticked);
+    for (const std::string& p : DefaultExcludePaths()) AddPathRow(form.optionsPage.ListViewExcludePath, p);
     for (const FilterEntry& f : DefaultIncludeFilters())
-        AddFilterRow(form.ListViewFilterI, f.mask, f.description, f.ticked);
+        AddFilterRow(form.optionsPage.ListViewFilterI, f.mask, f.description, f.ticked);
     for (const FilterEntry& f : DefaultExcludeFilters())
-        AddFilterRow(form.ListViewFilterE, f.mask, f.description, f.ticked);
-    form.gCheckRead.SetChecked(true);
-    form.gCheckHide.SetChecked(true);
-    form.gRadioRecycle.SetChecked(true);
+        AddFilterRow(form.optionsPage.ListViewFilterE, f.mask, f.description, f.ticked);
+    form.optionsPage.gCheckRead.SetChecked(true);
+    form.optionsPage.gCheckHide.SetChecked(true);
+    form.optionsPage.gRadioRecycle.SetChecked(true);
 }
 
 size_t WorkingSet() {
@@ -106,18 +106,18 @@ void ScanBenchmarks(TFormMain& form) {
             ScanFolder(kTree, count);
             ScanState = Idle;
         }));
-        guis.push_back(Seconds([&] { form.suiButtonScanClick(); }));
+        guis.push_back(Seconds([&] { form.resultsPage.suiButtonScanClick(); }));
     }
     double floor = Median(floors), engine = Median(engines), gui = Median(guis);
     std::printf("scan_matches: %ld\n", found);
-    std::printf("gui_rows: %d\n", ListView_GetItemCount(form.ListViewScan.hwnd));
+    std::printf("gui_rows: %d\n", ListView_GetItemCount(form.resultsPage.ListViewScan.hwnd));
     std::printf("floor_walk_s: %.3f\nscan_engine_s: %.3f\nscan_gui_s: %.3f\n", floor, engine, gui);
     std::printf("scan_ratio_engine: %.3f\nscan_ratio_gui: %.3f\n", engine / floor, gui / floor);
 }
 
 void RowBenchmarks(TFormMain& form) {
-    form.scanRows.Clear();
-    form.ListViewScan.Show(true);
+    form.resultsPage.scanRows.Clear();
+    form.resultsPage.ListViewScan.Show(true);
     ScanState = Scanning;
     WIN32_FIND_DATAW e{};
     const wchar_t* stems[] = {L"setup", L"~WRL", L"Report", L"crash", L"\x4E34\x65F6", L"caf\xE9"};
@@ -130,17 +130,17 @@ void RowBenchmarks(TFormMain& form) {
                     L"D:\\tree\\top" + std::to_wstring(i % 977) + L"\\sub" + std::to_wstring(i / 10) + L"\\";
             swprintf(e.cFileName, MAX_PATH, L"%ls%07d.tmp", stems[i % 6], (i * 7919) % kRows);
             e.nFileSizeLow = DWORD((i * 2654435761u) % 5000000);
-            form.AddFoundFile(e, folder);
+            form.resultsPage.AddFoundFile(e, folder);
         }
         ScanState = Idle;
-        form.RefreshScanView();  // as at the scan's end
+        form.resultsPage.RefreshScanView();  // as at the scan's end
     });
     size_t after = WorkingSet();
     std::printf("rows_fill_s: %.3f\n", fill);
     std::printf("rows_bytes_per_row: %.1f\n", double(after - before) / kRows);
     double worst = 0;
     for (int column : {0, 1, 2, 3, 1}) {
-        double s = Seconds([&] { form.ListViewScanColumnClick(column); });
+        double s = Seconds([&] { form.resultsPage.ListViewScanColumnClick(column); });
         std::printf("rows_sort_column%d_s: %.3f\n", column, s);
         worst = std::max(worst, s);
     }
@@ -159,7 +159,8 @@ int wmain() {
     wchar_t rows[32] = {};
     if (GetEnvironmentVariableW(L"SCAN_BENCH_ROWS", rows, 32)) kRows = _wtoi(rows);
     double status = Seconds([&] {
-        for (int i = 0; i < 2000; ++i) form.LabelStatus.SetText("Scaning: D:\\tree\\" + std::to_string(i));
+        for (int i = 0; i < 2000; ++i)
+            form.resultsPage.LabelStatus.SetText("Scaning: D:\\tree\\" + std::to_string(i));
     });
     std::printf("status_label_update_us: %.1f\n", status / 2000 * 1e6);
     ScanBenchmarks(form);

@@ -1,12 +1,9 @@
 #include "app/form_main.h"
 
-#include "app/all_var.h"
 #include "app/date_label.h"
 #include "app/form_about.h"
 #include "app/shell_images.h"
-#include "platform/text.h"
-#include "scan/drive_list.h"
-#include "settings/config_loaders.h"
+#include "shared/all_var.h"
 
 TFormMain* FormMain = nullptr;
 
@@ -33,17 +30,11 @@ void TFormMain::FormCreate() {
     CenterOver(nullptr);
     CreateShell();
     CreateFrame();
-    CreateDriveCleanPage();
-    CreateResultsPage();
-    CreateOptionsPage();
-    CreateOtherCleanPage();
+    CreatePages();
 
     SetDateLabel(lblDate);
-    FillDriveList(ListViewDrive);
-    LoadGeneralOptions(gCheckRead, gCheckSystem, gCheckHide, gCheckZero, gRadioRecycle, gRadioPermanently);
-    LoadExcludePaths(ListViewExcludePath);
-    LoadIncludeFilters(ListViewFilterI);
-    LoadExcludeFilters(ListViewFilterE);
+    drivePage.FillDrives();
+    optionsPage.LoadOptions();
     CurrentPage = 1;
     m_SetMenuLabel(LeftMenu1, kSelect);
     WindowReady = true;
@@ -150,16 +141,38 @@ void TFormMain::CreateShell() {
     lblOptionTitle.Create(suiImagePanel4, "", 44, 6, 300, 24,
                           {.font = {.face = L"Tahoma", .height = -16, .bold = true}, .color = RGB(0, 0, 0)});
 
-    Panel* pages[] = {&suiPanelClean, &suiPanelClean1, &suiPanelOptions, &suiPanelOtherClean};
+    Panel* pages[] = {&drivePage.suiPanelClean, &resultsPage.suiPanelClean1, &optionsPage.suiPanelOptions,
+                      &otherCleanPage.suiPanelOtherClean};
     for (Panel* p : pages) {
         p->Create(*this, 186, 133, 523, 406, {.fill = Panel::Fill::kSolid, .color = t.pageBack});
         p->anchors = kAnchorLeft | kAnchorTop | kAnchorRight | kAnchorBottom;
         p->Show(false);
     }
-    suiPanelClean.name = "suiPanelClean";
-    suiPanelClean1.name = "suiPanelClean1";
-    suiPanelOptions.name = "suiPanelOptions";
-    suiPanelOtherClean.name = "suiPanelOtherClean";
+    drivePage.suiPanelClean.name = "suiPanelClean";
+    resultsPage.suiPanelClean1.name = "suiPanelClean1";
+    optionsPage.suiPanelOptions.name = "suiPanelOptions";
+    otherCleanPage.suiPanelOtherClean.name = "suiPanelOtherClean";
+}
+
+// The pages fill the panels made above; what one page reads from another passes through here.
+void TFormMain::CreatePages() {
+    const PageHost host{
+        .window = hwnd,
+        .showDriveClean = [this] { m_SetMenuLabel(LeftMenu1, kSelect); },
+        .showResults =
+            [this] {
+                drivePage.suiPanelClean.Show(false);
+                resultsPage.suiPanelClean1.Show(true);
+            },
+    };
+    drivePage.Create([this] { resultsPage.suiButtonScanClick(); });
+    resultsPage.Create(host, {
+                                 .tickedDrives = [this] { return drivePage.TickedDrives(); },
+                                 .scanSettings = [this] { return optionsPage.CurrentScanSettings(); },
+                                 .deleteToRecycleBin = [this] { return optionsPage.DeleteToRecycleBin(); },
+                             });
+    optionsPage.Create(host);
+    otherCleanPage.Create(host);
 }
 
 bool TFormMain::FormMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
@@ -170,8 +183,8 @@ bool TFormMain::FormMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
             // A scan or deletion may be running below this message, inside its own handler: destroying
             // the window under it would pull its controls away. Hide now; that handler destroys the
             // window when it has unwound.
-            if (longWorkRunning) {
-                closeRequested = true;
+            if (resultsPage.longWorkRunning) {
+                resultsPage.closeRequested = true;
                 ShowWindow(hwnd, SW_HIDE);
             } else {
                 DestroyWindow(hwnd);

@@ -1,7 +1,5 @@
-#include "app/all_var.h"
 #include "app/form_main.h"
-#include "platform/message_pump.h"
-#include "widgets/busy_cursor.h"
+#include "shared/all_var.h"
 
 namespace {
 const COLORREF kMenuOrange = RGB(255, 102, 0);
@@ -36,26 +34,26 @@ void TFormMain::m_SetMenuLabel(Label& label, MenuMode mode) {
     if (label.name == "LeftMenu1") {
         lblOptionTitle.SetText("Drive Clean");
         CurrentPage = 1;
-        suiPanelClean.Show(true);
-        suiPanelOptions.Show(false);
-        suiPanelClean1.Show(false);
-        suiPanelOtherClean.Show(false);
+        drivePage.suiPanelClean.Show(true);
+        optionsPage.suiPanelOptions.Show(false);
+        resultsPage.suiPanelClean1.Show(false);
+        otherCleanPage.suiPanelOtherClean.Show(false);
         icon = &TitleIm1;
     } else if (label.name == "LeftMenu2") {
         lblOptionTitle.SetText("Options");
         CurrentPage = 2;
-        suiPanelOptions.Show(true);
-        suiPanelClean.Show(false);
-        suiPanelClean1.Show(false);
-        suiPanelOtherClean.Show(false);
+        optionsPage.suiPanelOptions.Show(true);
+        drivePage.suiPanelClean.Show(false);
+        resultsPage.suiPanelClean1.Show(false);
+        otherCleanPage.suiPanelOtherClean.Show(false);
         icon = &TitleIm2;
     } else if (label.name == "LeftMenu3") {
         lblOptionTitle.SetText("Other Clean");
         CurrentPage = 3;
-        suiPanelOtherClean.Show(true);
-        suiPanelOptions.Show(false);
-        suiPanelClean.Show(false);
-        suiPanelClean1.Show(false);
+        otherCleanPage.suiPanelOtherClean.Show(true);
+        optionsPage.suiPanelOptions.Show(false);
+        drivePage.suiPanelClean.Show(false);
+        resultsPage.suiPanelClean1.Show(false);
         icon = &TitleIm3;
     }
     for (Picture* p : {&TitleIm1, &TitleIm2, &TitleIm3}) {
@@ -78,25 +76,19 @@ void TFormMain::m_MouseML(int menu, int entering) {
 }
 
 void TFormMain::LeftMenu1Click() {
-    if (deleting) return;
+    if (resultsPage.deleting) return;
     if (CurrentPage != 1) m_SetMenuLabel(LeftMenu1, kSelect);
 }
 
 void TFormMain::LeftMenu2Click() {
-    if (deleting) return;
+    if (resultsPage.deleting) return;
     if (CurrentPage != 2 && ScanState == Idle) m_SetMenuLabel(LeftMenu2, kSelect);
 }
 
 void TFormMain::LeftMenu3Click() {
-    if (CurrentPage == 3 || ScanState != Idle || deleting) return;
+    if (CurrentPage == 3 || ScanState != Idle || resultsPage.deleting) return;
     m_SetMenuLabel(LeftMenu3, kSelect);
-    SetBusyCursor(true);
-    suiPanelWait.Show(true);
-    UpdateWindow(hwnd);
-    ProcessMessages();
-    m_OTShow(9);
-    suiPanelWait.Show(false);
-    SetBusyCursor(false);
+    otherCleanPage.ShowAreaSizes();
 }
 
 void TFormMain::LeftMenu1MouseMove() {

@@ -4,10 +4,10 @@
 
 #include <algorithm>
 
-#include "app/all_var.h"
 #include "app/form_main.h"
 #include "platform/frame.h"
 #include "platform/text.h"
+#include "shared/all_var.h"
 
 RECT SavedBounds{};
 COLORREF TitleTextColor = kTitleActive;

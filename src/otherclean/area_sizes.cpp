@@ -3,16 +3,16 @@
 
 #include <vector>
 
-#include "app/form_main.h"
+#include "otherclean/cookie_keep_list.h"
 #include "otherclean/core/cookie_name.h"
 #include "otherclean/core/leftover_codec.h"
-#include "otherclean/cookie_keep_list.h"
 #include "otherclean/history_index_file.h"
 #include "otherclean/leftover_file.h"
+#include "otherclean/other_clean_page.h"
 #include "platform/app_paths.h"
 #include "platform/file_tree.h"
-#include "platform/recycle_bin.h"
 #include "platform/known_folders.h"
+#include "platform/recycle_bin.h"
 #include "platform/text.h"
 #include "platform/url_cache.h"
 #include "scan/core/size_text.h"
@@ -31,7 +31,7 @@ std::wstring WithBackslash(std::wstring folder) {
 }
 }  // namespace
 
-void TFormMain::m_GetSize(int area, const std::string& folderText) {
+void OtherCleanPage::m_GetSize(int area, const std::string& folderText) {
     const std::wstring folder = WithBackslash(Widen(folderText));
     const bool historyFolder = area == 4 && folder.find(L"MSHist") != std::wstring::npos;
     std::vector<std::wstring> subfolders;
@@ -52,7 +52,7 @@ void TFormMain::m_GetSize(int area, const std::string& folderText) {
     for (const std::wstring& name : subfolders) m_GetSize(area, Narrow(folder + name + L"\\"));
 }
 
-void TFormMain::m_GetCookie() {
+void OtherCleanPage::m_GetCookie() {
     const std::vector<std::string> keepList = ReadCookieKeepList();
     AreaTotal[6] = 0;
     WalkUrlCache([&](const UrlCacheEntry& entry) {
@@ -62,7 +62,7 @@ void TFormMain::m_GetCookie() {
     OTLabel6.SetText(FormatCookieKilobytes(AreaTotal[6], UserDecimalSeparator()));
 }
 
-void TFormMain::m_OTShow(int area) {
+void OtherCleanPage::m_OTShow(int area) {
     if (area == 9) {
         for (int a = 1; a <= 6; ++a) m_OTShow(a);
         return;

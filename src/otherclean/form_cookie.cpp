@@ -1,16 +1,16 @@
-#include "widgets/theme.h"
 #include "otherclean/form_cookie.h"
+#include "widgets/theme.h"
 
 #include <wininet.h>
 
-#include "app/form_main.h"
-#include "otherclean/core/cookie_name.h"
 #include "otherclean/cookie_keep_list.h"
+#include "otherclean/core/cookie_name.h"
 #include "platform/dialogs.h"
 #include "platform/text.h"
 #include "platform/url_cache.h"
 #include "settings/config_file.h"
 #include "settings/core/config_lists.h"
+#include "shared/app_title.h"
 
 TformCookie* formCookie = nullptr;
 

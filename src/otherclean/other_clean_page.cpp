@@ -1,12 +1,19 @@
+#include "otherclean/other_clean_page.h"
+
 #include <shlobj.h>
 
-#include "app/form_main.h"
+#include <algorithm>
+
 #include "otherclean/area_shell.h"
 #include "otherclean/form_clean.h"
 #include "otherclean/form_cookie.h"
 #include "otherclean/other_clean_flags.h"
 #include "platform/dialogs.h"
 #include "platform/known_folders.h"
+#include "platform/message_pump.h"
+#include "shared/app_title.h"
+#include "widgets/busy_cursor.h"
+#include "widgets/theme.h"
 
 std::string OtherCleanFlags = "000000";
 
@@ -32,7 +39,8 @@ Button::Style FolderButton(bool enabled) {
 }
 }  // namespace
 
-void TFormMain::CreateOtherCleanPage() {
+void OtherCleanPage::Create(const PageHost& host) {
+    host_ = host;
     // Created first, so that it lies above the page's other controls while it shows.
     suiPanelWait.Create(suiPanelOtherClean, 120, 150, 283, 80,
                         {.fill = Panel::Fill::kSolid, .color = RGB(255, 255, 255), .border = RGB(128, 0, 0)});
@@ -93,44 +101,54 @@ void TFormMain::CreateOtherCleanPage() {
     suiButtonClean.onClick = [this] { suiButtonCleanClick(); };
 }
 
-void TFormMain::suiButtonCleanClick() {
+void OtherCleanPage::ShowAreaSizes() {
+    SetBusyCursor(true);
+    suiPanelWait.Show(true);
+    UpdateWindow(host_.window);
+    ProcessMessages();
+    m_OTShow(9);
+    suiPanelWait.Show(false);
+    SetBusyCursor(false);
+}
+
+void OtherCleanPage::suiButtonCleanClick() {
     OtherCleanFlags.clear();
     for (Button* box : {&OCCheckBox1, &OCCheckBox2, &OCCheckBox3, &OCCheckBox4, &OCCheckBox5, &OCCheckBox6})
         OtherCleanFlags += box->Checked() ? '1' : '0';
     if (OtherCleanFlags == "000000") {
-        ShowMessageBox(hwnd, "Please select first!", kAppTitle, MB_ICONWARNING | MB_OK);
+        ShowMessageBox(host_.window, "Please select first!", kAppTitle, MB_ICONWARNING | MB_OK);
         return;
     }
-    if (ShowMessageBox(hwnd, "Delete all selected items?", kAppTitle, MB_ICONINFORMATION | MB_OKCANCEL) !=
-        IDOK)
+    if (ShowMessageBox(host_.window, "Delete all selected items?", kAppTitle,
+                       MB_ICONINFORMATION | MB_OKCANCEL) != IDOK)
         return;
     {
         TformClean dialog;
-        dialog.FormCreate(hwnd);
+        dialog.FormCreate(host_.window);
         dialog.ShowModal();
     }
     m_OTShow(9);
 }
 
-void TFormMain::OTBtn1Click() {
+void OtherCleanPage::OTBtn1Click() {
     OpenAreaSpecialFolder(CSIDL_BITBUCKET);
     m_OTShow(1);
 }
 
-void TFormMain::OTBtn4Click() {
+void OtherCleanPage::OTBtn4Click() {
     if (auto folder = SpecialFolderPath(CSIDL_HISTORY)) OpenAreaFolder(*folder);
     m_OTShow(4);
 }
 
-void TFormMain::OTBtn5Click() {
+void OtherCleanPage::OTBtn5Click() {
     if (auto folder = SpecialFolderPath(CSIDL_RECENT)) OpenAreaFolder(*folder);
     m_OTShow(5);
 }
 
-void TFormMain::OTBtn6Click() {
+void OtherCleanPage::OTBtn6Click() {
     {
         TformCookie dialog;
-        dialog.FormCreate(hwnd);
+        dialog.FormCreate(host_.window);
         dialog.ShowModal();
     }
     m_OTShow(6);

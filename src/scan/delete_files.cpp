@@ -1,9 +1,10 @@
-#include "app/all_var.h"
-#include "app/form_main.h"
 #include "platform/dialogs.h"
 #include "platform/message_pump.h"
 #include "scan/file_deletion.h"
 #include "scan/form_delete_report.h"
+#include "scan/results_page.h"
+#include "shared/all_var.h"
+#include "shared/app_title.h"
 #include "widgets/busy_cursor.h"
 
 namespace {
@@ -17,24 +18,24 @@ std::vector<DeletionTarget> TickedFiles(const ScanRows& scanRows) {
 }
 }  // namespace
 
-void TFormMain::suiButtonDeleteClick() {
+void ResultsPage::suiButtonDeleteClick() {
     if (longWorkRunning) return;
     const std::vector<DeletionTarget> targets = TickedFiles(scanRows);
     if (targets.empty()) {
-        ShowMessageBox(hwnd, "Please select file first!", kAppTitle, MB_OK | MB_ICONWARNING);
+        ShowMessageBox(host_.window, "Please select file first!", kAppTitle, MB_OK | MB_ICONWARNING);
         return;
     }
-    if (ShowMessageBox(hwnd, "Delete all selected files?", kAppTitle, MB_OKCANCEL | MB_ICONINFORMATION) !=
-        IDOK)
+    if (ShowMessageBox(host_.window, "Delete all selected files?", kAppTitle,
+                       MB_OKCANCEL | MB_ICONINFORMATION) != IDOK)
         return;
     longWorkRunning = true;
     deleting = true;
-    const bool toRecycleBin = gRadioRecycle.Checked();
+    const bool toRecycleBin = sources_.deleteToRecycleBin();
     SetBusyCursor(true);
     lastDeletePump = 0;
     ShowDeleteProgress(0, targets.size());
     suiPanelDeling.Show(true);
-    UpdateWindow(hwnd);
+    UpdateWindow(host_.window);
     ProcessMessages();
 
     auto progress = [&](size_t done) { ShowDeleteProgress(done, targets.size()); };
@@ -45,21 +46,21 @@ void TFormMain::suiButtonDeleteClick() {
     SetBusyCursor(false);
     if (!outcome.left.empty() && !closeRequested) {
         TformDeleteReport report;
-        report.FormCreate(hwnd, outcome);
+        report.FormCreate(host_.window, outcome);
         report.ShowModal();
     }
     longWorkRunning = false;
     deleting = false;
     if (closeRequested) {
-        DestroyWindow(hwnd);
+        DestroyWindow(host_.window);
         return;
     }
-    m_SetMenuLabel(LeftMenu1, kSelect);
+    host_.showDriveClean();
 }
 
 // Brings the busy panel up to the deletion and lets the window answer, at most every
 // deleteViewInterval; the first and the last count are always shown.
-void TFormMain::ShowDeleteProgress(size_t done, size_t total) {
+void ResultsPage::ShowDeleteProgress(size_t done, size_t total) {
     const uint64_t now = GetTickCount64();
     if (done != 0 && done != total && now - lastDeletePump < deleteViewInterval) return;
     lastDeletePump = now;
@@ -71,8 +72,8 @@ void TFormMain::ShowDeleteProgress(size_t done, size_t total) {
     ProcessMessages();
 }
 
-void TFormMain::suiButtonBackClick() {
+void ResultsPage::suiButtonBackClick() {
     if (deleting) return;
     ScanState = Idle;
-    m_SetMenuLabel(LeftMenu1, kSelect);
+    host_.showDriveClean();
 }

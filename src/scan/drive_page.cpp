@@ -1,9 +1,10 @@
 #include <cstdio>
 
-#include "app/form_main.h"
+#include "scan/drive_page.h"
+
 #include "platform/drives.h"
 #include "platform/locale.h"
-#include "scan/drive_list.h"
+#include "widgets/theme.h"
 
 namespace {
 const COLORREF kListGrey = RGB(240, 240, 240);
@@ -51,7 +52,7 @@ void PaintDriveDecoration(HDC dc, const RECT& r) {
 }
 }  // namespace
 
-void FillDriveList(ListView& list) {
+void DriveCleanPage::FillDrives() {
     for (char letter = 'C'; letter <= 'Z'; ++letter) {
         const std::string root = std::string(1, letter) + ":\\";
         if (!IsFixedOrRemovableDrive(root)) continue;
@@ -62,11 +63,12 @@ void FillDriveList(ListView& list) {
             name.compare(name.size() - suffix.size(), suffix.size(), suffix) != 0)
             name += " " + suffix;
         DriveSpace space = QueryDriveSpace(root).value_or(DriveSpace{});
-        list.AddRow({name, GigabyteText(space.total), GigabyteText(space.freeToCaller)}, kMarkTicked);
+        ListViewDrive.AddRow({name, GigabyteText(space.total), GigabyteText(space.freeToCaller)},
+                             kMarkTicked);
     }
 }
 
-void TFormMain::CreateDriveCleanPage() {
+void DriveCleanPage::Create(std::function<void()> startScan) {
     driveInnerPanel.Create(suiPanelClean, 10, 8, 497, 377, {});
     const Label::Style line{.font = kGeorgia8, .color = RGB(0, 0, 0), .wordWrap = true};
     driveLine1.Create(driveInnerPanel, "“磁盘清理” 安全彻底的查找并清理系统硬盘中的垃圾文件。", 24, 20, 465,
@@ -116,10 +118,10 @@ void TFormMain::CreateDriveCleanPage() {
 
     suiButtonScan.Create(driveInnerPanel, "开始扫描", 402, 342, 89, 27, {});
     suiButtonScan.name = "suiButtonScan";
-    suiButtonScan.onClick = [this] { suiButtonScanClick(); };
+    suiButtonScan.onClick = std::move(startScan);
 }
 
-void TFormMain::ListViewDriveMouseDown(MouseButton button, int x, int y) {
+void DriveCleanPage::ListViewDriveMouseDown(MouseButton button, int x, int y) {
     if (button != kLeftButton) return;
     bool onBox = false;
     int row = ListViewDrive.HitTest(x, y, &onBox);
@@ -128,8 +130,19 @@ void TFormMain::ListViewDriveMouseDown(MouseButton button, int x, int y) {
 }
 
 // No drive row is ever drawn selected or focused: the tick box is the only choice the list offers.
-void TFormMain::ListViewDriveCustomDrawItem(NMLVCUSTOMDRAW& draw) {
+void DriveCleanPage::ListViewDriveCustomDrawItem(NMLVCUSTOMDRAW& draw) {
     if (ListViewDrive.Selected() >= 0)
         ListView_SetItemState(ListViewDrive.hwnd, -1, 0, LVIS_SELECTED | LVIS_FOCUSED);
     draw.nmcd.uItemState &= ~(CDIS_SELECTED | CDIS_FOCUS);
+}
+
+std::vector<std::string> DriveCleanPage::TickedDrives() const {
+    std::vector<std::string> drives;
+    for (int row = 0; row < ListViewDrive.Count(); ++row) {
+        if (ListViewDrive.Mark(row) != kMarkTicked) continue;
+        // The caption ends in " (C:)": the drive is taken from its end.
+        const std::string caption = ListViewDrive.Cell(row, 0);
+        if (caption.size() >= 3) drives.push_back(caption.substr(caption.size() - 3, 2));
+    }
+    return drives;
 }

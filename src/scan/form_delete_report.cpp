@@ -1,10 +1,10 @@
 #include "scan/form_delete_report.h"
 
-#include "app/form_main.h"
 #include "platform/clipboard.h"
 #include "platform/locale.h"
 #include "platform/text.h"
 #include "scan/core/size_text.h"
+#include "shared/app_title.h"
 #include "widgets/theme.h"
 
 TformDeleteReport* formDeleteReport = nullptr;

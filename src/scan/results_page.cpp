@@ -1,9 +1,10 @@
+#include "scan/results_page.h"
+
 #include <string>
 
-#include "app/all_var.h"
-#include "app/form_main.h"
 #include "platform/locale.h"
 #include "scan/core/size_text.h"
+#include "shared/all_var.h"
 
 namespace {
 const FontSpec kCounterFont{.face = L"Tahoma", .height = -11, .bold = true};
@@ -16,7 +17,9 @@ void CopyCell(NMLVDISPINFOW& info, const std::wstring& text) {
 }
 }  // namespace
 
-void TFormMain::CreateResultsPage() {
+void ResultsPage::Create(const PageHost& host, ScanSources sources) {
+    host_ = host;
+    sources_ = std::move(sources);
     const Button::Style command{.kind = Button::Kind::kCheck, .autoCheck = false};
     SCheckBoxAll.Create(suiPanelClean1, "全选", 9, 7, 64, 19, command);
     SCheckBoxAll.name = "SCheckBoxAll";
@@ -65,11 +68,11 @@ void TFormMain::CreateResultsPage() {
         const char* name;
         const char* caption;
         int x;
-        void (TFormMain::*click)();
+        void (ResultsPage::*click)();
     } buttons[] = {
-        {suiButtonBack, "suiButtonBack", "取消", 237, &TFormMain::suiButtonBackClick},
-        {suiButtonPause, "suiButtonPause", "Pause", 332, &TFormMain::suiButtonPauseClick},
-        {suiButtonDelete, "suiButtonDelete", "删除", 426, &TFormMain::suiButtonDeleteClick},
+        {suiButtonBack, "suiButtonBack", "取消", 237, &ResultsPage::suiButtonBackClick},
+        {suiButtonPause, "suiButtonPause", "Pause", 332, &ResultsPage::suiButtonPauseClick},
+        {suiButtonDelete, "suiButtonDelete", "删除", 426, &ResultsPage::suiButtonDeleteClick},
     };
     for (auto& b : buttons) {
         b.button.Create(suiPanelClean1, b.caption, b.x, 364, 89, 27, {});
@@ -97,7 +100,7 @@ void TFormMain::CreateResultsPage() {
     suiPanelDeling.Show(false);
 }
 
-bool TFormMain::ServeScanRow(NMLVDISPINFOW& info) {
+bool ResultsPage::ServeScanRow(NMLVDISPINFOW& info) {
     LVITEMW& item = info.item;
     if (item.iItem < 0 || size_t(item.iItem) >= scanRows.rows.size()) return false;
     const ScanRow& row = scanRows.rows[item.iItem];
@@ -125,20 +128,20 @@ bool TFormMain::ServeScanRow(NMLVDISPINFOW& info) {
     return true;
 }
 
-void TFormMain::ShowSelectCounters() {
+void ResultsPage::ShowSelectCounters() {
     const char separator = DecimalSeparator();
     LabelSelectCount.SetText("Select Files: " + std::to_string(SelectedFileCount));
     LabelSelectSize.SetText("Select  Size: " + FormatSize(SelectedBytes, separator));
 }
 
-void TFormMain::ShowScanCounters() {
+void ResultsPage::ShowScanCounters() {
     LabelTotalCount.SetText("Total Files: " + std::to_string(TotalFileCount));
     LabelTotalSize.SetText("Total  Size: " + FormatSize(TotalBytes, DecimalSeparator()));
     ShowSelectCounters();
 }
 
 // Brings the list's row count, the counters and the status up to the walk.
-void TFormMain::RefreshScanView() {
+void ResultsPage::RefreshScanView() {
     if (ListView_GetItemCount(ListViewScan.hwnd) != int(scanRows.rows.size()))
         ListView_SetItemCountEx(ListViewScan.hwnd, int(scanRows.rows.size()),
                                 LVSICF_NOINVALIDATEALL | LVSICF_NOSCROLL);
@@ -151,7 +154,7 @@ void TFormMain::RefreshScanView() {
     }
 }
 
-void TFormMain::ToggleScanRow(int row) {
+void ResultsPage::ToggleScanRow(int row) {
     ScanRow& r = scanRows.rows[row];
     if (r.ticked) {
         SelectedFileCount -= 1;
@@ -165,14 +168,14 @@ void TFormMain::ToggleScanRow(int row) {
     ListView_RedrawItems(ListViewScan.hwnd, row, row);
 }
 
-void TFormMain::ListViewScanMouseDown(MouseButton, int x, int y) {
+void ResultsPage::ListViewScanMouseDown(MouseButton, int x, int y) {
     bool onBox = false;
     int row = ListViewScan.HitTest(x, y, &onBox);
     if (row < 0 || !onBox || size_t(row) >= scanRows.rows.size()) return;
     ToggleScanRow(row);
 }
 
-void TFormMain::SCheckBoxAllClick() {
+void ResultsPage::SCheckBoxAllClick() {
     SCheckBoxAll.SetChecked(true);
     SelectedFileCount = 0;
     SelectedBytes = 0;
@@ -185,7 +188,7 @@ void TFormMain::SCheckBoxAllClick() {
     InvalidateRect(ListViewScan.hwnd, nullptr, FALSE);
 }
 
-void TFormMain::SCheckBoxAllNClick() {
+void ResultsPage::SCheckBoxAllNClick() {
     SCheckBoxAllN.SetChecked(false);
     for (ScanRow& r : scanRows.rows) r.ticked = false;
     SelectedFileCount = 0;
@@ -195,7 +198,7 @@ void TFormMain::SCheckBoxAllNClick() {
     InvalidateRect(ListViewScan.hwnd, nullptr, FALSE);
 }
 
-void TFormMain::ListViewScanColumnClick(int column) {
+void ResultsPage::ListViewScanColumnClick(int column) {
     if (column < 0 || column > 3) return;
     int previous = scanSort.column;
     scanSort.Click(column);

@@ -2,10 +2,10 @@
 
 #include <vector>
 
-#include "app/all_var.h"
 #include "platform/filesystem.h"
 #include "platform/text.h"
 #include "scan/core/match_mask.h"
+#include "shared/all_var.h"
 
 namespace {
 

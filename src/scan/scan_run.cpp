@@ -1,26 +1,20 @@
-#include "app/all_var.h"
-#include "app/form_main.h"
 #include "platform/dialogs.h"
 #include "platform/filesystem.h"
 #include "platform/message_pump.h"
 #include "platform/text.h"
+#include "scan/results_page.h"
 #include "scan/scan_engine.h"
+#include "shared/all_var.h"
+#include "shared/app_title.h"
 
-namespace {
-std::string Flag(const Button& b) { return b.Checked() ? "1" : "0"; }
-}  // namespace
-
-void TFormMain::suiButtonScanClick() {
+void ResultsPage::suiButtonScanClick() {
     if (longWorkRunning) return;  // a click still queued when a stopped scan unwinds
-    bool anyDrive = false;
-    for (int row = 0; row < ListViewDrive.Count(); ++row) anyDrive |= ListViewDrive.Mark(row) == kMarkTicked;
-    if (!anyDrive) {
-        ShowMessageBox(hwnd, "Please select drives first!", kAppTitle, MB_OK | MB_ICONWARNING);
+    if (sources_.tickedDrives().empty()) {
+        ShowMessageBox(host_.window, "Please select drives first!", kAppTitle, MB_OK | MB_ICONWARNING);
         return;
     }
     longWorkRunning = true;
-    suiPanelClean.Show(false);
-    suiPanelClean1.Show(true);
+    host_.showResults();
     suiButtonPause.SetText("Pause");
     suiButtonPause.Enable(true);
     suiButtonDelete.Enable(false);
@@ -38,32 +32,20 @@ void TFormMain::suiButtonScanClick() {
     suiButtonBack.Enable(true);
     longWorkRunning = false;
     // The window was closed during the scan: it is destroyed only now that the scan has unwound.
-    if (closeRequested) DestroyWindow(hwnd);
+    if (closeRequested) DestroyWindow(host_.window);
 }
 
-void TFormMain::m_InitScan() {
-    ScanDriveList.clear();
-    ExcludePathList.clear();
-    IncludeMaskList.clear();
-    ExcludeMaskList.clear();
-    for (int row = 0; row < ListViewDrive.Count(); ++row) {
-        if (ListViewDrive.Mark(row) != kMarkTicked) continue;
-        std::string caption = ListViewDrive.Cell(row, 0);
-        if (caption.size() >= 3) ScanDriveList.push_back(caption.substr(caption.size() - 3, 2));
-    }
-    for (int row = 0; row < ListViewExcludePath.Count(); ++row)
-        ExcludePathList.push_back(ListViewExcludePath.Cell(row, 0));
-    for (int row = 0; row < ListViewFilterI.Count(); ++row) {
-        if (ListViewFilterI.Mark(row) == kMarkTicked) IncludeMaskList.push_back(ListViewFilterI.Cell(row, 1));
-    }
-    for (int row = 0; row < ListViewFilterE.Count(); ++row) {
-        if (ListViewFilterE.Mark(row) == kMarkTicked) ExcludeMaskList.push_back(ListViewFilterE.Cell(row, 1));
-    }
-    ScanOptionFlags =
-        Flag(gCheckRead) + Flag(gCheckSystem) + Flag(gCheckHide) + Flag(gCheckZero) + Flag(gRadioRecycle);
+// The scan's inputs, taken afresh from the Drive Clean and Options pages.
+void ResultsPage::m_InitScan() {
+    ScanDriveList = sources_.tickedDrives();
+    ScanSettings settings = sources_.scanSettings();
+    ExcludePathList = std::move(settings.excludePaths);
+    IncludeMaskList = std::move(settings.includeMasks);
+    ExcludeMaskList = std::move(settings.excludeMasks);
+    ScanOptionFlags = std::move(settings.optionFlags);
 }
 
-void TFormMain::StartScan() {
+void ResultsPage::StartScan() {
     TotalFileCount = SelectedFileCount = 0;
     TotalBytes = SelectedBytes = 0;
     ScanState = Scanning;
@@ -100,7 +82,7 @@ void TFormMain::StartScan() {
     ScanState = Idle;
 }
 
-void TFormMain::AddFoundFile(const WIN32_FIND_DATAW& entry, const std::wstring& folder) {
+void ResultsPage::AddFoundFile(const WIN32_FIND_DATAW& entry, const std::wstring& folder) {
     const int64_t size = EntrySize(entry);
     TotalFileCount += 1;
     SelectedFileCount += 1;
@@ -116,7 +98,7 @@ void TFormMain::AddFoundFile(const WIN32_FIND_DATAW& entry, const std::wstring& 
 // every scanViewInterval: under Wine each label update paints at once and costs more than listing a
 // file, so the walk spends its time on the disk rather than on repainting. The rows found so far
 // reach the list before messages run, so whatever the user does in between sees them as they are.
-void TFormMain::PumpDuringScan() {
+void ResultsPage::PumpDuringScan() {
     uint64_t now = GetTickCount64();
     if (lastScanPump != 0 && now - lastScanPump < scanViewInterval) return;
     RefreshScanView();
@@ -124,7 +106,7 @@ void TFormMain::PumpDuringScan() {
     lastScanPump = GetTickCount64();
 }
 
-void TFormMain::suiButtonPauseClick() {
+void ResultsPage::suiButtonPauseClick() {
     if (ScanState == Scanning) {
         suiButtonPause.SetText("Continue");
         ScanState = Paused;

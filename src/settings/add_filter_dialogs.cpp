@@ -1,10 +1,10 @@
 #include "settings/add_filter_dialogs.h"
 
-#include "app/form_main.h"
 #include "platform/dialogs.h"
 #include "settings/config_file.h"
 #include "settings/core/config_lists.h"
 #include "settings/core/filter_input.h"
+#include "shared/app_title.h"
 
 std::string AddFilterMask, AddFilterDescription;
 TAddFilter* AddFilter = nullptr;

@@ -1,6 +1,5 @@
 #include <string>
 
-#include "app/form_main.h"
 #include "platform/dialogs.h"
 #include "platform/text.h"
 #include "settings/add_filter_dialogs.h"
@@ -8,6 +7,8 @@
 #include "settings/core/config_lists.h"
 #include "settings/list_rows.h"
 #include "settings/list_sorting.h"
+#include "settings/options_page.h"
+#include "shared/app_title.h"
 
 namespace {
 void DeleteSelectedRow(ListView& list) {
@@ -53,12 +54,12 @@ bool ListHoldsPath(const ListView& list, const std::string& path) {
 }
 }  // namespace
 
-void TFormMain::epButtonAddClick() {
-    std::optional<std::string> path = BrowseForFolder(hwnd, "Select a path");
+void OptionsPage::epButtonAddClick() {
+    std::optional<std::string> path = BrowseForFolder(host_.window, "Select a path");
     if (!path || Widen(*path).size() <= 3 || ListHoldsPath(ListViewExcludePath, *path)) return;
     if (!ConfigCanHold(std::string(kConfigFileName), *path)) {
         ShowMessageBox(
-            hwnd,
+            host_.window,
             "This path holds characters that this system's code page cannot store in Config.ini, so "
             "it cannot be added.",
             kAppTitle, MB_ICONWARNING | MB_OK);
@@ -67,87 +68,87 @@ void TFormMain::epButtonAddClick() {
     AddPathRow(ListViewExcludePath, *path);
 }
 
-void TFormMain::epButtonDelClick() { DeleteSelectedRow(ListViewExcludePath); }
+void OptionsPage::epButtonDelClick() { DeleteSelectedRow(ListViewExcludePath); }
 
-void TFormMain::ifButtonAddClick() {
-    if (AddFilter && AddFilter->Execute(hwnd))
+void OptionsPage::ifButtonAddClick() {
+    if (AddFilter && AddFilter->Execute(host_.window))
         AddFilterRow(ListViewFilterI, AddFilterMask, AddFilterDescription, true);
 }
 
-void TFormMain::efButtonAddClick() {
-    if (AddFilterExclude && AddFilterExclude->Execute(hwnd))
+void OptionsPage::efButtonAddClick() {
+    if (AddFilterExclude && AddFilterExclude->Execute(host_.window))
         AddFilterRow(ListViewFilterE, AddFilterMask, AddFilterDescription, true);
 }
 
-void TFormMain::ifButtonDeleteClick() { DeleteSelectedRow(ListViewFilterI); }
-void TFormMain::efButtonDeleteClick() { DeleteSelectedRow(ListViewFilterE); }
+void OptionsPage::ifButtonDeleteClick() { DeleteSelectedRow(ListViewFilterI); }
+void OptionsPage::efButtonDeleteClick() { DeleteSelectedRow(ListViewFilterE); }
 
-void TFormMain::ListViewFilterIMouseDown(MouseButton button, int x, int y) {
+void OptionsPage::ListViewFilterIMouseDown(MouseButton button, int x, int y) {
     m_ListPressPoint = {x, y};
     ToggleTickOnPress(ListViewFilterI, button, x, y);
 }
 
-void TFormMain::ListViewFilterEMouseDown(MouseButton button, int x, int y) {
+void OptionsPage::ListViewFilterEMouseDown(MouseButton button, int x, int y) {
     m_ListPressPoint = {x, y};
     ToggleTickOnPress(ListViewFilterE, button, x, y);
 }
 
-void TFormMain::ListViewExcludePathMouseDown(MouseButton, int x, int y) { m_ListPressPoint = {x, y}; }
+void OptionsPage::ListViewExcludePathMouseDown(MouseButton, int x, int y) { m_ListPressPoint = {x, y}; }
 
-void TFormMain::ListViewFilterIDblClick() {
-    DeleteFilterOnDoubleClick(hwnd, ListViewFilterI, m_ListPressPoint);
+void OptionsPage::ListViewFilterIDblClick() {
+    DeleteFilterOnDoubleClick(host_.window, ListViewFilterI, m_ListPressPoint);
 }
-void TFormMain::ListViewFilterEDblClick() {
-    DeleteFilterOnDoubleClick(hwnd, ListViewFilterE, m_ListPressPoint);
+void OptionsPage::ListViewFilterEDblClick() {
+    DeleteFilterOnDoubleClick(host_.window, ListViewFilterE, m_ListPressPoint);
 }
 
-void TFormMain::ListViewExcludePathDblClick() {
+void OptionsPage::ListViewExcludePathDblClick() {
     int column = 0;
     int row = RowAt(ListViewExcludePath, m_ListPressPoint, &column);
-    if (row >= 0 && ConfirmDelete(hwnd, "Delete this path?")) ListViewExcludePath.DeleteRow(row);
+    if (row >= 0 && ConfirmDelete(host_.window, "Delete this path?")) ListViewExcludePath.DeleteRow(row);
 }
 
-void TFormMain::ListViewExcludePathColumnClick(int column) {
+void OptionsPage::ListViewExcludePathColumnClick(int column) {
     ClickSortColumn(ListViewExcludePath, ExcludePathSort, column);
     std::vector<SortKey> keys = SortKeys(ListViewExcludePath, ExcludePathSort.column);
     ListViewExcludePath.Sort([&](int a, int b) { return ListViewExcludePathCompare(keys[a], keys[b]); });
 }
 
-void TFormMain::ListViewFilterIColumnClick(int column) {
+void OptionsPage::ListViewFilterIColumnClick(int column) {
     ClickSortColumn(ListViewFilterI, FilterISort, column);
     std::vector<SortKey> keys = SortKeys(ListViewFilterI, FilterISort.column);
     ListViewFilterI.Sort([&](int a, int b) { return ListViewFilterICompare(keys[a], keys[b]); });
 }
 
-void TFormMain::ListViewFilterEColumnClick(int column) {
+void OptionsPage::ListViewFilterEColumnClick(int column) {
     ClickSortColumn(ListViewFilterE, FilterESort, column);
     std::vector<SortKey> keys = SortKeys(ListViewFilterE, FilterESort.column);
     ListViewFilterE.Sort([&](int a, int b) { return ListViewFilterECompare(keys[a], keys[b]); });
 }
 
-int TFormMain::ListViewExcludePathCompare(const SortKey& a, const SortKey& b) {
+int OptionsPage::ListViewExcludePathCompare(const SortKey& a, const SortKey& b) {
     return ComparePathRows(ExcludePathSort, a, b);
 }
-int TFormMain::ListViewFilterICompare(const SortKey& a, const SortKey& b) {
+int OptionsPage::ListViewFilterICompare(const SortKey& a, const SortKey& b) {
     return CompareFilterRows(FilterISort, a, b);
 }
-int TFormMain::ListViewFilterECompare(const SortKey& a, const SortKey& b) {
+int OptionsPage::ListViewFilterECompare(const SortKey& a, const SortKey& b) {
     return CompareFilterRows(FilterESort, a, b);
 }
 
-void TFormMain::OCheckBoxAll1Click() {
+void OptionsPage::OCheckBoxAll1Click() {
     OCheckBoxAll1.SetChecked(true);
     MarkAllRows(ListViewFilterI, kMarkTicked);
 }
-void TFormMain::OCheckBoxAll2Click() {
+void OptionsPage::OCheckBoxAll2Click() {
     OCheckBoxAll2.SetChecked(true);
     MarkAllRows(ListViewFilterE, kMarkTicked);
 }
-void TFormMain::OCheckBoxAllN1Click() {
+void OptionsPage::OCheckBoxAllN1Click() {
     OCheckBoxAllN1.SetChecked(false);
     MarkAllRows(ListViewFilterI, kMarkUnticked);
 }
-void TFormMain::OCheckBoxAllN2Click() {
+void OptionsPage::OCheckBoxAllN2Click() {
     OCheckBoxAllN2.SetChecked(false);
     MarkAllRows(ListViewFilterE, kMarkUnticked);
 }

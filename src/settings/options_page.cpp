@@ -1,4 +1,7 @@
-#include "app/form_main.h"
+#include "settings/options_page.h"
+
+#include "settings/config_loaders.h"
+#include "widgets/theme.h"
 
 namespace {
 const Button::Style kCheck{.kind = Button::Kind::kCheck};
@@ -97,7 +100,8 @@ void PaintDirectDelete(HDC dc, const RECT& r) {
 }
 }  // namespace
 
-void TFormMain::CreateOptionsPage() {
+void OptionsPage::Create(const PageHost& host) {
+    host_ = host;
     const Theme& t = MainTheme();
     suiPage.Create(suiPanelOptions, 10, 10, 503, 346);
     suiPage.name = "suiPage";
@@ -170,7 +174,7 @@ void TFormMain::CreateOptionsPage() {
     WireOptionsPage();
 }
 
-void TFormMain::WireOptionsPage() {
+void OptionsPage::WireOptionsPage() {
     suiButtonDefault.onClick = [this] { suiButtonDefaultClick(); };
     suiButtonSave.onClick = [this] { suiButtonSaveClick(); };
     epButtonAdd.onClick = [this] { epButtonAddClick(); };
@@ -186,16 +190,16 @@ void TFormMain::WireOptionsPage() {
 
     struct ListEvents {
         ListView& list;
-        void (TFormMain::*mouseDown)(MouseButton, int, int);
-        void (TFormMain::*dblClick)();
-        void (TFormMain::*columnClick)(int);
+        void (OptionsPage::*mouseDown)(MouseButton, int, int);
+        void (OptionsPage::*dblClick)();
+        void (OptionsPage::*columnClick)(int);
     } lists[] = {
-        {ListViewExcludePath, &TFormMain::ListViewExcludePathMouseDown,
-         &TFormMain::ListViewExcludePathDblClick, &TFormMain::ListViewExcludePathColumnClick},
-        {ListViewFilterI, &TFormMain::ListViewFilterIMouseDown, &TFormMain::ListViewFilterIDblClick,
-         &TFormMain::ListViewFilterIColumnClick},
-        {ListViewFilterE, &TFormMain::ListViewFilterEMouseDown, &TFormMain::ListViewFilterEDblClick,
-         &TFormMain::ListViewFilterEColumnClick},
+        {ListViewExcludePath, &OptionsPage::ListViewExcludePathMouseDown,
+         &OptionsPage::ListViewExcludePathDblClick, &OptionsPage::ListViewExcludePathColumnClick},
+        {ListViewFilterI, &OptionsPage::ListViewFilterIMouseDown, &OptionsPage::ListViewFilterIDblClick,
+         &OptionsPage::ListViewFilterIColumnClick},
+        {ListViewFilterE, &OptionsPage::ListViewFilterEMouseDown, &OptionsPage::ListViewFilterEDblClick,
+         &OptionsPage::ListViewFilterEColumnClick},
     };
     for (const ListEvents& e : lists) {
         e.list.onMouseDown = [this, down = e.mouseDown](MouseButton b, int x, int y) {
@@ -212,4 +216,11 @@ void TFormMain::WireOptionsPage() {
             return true;
         };
     }
+}
+
+void OptionsPage::LoadOptions() {
+    LoadGeneralOptions(gCheckRead, gCheckSystem, gCheckHide, gCheckZero, gRadioRecycle, gRadioPermanently);
+    LoadExcludePaths(ListViewExcludePath);
+    LoadIncludeFilters(ListViewFilterI);
+    LoadExcludeFilters(ListViewFilterE);
 }

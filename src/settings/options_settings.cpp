@@ -1,8 +1,9 @@
-#include "app/form_main.h"
 #include "platform/dialogs.h"
 #include "settings/config_file.h"
 #include "settings/config_loaders.h"
 #include "settings/default_options.h"
+#include "settings/options_page.h"
+#include "shared/app_title.h"
 
 namespace {
 std::vector<std::string> PathRows(const ListView& list) {
@@ -18,9 +19,30 @@ std::vector<FilterEntry> FilterRows(const ListView& list) {
             MakeFilterEntry(list.Cell(row, 1), list.Cell(row, 3), list.Mark(row) == kMarkTicked));
     return entries;
 }
+
+// The masks of the ticked rows of a filter list.
+std::vector<std::string> TickedMasks(const ListView& list) {
+    std::vector<std::string> masks;
+    for (int row = 0; row < list.Count(); ++row) {
+        if (list.Mark(row) == kMarkTicked) masks.push_back(list.Cell(row, 1));
+    }
+    return masks;
+}
+
+std::string Flag(const Button& b) { return b.Checked() ? "1" : "0"; }
 }  // namespace
 
-void TFormMain::suiButtonDefaultClick() {
+ScanSettings OptionsPage::CurrentScanSettings() const {
+    return {.excludePaths = PathRows(ListViewExcludePath),
+            .includeMasks = TickedMasks(ListViewFilterI),
+            .excludeMasks = TickedMasks(ListViewFilterE),
+            .optionFlags = Flag(gCheckRead) + Flag(gCheckSystem) + Flag(gCheckHide) + Flag(gCheckZero) +
+                           Flag(gRadioRecycle)};
+}
+
+bool OptionsPage::DeleteToRecycleBin() const { return gRadioRecycle.Checked(); }
+
+void OptionsPage::suiButtonDefaultClick() {
     SetDefaultOptions(gCheckRead, gCheckSystem, gCheckHide, gCheckZero, gRadioRecycle, gRadioPermanently);
     FillDefaultExcludePaths(ListViewExcludePath, ExcludePathSort);
     FillDefaultIncludeFilters(ListViewFilterI, FilterISort);
@@ -28,7 +50,7 @@ void TFormMain::suiButtonDefaultClick() {
 }
 
 // The four keys go to the file in one replacement: a failed save leaves every key as it was.
-void TFormMain::suiButtonSaveClick() {
+void OptionsPage::suiButtonSaveClick() {
     GeneralOptions general =
         GeneralOptionsShown(gCheckRead, gCheckSystem, gCheckHide, gCheckZero, gRadioRecycle);
     bool saved =

@@ -1,8 +1,8 @@
 #include <vector>
 
-#include "app/all_var.h"
 #include "app/window_frame.h"
 #include "platform/frame.h"
+#include "shared/all_var.h"
 #include "support/main_window.h"
 
 namespace {
@@ -30,7 +30,6 @@ class Frame : public MainWindowTest {
     }
     std::vector<HWND> moves;
 };
-
 
 bool Equal(const RECT& a, const RECT& b) { return EqualRect(&a, &b); }
 }  // namespace
@@ -113,7 +112,7 @@ TEST_F(Frame, AnchoredRegionsFollowTheWindowSize) {
         {&form->suiImagePanel3, {8, 95, 186, H - 154}},
         {&form->suiImagePanel2, {8, H - 154, 186, H - 8}},
         {&form->suiImagePanel4, {186, 95, W - 8, 133}},
-        {&form->suiPanelClean, {186, 133, W - 8, H - 8}},
+        {&form->drivePage.suiPanelClean, {186, 133, W - 8, H - 8}},
     };
     for (const Case& c : cases) {
         RECT r = c.widget->Bounds();

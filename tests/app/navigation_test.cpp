@@ -1,4 +1,4 @@
-#include "app/all_var.h"
+#include "shared/all_var.h"
 #include "support/main_window.h"
 
 namespace {
@@ -14,10 +14,10 @@ struct PageView {
 void ExpectPage(TFormMain& f, const PageView& v) {
     EXPECT_EQ(CurrentPage, v.page);
     EXPECT_EQ(f.lblOptionTitle.Text(), v.title);
-    EXPECT_EQ(f.suiPanelClean.Visible(), v.clean);
-    EXPECT_EQ(f.suiPanelClean1.Visible(), v.results);
-    EXPECT_EQ(f.suiPanelOptions.Visible(), v.options);
-    EXPECT_EQ(f.suiPanelOtherClean.Visible(), v.other);
+    EXPECT_EQ(f.drivePage.suiPanelClean.Visible(), v.clean);
+    EXPECT_EQ(f.resultsPage.suiPanelClean1.Visible(), v.results);
+    EXPECT_EQ(f.optionsPage.suiPanelOptions.Visible(), v.options);
+    EXPECT_EQ(f.otherCleanPage.suiPanelOtherClean.Visible(), v.other);
     Picture* icons[] = {&f.TitleIm1, &f.TitleIm2, &f.TitleIm3};
     for (int i = 0; i < 3; ++i) {
         EXPECT_EQ(icons[i]->Visible(), i + 1 == v.page) << "title icon " << i + 1;
@@ -55,14 +55,14 @@ TEST_F(Navigation, MenuClicksSwitchPages) {
     ExpectPage(*form, kOptions);
     form->LeftMenu3Click();
     ExpectPage(*form, kOtherClean);
-    EXPECT_FALSE(form->suiPanelWait.Visible());
+    EXPECT_FALSE(form->otherCleanPage.suiPanelWait.Visible());
     form->LeftMenu1Click();
     ExpectPage(*form, kDriveClean);
 }
 
 TEST_F(Navigation, DriveCleanAlwaysReturnsToTheDriveList) {
-    form->suiPanelClean.Show(false);
-    form->suiPanelClean1.Show(true);  // results of a scan on show
+    form->drivePage.suiPanelClean.Show(false);
+    form->resultsPage.suiPanelClean1.Show(true);  // results of a scan on show
     form->LeftMenu2Click();
     form->LeftMenu1Click();
     ExpectPage(*form, kDriveClean);

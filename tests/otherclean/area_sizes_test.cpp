@@ -22,9 +22,14 @@ class AreaSizes : public MainWindowTest {
         MainWindowTest::TearDown();
     }
     std::string Size(int area) {
-        form->m_OTShow(area);
-        Label* labels[] = {nullptr,         &form->OTLabel1, &form->OTLabel2, &form->OTLabel3,
-                           &form->OTLabel4, &form->OTLabel5, &form->OTLabel6};
+        form->otherCleanPage.m_OTShow(area);
+        Label* labels[] = {nullptr,
+                           &form->otherCleanPage.OTLabel1,
+                           &form->otherCleanPage.OTLabel2,
+                           &form->otherCleanPage.OTLabel3,
+                           &form->otherCleanPage.OTLabel4,
+                           &form->otherCleanPage.OTLabel5,
+                           &form->otherCleanPage.OTLabel6};
         return labels[area]->Text();
     }
     std::string Temp(const std::string& name) { return TempFolder() + name; }
@@ -40,12 +45,18 @@ TEST_F(AreaSizes, PageShowsSixRowsInScreenOrderAllUnticked) {
         const char* caption;
         bool openEnabled;
     } rows[] = {
-        {form->OCCheckBox1, form->OTBtn1, form->OTLabel1, "   清理 Windows 回收站", true},
-        {form->OCCheckBox4, form->OTBtn4, form->OTLabel4, "   清理 Windows 历史文件夹", true},
-        {form->OCCheckBox5, form->OTBtn5, form->OTLabel5, "   清理最近使用的文档历史记录", true},
-        {form->OCCheckBox6, form->OTBtn6, form->OTLabel6, "   清理 Cookies", true},
-        {form->OCCheckBox2, form->OTBtn2, form->OTLabel2, "   清理 Windows 临时文件夹", false},
-        {form->OCCheckBox3, form->OTBtn3, form->OTLabel3, "   清理 IE 临时文件夹", false},
+        {form->otherCleanPage.OCCheckBox1, form->otherCleanPage.OTBtn1, form->otherCleanPage.OTLabel1,
+         "   清理 Windows 回收站", true},
+        {form->otherCleanPage.OCCheckBox4, form->otherCleanPage.OTBtn4, form->otherCleanPage.OTLabel4,
+         "   清理 Windows 历史文件夹", true},
+        {form->otherCleanPage.OCCheckBox5, form->otherCleanPage.OTBtn5, form->otherCleanPage.OTLabel5,
+         "   清理最近使用的文档历史记录", true},
+        {form->otherCleanPage.OCCheckBox6, form->otherCleanPage.OTBtn6, form->otherCleanPage.OTLabel6,
+         "   清理 Cookies", true},
+        {form->otherCleanPage.OCCheckBox2, form->otherCleanPage.OTBtn2, form->otherCleanPage.OTLabel2,
+         "   清理 Windows 临时文件夹", false},
+        {form->otherCleanPage.OCCheckBox3, form->otherCleanPage.OTBtn3, form->otherCleanPage.OTLabel3,
+         "   清理 IE 临时文件夹", false},
     };
     int lastTop = -1;
     for (Row& row : rows) {
@@ -57,12 +68,12 @@ TEST_F(AreaSizes, PageShowsSixRowsInScreenOrderAllUnticked) {
         EXPECT_GT(row.check.Bounds().top, lastTop);
         lastTop = row.check.Bounds().top;
     }
-    EXPECT_EQ(form->otherCleanFrame.style.caption, "其他清理");
-    EXPECT_EQ(form->suiButtonClean.Text(), "开始清理");
-    RECT icon = form->otherHintIcon.Bounds();
+    EXPECT_EQ(form->otherCleanPage.otherCleanFrame.style.caption, "其他清理");
+    EXPECT_EQ(form->otherCleanPage.suiButtonClean.Text(), "开始清理");
+    RECT icon = form->otherCleanPage.otherHintIcon.Bounds();
     EXPECT_EQ(icon.right - icon.left, 16);
     EXPECT_EQ(icon.bottom - icon.top, 16);
-    SendMessageW(form->otherHintIcon.hwnd, BM_CLICK, 0, 0);  // does nothing
+    SendMessageW(form->otherCleanPage.otherHintIcon.hwnd, BM_CLICK, 0, 0);  // does nothing
     EXPECT_EQ(CurrentPage, 1);
 }
 
@@ -88,18 +99,18 @@ TEST_F(AreaSizes, EnteringThePageComputesEverySize) {
     WriteBytes(RecentFolder() + "doc.lnk", 200);
     SetCookie("http://one.example/", "a");
     form->LeftMenu3Click();
-    EXPECT_EQ(form->OTLabel2.Text(), "300 Byte(s)");
-    EXPECT_EQ(form->OTLabel5.Text(), "200 Byte(s)");
-    EXPECT_EQ(form->OTLabel6.Text(), "4 KB");
-    EXPECT_EQ(form->OTLabel4.Text(), "0 Byte(s)");
-    EXPECT_FALSE(form->suiPanelWait.Visible());
+    EXPECT_EQ(form->otherCleanPage.OTLabel2.Text(), "300 Byte(s)");
+    EXPECT_EQ(form->otherCleanPage.OTLabel5.Text(), "200 Byte(s)");
+    EXPECT_EQ(form->otherCleanPage.OTLabel6.Text(), "4 KB");
+    EXPECT_EQ(form->otherCleanPage.OTLabel4.Text(), "0 Byte(s)");
+    EXPECT_FALSE(form->otherCleanPage.suiPanelWait.Visible());
 
     WriteBytes(Temp("b.tmp"), 100);
     form->LeftMenu3Click();  // the page already shown: nothing is computed again
-    EXPECT_EQ(form->OTLabel2.Text(), "300 Byte(s)");
+    EXPECT_EQ(form->otherCleanPage.OTLabel2.Text(), "300 Byte(s)");
     form->LeftMenu1Click();
     form->LeftMenu3Click();  // every entry computes again
-    EXPECT_EQ(form->OTLabel2.Text(), "400 Byte(s)");
+    EXPECT_EQ(form->otherCleanPage.OTLabel2.Text(), "400 Byte(s)");
 }
 
 TEST_F(AreaSizes, TempWalkCountsSubfoldersAndHiddenFilesButNeverEntersALink) {
@@ -179,8 +190,8 @@ TEST_F(AreaSizes, HistoryCountsOnlyWhenAnIndexHasEntriesPastItsHeader) {
             CloseHandle(h);
         }
         WriteBytes(HistoryFolder() + "History.IE5\\other.dat", 100);
-        form->m_OTShow(4);
-        EXPECT_EQ(form->AreaTotal[4], c.counted ? TreeBytes(HistoryFolder()) : 0)
+        form->otherCleanPage.m_OTShow(4);
+        EXPECT_EQ(form->otherCleanPage.AreaTotal[4], c.counted ? TreeBytes(HistoryFolder()) : 0)
             << c.indexSize << " " << c.day;
         EXPECT_GE(TreeBytes(HistoryFolder()), int64_t(c.indexSize + 100));
     }
@@ -206,20 +217,20 @@ TEST_F(AreaSizes, HistoryIndexThatCannotBeOpenedCountsAsEmpty) {
     EXPECT_EQ(Size(4), "0 Byte(s)");
     // A readable index with entries still makes the whole tree count, the locked one included.
     WriteBytes(HistoryDay("MSHist012024010320240104") + "index.dat", 20480, 'x');
-    form->m_OTShow(4);
-    EXPECT_EQ(form->AreaTotal[4], TreeBytes(HistoryFolder()));
-    EXPECT_GE(form->AreaTotal[4], 107000 + 2 * 20480);
+    form->otherCleanPage.m_OTShow(4);
+    EXPECT_EQ(form->otherCleanPage.AreaTotal[4], TreeBytes(HistoryFolder()));
+    EXPECT_GE(form->otherCleanPage.AreaTotal[4], 107000 + 2 * 20480);
 }
 
 TEST_F(AreaSizes, RecentSizeAfterASecondCountShowsTheSingleAmount) {
     WriteBytes(RecentFolder() + "doc.lnk", 200);
     // Entering the page again computes every size again; each count starts from zero.
     form->LeftMenu3Click();
-    EXPECT_EQ(form->OTLabel5.Text(), "200 Byte(s)");
+    EXPECT_EQ(form->otherCleanPage.OTLabel5.Text(), "200 Byte(s)");
     form->LeftMenu1Click();
     form->LeftMenu3Click();
-    EXPECT_EQ(form->OTLabel5.Text(), "200 Byte(s)");
-    EXPECT_EQ(form->AreaTotal[5], 200);
+    EXPECT_EQ(form->otherCleanPage.OTLabel5.Text(), "200 Byte(s)");
+    EXPECT_EQ(form->otherCleanPage.AreaTotal[5], 200);
 }
 
 TEST_F(AreaSizes, CookiesOnTheKeepListAreNotCountedComparingCase) {
@@ -248,8 +259,8 @@ TEST_F(AreaSizes, RecycleBinCountsFilesMovedThere) {
     int fixedDrives = 0;
     for (wchar_t root[] = L"A:\\"; root[0] <= L'Z'; ++root[0])
         fixedDrives += GetDriveTypeW(root) == DRIVE_FIXED;
-    form->m_OTShow(1);
-    EXPECT_EQ(form->AreaTotal[1], 2000 * fixedDrives);
+    form->otherCleanPage.m_OTShow(1);
+    EXPECT_EQ(form->otherCleanPage.AreaTotal[1], 2000 * fixedDrives);
     SHEmptyRecycleBinW(nullptr, nullptr, SHERB_NOCONFIRMATION | SHERB_NOPROGRESSUI | SHERB_NOSOUND);
     EXPECT_EQ(Size(1), "0 Byte(s)");
 }
@@ -259,16 +270,16 @@ TEST_F(AreaSizes, OpenButtonsGoToTheShellAndRefreshTheirArea) {
     SetAreaShell({.openSpecialFolder = [&](int csidl) { opened.push_back("csidl " + std::to_string(csidl)); },
                   .openFolder = [&](const std::string& folder) { opened.push_back(folder); }});
     WriteBytes(RecentFolder() + "doc.lnk", 42);
-    SendMessageW(form->OTBtn5.hwnd, BM_CLICK, 0, 0);
-    EXPECT_EQ(form->OTLabel5.Text(), "42 Byte(s)");
-    form->OTBtn4Click();
-    EXPECT_EQ(form->OTLabel4.Text(), "0 Byte(s)");
-    form->OTBtn1Click();
-    EXPECT_EQ(form->OTLabel1.Text(), "0 Byte(s)");
+    SendMessageW(form->otherCleanPage.OTBtn5.hwnd, BM_CLICK, 0, 0);
+    EXPECT_EQ(form->otherCleanPage.OTLabel5.Text(), "42 Byte(s)");
+    form->otherCleanPage.OTBtn4Click();
+    EXPECT_EQ(form->otherCleanPage.OTLabel4.Text(), "0 Byte(s)");
+    form->otherCleanPage.OTBtn1Click();
+    EXPECT_EQ(form->otherCleanPage.OTLabel1.Text(), "0 Byte(s)");
     std::string recent = RecentFolder(), history = HistoryFolder();
     EXPECT_EQ(opened, (std::vector<std::string>{recent.substr(0, recent.size() - 1),
                                                 history.substr(0, history.size() - 1), "csidl 10"}));
-    EXPECT_EQ(form->OTLabel2.Text(), "0 MB");  // only the clicked area is refreshed
+    EXPECT_EQ(form->otherCleanPage.OTLabel2.Text(), "0 MB");  // only the clicked area is refreshed
 }
 
 TEST_F(AreaSizes, StartButtonWantsATickAndAConfirmation) {
@@ -285,16 +296,16 @@ TEST_F(AreaSizes, StartButtonWantsATickAndAConfirmation) {
         formClean->CloseModal(0);
         return true;
     });
-    form->suiButtonCleanClick();
+    form->otherCleanPage.suiButtonCleanClick();
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0].text, "Please select first!");
     EXPECT_EQ(boxes[0].caption, "Kestrune Disk Cleaner");
     EXPECT_EQ(boxes[0].flags, UINT(MB_ICONWARNING | MB_OK));
     EXPECT_EQ(OtherCleanFlags, "000000");
 
-    SendMessageW(form->OCCheckBox5.hwnd, BM_CLICK, 0, 0);
-    SendMessageW(form->OCCheckBox2.hwnd, BM_CLICK, 0, 0);
-    form->suiButtonCleanClick();
+    SendMessageW(form->otherCleanPage.OCCheckBox5.hwnd, BM_CLICK, 0, 0);
+    SendMessageW(form->otherCleanPage.OCCheckBox2.hwnd, BM_CLICK, 0, 0);
+    form->otherCleanPage.suiButtonCleanClick();
     ASSERT_EQ(boxes.size(), 2u);
     EXPECT_EQ(boxes[1].text, "Delete all selected items?");
     EXPECT_EQ(boxes[1].flags, UINT(MB_ICONINFORMATION | MB_OKCANCEL));

@@ -40,8 +40,9 @@ class CleaningRun : public MainWindowTest {
 
     // Ticks the areas of flags, presses Start, answers OK and closes the dialog once Close shows.
     RunResult Run(const std::string& flags, std::function<void(TformClean&)> tune = nullptr) {
-        Button* boxes[] = {&form->OCCheckBox1, &form->OCCheckBox2, &form->OCCheckBox3,
-                           &form->OCCheckBox4, &form->OCCheckBox5, &form->OCCheckBox6};
+        Button* boxes[] = {&form->otherCleanPage.OCCheckBox1, &form->otherCleanPage.OCCheckBox2,
+                           &form->otherCleanPage.OCCheckBox3, &form->otherCleanPage.OCCheckBox4,
+                           &form->otherCleanPage.OCCheckBox5, &form->otherCleanPage.OCCheckBox6};
         for (int i = 0; i < 6; ++i) boxes[i]->SetChecked(flags[i] == '1');
         RunResult result;
         StatusRecorder recorder;
@@ -58,7 +59,7 @@ class CleaningRun : public MainWindowTest {
             SendMessageW(formClean->suiButton1.hwnd, BM_CLICK, 0, 0);
             return true;
         });
-        form->suiButtonCleanClick();
+        form->otherCleanPage.suiButtonCleanClick();
         result.statusTexts = recorder.texts();
         return result;
     }
@@ -139,10 +140,10 @@ TEST_F(CleaningRun, TempFolderKeepsAFileInUseAndRecordsIt) {
     EXPECT_EQ(ReadLeftoverFile(TestExeFolder() + "Diskclean2.dat"),
               Temp("held.tmp") + "!?!" + Temp("sentinel-link") + "!?!");
     EXPECT_EQ(ReadBytes(TestExeFolder() + "Diskclean2.dat").size(), 32768u);
-    EXPECT_EQ(form->OTLabel2.Text(), "0 Byte(s)");  // the page recomputed after the run
+    EXPECT_EQ(form->otherCleanPage.OTLabel2.Text(), "0 Byte(s)");  // the page recomputed after the run
     WriteBytes(Temp("new.tmp"), 5);
-    form->m_OTShow(2);
-    EXPECT_EQ(form->OTLabel2.Text(), "305 Byte(s)");
+    form->otherCleanPage.m_OTShow(2);
+    EXPECT_EQ(form->otherCleanPage.OTLabel2.Text(), "305 Byte(s)");
 }
 
 TEST_F(CleaningRun, AFolderLinkInTheTempFolderNeverLosesItsTarget) {
@@ -171,8 +172,8 @@ TEST_F(CleaningRun, EmptyTempFolderIsRecordedAsTheTerminatorAlone) {
     // Wine cannot remove a folder link as a link, so the link is all that is left and recorded.
     EXPECT_EQ(ReadLeftoverFile(TestExeFolder() + "Diskclean2.dat"), Temp("sentinel-link") + "!?!");
     WriteBytes(Temp("later.tmp"), 64);
-    form->m_OTShow(2);
-    EXPECT_EQ(form->OTLabel2.Text(), "64 Byte(s)");
+    form->otherCleanPage.m_OTShow(2);
+    EXPECT_EQ(form->otherCleanPage.OTLabel2.Text(), "64 Byte(s)");
 }
 
 TEST_F(CleaningRun, InternetFilesGoButCookiesStay) {
@@ -187,14 +188,14 @@ TEST_F(CleaningRun, InternetFilesGoButCookiesStay) {
     EXPECT_FALSE(FileExists(cache + "Content.Test"));
     EXPECT_TRUE(FileExists(cache));
     EXPECT_EQ(CookieUrls().size(), 1u);
-    EXPECT_EQ(form->OTLabel3.Text(), "0 Byte(s)");
+    EXPECT_EQ(form->otherCleanPage.OTLabel3.Text(), "0 Byte(s)");
     WriteBytes(cache + "desktop.ini", 10);  // not on the list, but the area rule skips it
-    form->m_OTShow(3);
-    EXPECT_EQ(form->OTLabel3.Text(), "0 Byte(s)");
+    form->otherCleanPage.m_OTShow(3);
+    EXPECT_EQ(form->otherCleanPage.OTLabel3.Text(), "0 Byte(s)");
     RemoveFile(cache + "desktop.ini");  // names differ only in case: one file on this file system
     WriteBytes(cache + "Desktop.ini", 10);
-    form->m_OTShow(3);
-    EXPECT_NE(form->OTLabel3.Text(), "0 Byte(s)");
+    form->otherCleanPage.m_OTShow(3);
+    EXPECT_NE(form->otherCleanPage.OTLabel3.Text(), "0 Byte(s)");
 }
 
 TEST_F(CleaningRun, HistoryIndexesLoseTheirEntriesOnly) {
@@ -215,7 +216,7 @@ TEST_F(CleaningRun, HistoryIndexesLoseTheirEntriesOnly) {
             EXPECT_TRUE(bytes.substr(20479) == std::string(c.size - 20479, '\0')) << c.name;
         }
         EXPECT_TRUE(FileExists(day + "other.dat"));
-        EXPECT_EQ(form->OTLabel4.Text(), "0 Byte(s)") << c.name;
+        EXPECT_EQ(form->otherCleanPage.OTLabel4.Text(), "0 Byte(s)") << c.name;
     }
 }
 
@@ -232,7 +233,8 @@ TEST_F(CleaningRun, HistoryIndexThatCannotBeWrittenIsSkippedAndTheRunGoesOn) {
     EXPECT_TRUE(ReadBytes(index) == std::string(20480, 'h'));
     EXPECT_EQ(r.finalText, kComplete);
     EXPECT_FALSE(FileExists(RecentFolder() + "doc.lnk"));
-    EXPECT_NE(form->OTLabel4.Text(), "0 Byte(s)");  // its entries are still there and still counted
+    EXPECT_NE(form->otherCleanPage.OTLabel4.Text(),
+              "0 Byte(s)");  // its entries are still there and still counted
 }
 
 TEST_F(CleaningRun, HistoryIndexThatCannotBeOpenedIsSkippedAndCountsAsEmpty) {
@@ -246,7 +248,7 @@ TEST_F(CleaningRun, HistoryIndexThatCannotBeOpenedIsSkippedAndCountsAsEmpty) {
         HeldExclusively other(locked);
         ASSERT_TRUE(other.held());
         r = Run("000100");
-        EXPECT_EQ(form->OTLabel4.Text(), "0 Byte(s)");  // the page's count after the run
+        EXPECT_EQ(form->otherCleanPage.OTLabel4.Text(), "0 Byte(s)");  // the page's count after the run
     }
     EXPECT_EQ(r.finalText, kComplete);
     EXPECT_TRUE(ReadBytes(locked) == std::string(20480, 'h'));
@@ -260,7 +262,7 @@ TEST_F(CleaningRun, RecentDocumentsAreEmptiedButTheFolderStays) {
     Run("000010");
     EXPECT_TRUE(FolderNames(recent).empty());
     EXPECT_TRUE(FileExists(recent));
-    EXPECT_EQ(form->OTLabel5.Text(), "0 Byte(s)");
+    EXPECT_EQ(form->otherCleanPage.OTLabel5.Text(), "0 Byte(s)");
 }
 
 TEST_F(CleaningRun, KeepListSparesCookiesComparingCase) {
@@ -272,7 +274,7 @@ TEST_F(CleaningRun, KeepListSparesCookiesComparingCase) {
     std::vector<std::string> left = CookieUrls();
     ASSERT_EQ(left.size(), 1u);
     EXPECT_NE(left[0].find("@kept.example/"), std::string::npos);
-    EXPECT_EQ(form->OTLabel6.Text(), "0 KB");
+    EXPECT_EQ(form->otherCleanPage.OTLabel6.Text(), "0 KB");
 }
 
 TEST_F(CleaningRun, RecycleBinIsEmptied) {
@@ -284,10 +286,10 @@ TEST_F(CleaningRun, RecycleBinIsEmptied) {
     op.pFrom = from.c_str();
     op.fFlags = FOF_ALLOWUNDO | FOF_NOCONFIRMATION | FOF_SILENT | FOF_NOERRORUI;
     ASSERT_EQ(SHFileOperationW(&op), 0);
-    form->m_OTShow(1);
-    ASSERT_GT(form->AreaTotal[1], 0);
+    form->otherCleanPage.m_OTShow(1);
+    ASSERT_GT(form->otherCleanPage.AreaTotal[1], 0);
     Run("100000");
-    EXPECT_EQ(form->OTLabel1.Text(), "0 Byte(s)");
+    EXPECT_EQ(form->otherCleanPage.OTLabel1.Text(), "0 Byte(s)");
 }
 
 TEST_F(CleaningRun, MissingShellLibraryStopsTheRunClosably) {

@@ -181,11 +181,11 @@ TEST_F(CookieDialog, SaveStoresTickedNamesInListOrderAndCloses) {
         SendMessageW(d.suiButtonSave.hwnd, BM_CLICK, 0, 0);
         return true;
     });
-    form->OTBtn6Click();
+    form->otherCleanPage.OTBtn6Click();
     EXPECT_EQ(formCookie, nullptr);
     EXPECT_EQ(StoredKeepList(), "gamma.example/|)E(|alpha.example/|)E(|");
     EXPECT_EQ(ReadConfigValue("Config.ini", "Drive", "General"), "101010");
-    EXPECT_EQ(form->OTLabel6.Text(), "4 KB");  // refreshed after the dialog closed
+    EXPECT_EQ(form->otherCleanPage.OTLabel6.Text(), "4 KB");  // refreshed after the dialog closed
     EXPECT_TRUE(boxes.empty());
 }
 
@@ -197,9 +197,9 @@ TEST_F(CookieDialog, CancelStoresNothing) {
         SendMessageW(formCookie->suiButton1.hwnd, BM_CLICK, 0, 0);
         return true;
     });
-    form->OTBtn6Click();
+    form->otherCleanPage.OTBtn6Click();
     EXPECT_FALSE(FileExists(ConfigPath()));
-    EXPECT_EQ(form->OTLabel6.Text(), "4 KB");
+    EXPECT_EQ(form->otherCleanPage.OTLabel6.Text(), "4 KB");
 }
 
 TEST_F(CookieDialog, FailedSaveSaysSoAndStaysOpen) {
@@ -217,7 +217,7 @@ TEST_F(CookieDialog, FailedSaveSaysSoAndStaysOpen) {
         SendMessageW(formCookie->suiButtonSave.hwnd, BM_CLICK, 0, 0);  // saving again works
         return true;
     });
-    form->OTBtn6Click();
+    form->otherCleanPage.OTBtn6Click();
     EXPECT_TRUE(stayedOpen);
     EXPECT_EQ(boxes, (std::vector<std::string>{kWriteFailed}));
     EXPECT_EQ(StoredKeepList(), "alpha.example/|)E(|");

@@ -7,13 +7,13 @@
 #include <string>
 #include <vector>
 
-#include "app/all_var.h"
 #include "otherclean/form_clean.h"
 #include "otherclean/form_cookie.h"
 #include "platform/file_tree.h"
 #include "platform/known_folders.h"
 #include "platform/text.h"
 #include "platform/url_cache.h"
+#include "shared/all_var.h"
 #include "support/main_window.h"
 
 // Populates the test prefix's system areas for real and drives the Other Clean page and its dialogs.

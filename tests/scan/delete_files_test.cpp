@@ -111,8 +111,8 @@ class DeleteFiles : public ScanTest {
     }
 
     void UseMode(Mode mode) {
-        form->gRadioRecycle.SetChecked(mode == Mode::kRecycleBin);
-        form->gRadioPermanently.SetChecked(mode == Mode::kPermanent);
+        form->optionsPage.gRadioRecycle.SetChecked(mode == Mode::kRecycleBin);
+        form->optionsPage.gRadioPermanently.SetChecked(mode == Mode::kPermanent);
     }
 
     int RowOf(const std::string& path) {
@@ -135,7 +135,7 @@ class DeleteFiles : public ScanTest {
         Report report;
         std::function<void()> look = [&] {
             if (!formDeleteReport) {
-                if (form->deleting) RunSoon(20, look);
+                if (form->resultsPage.deleting) RunSoon(20, look);
                 return;
             }
             report.shown = true;
@@ -148,7 +148,7 @@ class DeleteFiles : public ScanTest {
             SendMessageW(formDeleteReport->suiButtonClose.hwnd, BM_CLICK, 0, 0);
         };
         RunSoon(20, look);
-        form->suiButtonDeleteClick();
+        form->resultsPage.suiButtonDeleteClick();
         RunSoon(1, nullptr);
         return report;
     }
@@ -203,10 +203,10 @@ TEST_P(DeleteEveryTickedFile, OnlyTheTickedFilesGoAndEachLeftFileHasItsReason) {
     for (const Case& c : cases) MakeFile(c.path);
     ASSERT_EQ(at259.size() + 6, 259u);
     SetFileAttributesW(Long("D:\\readonly.tmp").c_str(), FILE_ATTRIBUTE_READONLY);
-    AddFilterRow(form->ListViewFilterI, "notes.txt?", "", true);
-    AddFilterRow(form->ListViewFilterI, "report?", "", true);
+    AddFilterRow(form->optionsPage.ListViewFilterI, "notes.txt?", "", true);
+    AddFilterRow(form->optionsPage.ListViewFilterI, "report?", "", true);
 
-    form->suiButtonScanClick();
+    form->resultsPage.suiButtonScanClick();
     for (const Case& c : cases) {
         if (!c.ticked && RowOf(c.path) >= 0) Untick(c.path);
     }
@@ -257,8 +257,8 @@ TEST_P(DeleteEveryTickedFile, OnlyTheTickedFilesGoAndEachLeftFileHasItsReason) {
     EXPECT_EQ(report.copied.substr(0, report.copied.find("\r\n")), "文件名\t位置\t原因");
     EXPECT_NE(report.copied.find("\r\nheld.tmp\tD:\\\t" + inUse + "\r\n"), std::string::npos)
         << report.copied;
-    EXPECT_TRUE(form->suiPanelClean.Visible());
-    EXPECT_FALSE(form->suiPanelDeling.Visible());
+    EXPECT_TRUE(form->drivePage.suiPanelClean.Visible());
+    EXPECT_FALSE(form->resultsPage.suiPanelDeling.Visible());
 }
 
 INSTANTIATE_TEST_SUITE_P(BothModes, DeleteEveryTickedFile,
@@ -272,7 +272,7 @@ TEST_P(DeleteEveryTickedFile, CaseTwinsAndNamesWin32CannotHold) {
     UseMode(GetParam());
     const std::string drive = recycle ? "J:" : "I:";
     TickOnlyDrives({drive});
-    form->suiButtonScanClick();
+    form->resultsPage.suiButtonScanClick();
     Untick(drive + "\\case.tmp");
     const std::set<std::string> before = Everything({drive.c_str()});
     Report report = Delete();
@@ -291,7 +291,7 @@ TEST_P(DeleteEveryTickedFile, AVanishedFileIsNeverTakenForItsCaseTwin) {
     UseMode(GetParam());
     const std::string drive = GetParam() == Mode::kRecycleBin ? "Q:" : "P:";
     TickOnlyDrives({drive});
-    form->suiButtonScanClick();
+    form->resultsPage.suiButtonScanClick();
     Untick(drive + "\\twin.tmp");
     ASSERT_TRUE(DeleteFileW(Long(drive + "\\Twin.tmp").c_str()));
     const std::set<std::string> before = Everything({drive.c_str()});
@@ -307,27 +307,27 @@ TEST_F(DeleteFiles, NoReportWhenEveryTickedFileWent) {
         UseMode(mode);
         MakeFile("D:\\a.tmp");
         MakeFile("D:\\b.tmp");
-        form->suiButtonScanClick();
+        form->resultsPage.suiButtonScanClick();
         RemoveFile("D:\\b.tmp");  // already gone counts as deleted
         Report report = Delete();
         EXPECT_FALSE(report.shown);
         EXPECT_FALSE(Exists("D:\\a.tmp"));
-        EXPECT_TRUE(form->suiPanelClean.Visible());
+        EXPECT_TRUE(form->drivePage.suiPanelClean.Visible());
         EXPECT_EQ(Rows().size(), 2u);  // the rows stay until the next scan
     }
 }
 
 TEST_F(DeleteFiles, NothingTickedOrCancelDeletesNothing) {
     MakeFile("D:\\a.tmp");
-    form->suiButtonScanClick();
+    form->resultsPage.suiButtonScanClick();
     answer = IDCANCEL;
-    form->suiButtonDeleteClick();
+    form->resultsPage.suiButtonDeleteClick();
     EXPECT_EQ(messages, std::vector<std::string>{"Delete all selected files?"});
     EXPECT_TRUE(Exists("D:\\a.tmp"));
-    EXPECT_TRUE(form->suiPanelClean1.Visible());
-    form->SCheckBoxAllNClick();
+    EXPECT_TRUE(form->resultsPage.suiPanelClean1.Visible());
+    form->resultsPage.SCheckBoxAllNClick();
     messages.clear();
-    form->suiButtonDeleteClick();
+    form->resultsPage.suiButtonDeleteClick();
     EXPECT_EQ(messages, std::vector<std::string>{"Please select file first!"});
     EXPECT_TRUE(Exists("D:\\a.tmp"));
 }
@@ -335,7 +335,7 @@ TEST_F(DeleteFiles, NothingTickedOrCancelDeletesNothing) {
 TEST_F(DeleteFiles, RecycleBinKeepsWhatItTookRestorable) {
     UseMode(Mode::kRecycleBin);
     MakeFile("D:\\a.tmp", "restorable");
-    form->suiButtonScanClick();
+    form->resultsPage.suiButtonScanClick();
     Delete();
     EXPECT_FALSE(Exists("D:\\a.tmp"));
     EXPECT_TRUE(Exists("H:\\files\\a.tmp"));
@@ -343,8 +343,8 @@ TEST_F(DeleteFiles, RecycleBinKeepsWhatItTookRestorable) {
 
 TEST_F(DeleteFiles, FolderLinksAndTheirTargetsSurvive) {
     TickOnlyDrives({"E:"});
-    form->suiButtonScanClick();
-    form->suiButtonDeleteClick();
+    form->resultsPage.suiButtonScanClick();
+    form->resultsPage.suiButtonDeleteClick();
     EXPECT_FALSE(Exists("E:\\links\\inner\\a.tmp"));
     EXPECT_TRUE(Exists("F:\\sentinel\\keep.tmp"));
     EXPECT_TRUE(Exists("E:\\links\\to_sentinel"));
@@ -354,24 +354,25 @@ TEST_F(DeleteFiles, FolderLinksAndTheirTargetsSurvive) {
 // While deleting, the busy panel counts the files, and the window keeps answering between them.
 TEST_F(DeleteFiles, BusyPanelShowsHowFarTheDeletionHasCome) {
     for (int i = 0; i < 300; ++i) MakeFile("D:\\f" + std::to_string(i) + ".tmp");
-    form->suiButtonScanClick();
-    form->deleteViewInterval = 0;
+    form->resultsPage.suiButtonScanClick();
+    form->resultsPage.deleteViewInterval = 0;
     std::vector<std::string> seen;
     // A timer runs only when the deletion lets messages run.
     std::function<void()> watch = [&] {
-        if (form->suiPanelDeling.Visible()) seen.push_back(form->delingProgressLabel.Text());
-        if (form->deleting) RunSoon(1, watch);
+        if (form->resultsPage.suiPanelDeling.Visible())
+            seen.push_back(form->resultsPage.delingProgressLabel.Text());
+        if (form->resultsPage.deleting) RunSoon(1, watch);
     };
     RunSoon(1, watch);
-    form->suiButtonDeleteClick();
+    form->resultsPage.suiButtonDeleteClick();
     RunSoon(1, nullptr);
     ASSERT_FALSE(seen.empty());
     const bool midway = std::any_of(seen.begin(), seen.end(), [](const std::string& text) {
         return text != "0 of 300 files" && text != "300 of 300 files" && text.ends_with(" of 300 files");
     });
     EXPECT_TRUE(midway) << seen.front() << " .. " << seen.back();
-    EXPECT_EQ(form->delingProgressLabel.Text(), "300 of 300 files");
-    EXPECT_EQ(form->delingProgressBar.Position(), 300);
-    EXPECT_EQ(form->delingProgressBar.Max(), 300);
+    EXPECT_EQ(form->resultsPage.delingProgressLabel.Text(), "300 of 300 files");
+    EXPECT_EQ(form->resultsPage.delingProgressBar.Position(), 300);
+    EXPECT_EQ(form->resultsPage.delingProgressBar.Max(), 300);
     EXPECT_FALSE(Exists("D:\\f299.tmp"));
 }

@@ -2,16 +2,16 @@
 
 namespace {
 // The tick box of a drive row: Wine reports the state icon only in the top 16 pixels of a row.
-POINT DriveBox(TFormMain& f, int row) {
+POINT DriveBox(const DriveCleanPage& page, int row) {
     RECT r{};
     r.left = LVIR_BOUNDS;
-    ListView_GetItemRect(f.ListViewDrive.hwnd, row, &r, LVIR_BOUNDS);
+    ListView_GetItemRect(page.ListViewDrive.hwnd, row, &r, LVIR_BOUNDS);
     return {r.left + 10, r.top + 6};
 }
 
-int RowOf(TFormMain& f, const std::string& drive) {
-    for (int row = 0; row < f.ListViewDrive.Count(); ++row) {
-        const std::string caption = f.ListViewDrive.Cell(row, 0);
+int RowOf(const DriveCleanPage& page, const std::string& drive) {
+    for (int row = 0; row < page.ListViewDrive.Count(); ++row) {
+        const std::string caption = page.ListViewDrive.Cell(row, 0);
         if (caption.size() >= 4 && caption.compare(caption.size() - 4, 4, "(" + drive + ")") == 0) return row;
     }
     return -1;
@@ -21,9 +21,9 @@ int RowOf(TFormMain& f, const std::string& drive) {
 using DriveList = MainWindowTest;
 
 TEST_F(DriveList, ListsTheMappedDrivesInOrderAllTicked) {
-    ListView& list = form->ListViewDrive;
+    ListView& list = form->drivePage.ListViewDrive;
     std::vector<int> rows;
-    for (const char* d : {"C:", "D:", "E:", "F:", "G:"}) rows.push_back(RowOf(*form, d));
+    for (const char* d : {"C:", "D:", "E:", "F:", "G:"}) rows.push_back(RowOf(form->drivePage, d));
     for (size_t i = 0; i < rows.size(); ++i) {
         ASSERT_GE(rows[i], 0) << i;
         if (i > 0) EXPECT_GT(rows[i], rows[i - 1]);
@@ -44,38 +44,38 @@ TEST_F(DriveList, ListsTheMappedDrivesInOrderAllTicked) {
 }
 
 TEST_F(DriveList, OnlyALeftPressOnTheTickBoxToggles) {
-    const int row = RowOf(*form, "D:");
+    const int row = RowOf(form->drivePage, "D:");
     ASSERT_GE(row, 0);
-    POINT box = DriveBox(*form, row);
-    form->ListViewDriveMouseDown(kLeftButton, box.x, box.y);
-    EXPECT_EQ(form->ListViewDrive.Mark(row), kMarkUnticked);
-    form->ListViewDriveMouseDown(kRightButton, box.x, box.y);
-    EXPECT_EQ(form->ListViewDrive.Mark(row), kMarkUnticked);
-    form->ListViewDriveMouseDown(kLeftButton, box.x + 80, box.y);  // on the name
-    EXPECT_EQ(form->ListViewDrive.Mark(row), kMarkUnticked);
-    form->ListViewDriveMouseDown(kLeftButton, box.x, box.y);
-    EXPECT_EQ(form->ListViewDrive.Mark(row), kMarkTicked);
+    POINT box = DriveBox(form->drivePage, row);
+    form->drivePage.ListViewDriveMouseDown(kLeftButton, box.x, box.y);
+    EXPECT_EQ(form->drivePage.ListViewDrive.Mark(row), kMarkUnticked);
+    form->drivePage.ListViewDriveMouseDown(kRightButton, box.x, box.y);
+    EXPECT_EQ(form->drivePage.ListViewDrive.Mark(row), kMarkUnticked);
+    form->drivePage.ListViewDriveMouseDown(kLeftButton, box.x + 80, box.y);  // on the name
+    EXPECT_EQ(form->drivePage.ListViewDrive.Mark(row), kMarkUnticked);
+    form->drivePage.ListViewDriveMouseDown(kLeftButton, box.x, box.y);
+    EXPECT_EQ(form->drivePage.ListViewDrive.Mark(row), kMarkTicked);
 }
 
 TEST_F(DriveList, NoRowIsDrawnSelected) {
-    form->ListViewDrive.Select(0);
-    RedrawWindow(form->ListViewDrive.hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-    EXPECT_EQ(form->ListViewDrive.Selected(), -1);
+    form->drivePage.ListViewDrive.Select(0);
+    RedrawWindow(form->drivePage.ListViewDrive.hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    EXPECT_EQ(form->drivePage.ListViewDrive.Selected(), -1);
 }
 
 TEST_F(DriveList, PageLayout) {
-    RECT inner = form->driveInnerPanel.Bounds();
+    RECT inner = form->drivePage.driveInnerPanel.Bounds();
     EXPECT_EQ(inner.left, 10);
     EXPECT_EQ(inner.top, 8);
-    RECT frame = form->suiPanel2.Bounds();
+    RECT frame = form->drivePage.suiPanel2.Bounds();
     EXPECT_EQ(frame.left, 60);
     EXPECT_EQ(frame.top, 169);
     POINT list{0, 0};
-    MapWindowPoints(form->ListViewDrive.hwnd, form->driveInnerPanel.hwnd, &list, 1);
+    MapWindowPoints(form->drivePage.ListViewDrive.hwnd, form->drivePage.driveInnerPanel.hwnd, &list, 1);
     EXPECT_EQ(list.x, 61);
     EXPECT_EQ(list.y, 190);
-    RECT scan = form->suiButtonScan.Bounds();
+    RECT scan = form->drivePage.suiButtonScan.Bounds();
     EXPECT_EQ(scan.left, 402);
     EXPECT_EQ(scan.top, 342);
-    EXPECT_EQ(form->suiButtonScan.Text(), "开始扫描");
+    EXPECT_EQ(form->drivePage.suiButtonScan.Text(), "开始扫描");
 }

@@ -23,100 +23,101 @@ class ResultsList : public ScanTest {
         MakeFileOfSize("D:\\Medium.tmp", 2000000000LL);
         MakeFile("D:\\b\\small.tmp", "123");
         MakeFile("D:\\c\\Alpha.tmp", "1234567");
-        form->suiButtonScanClick();
+        form->resultsPage.suiButtonScanClick();
     }
     std::vector<std::string> Names() const { return Column(Rows(), &ResultRow::name); }
     std::string Captions() const {
         std::string all;
-        for (int c = 0; c < 4; ++c) all += "[" + form->ListViewScan.ColumnCaption(c) + "]";
+        for (int c = 0; c < 4; ++c) all += "[" + form->resultsPage.ListViewScan.ColumnCaption(c) + "]";
         return all;
     }
 };
 
 TEST_F(ResultsList, ShowsTheColumnsAndRowsOfTheScan) {
-    EXPECT_EQ(form->ListViewScan.ColumnCount(), 4);
+    EXPECT_EQ(form->resultsPage.ListViewScan.ColumnCount(), 4);
     EXPECT_EQ(Captions(), std::string("[][") + kName + "][" + kLocation + "][" + kSize + "]");
     EXPECT_EQ(Names(), (std::vector<std::string>{"big.tmp", "Medium.tmp", "small.tmp", "Alpha.tmp"}));
     EXPECT_EQ(Rows()[0].size, "3000000000");
-    EXPECT_EQ(form->LabelTotalSize.Text(), "Total  Size: 4768.37 MB");
-    EXPECT_EQ(form->LabelSelectCount.Text(), "Select Files: 4");
+    EXPECT_EQ(form->resultsPage.LabelTotalSize.Text(), "Total  Size: 4768.37 MB");
+    EXPECT_EQ(form->resultsPage.LabelSelectCount.Text(), "Select Files: 4");
 }
 
 TEST_F(ResultsList, TickBoxTogglesAndKeepsTheCountersExact) {
-    const std::string countBefore = form->LabelSelectCount.Text(), sizeBefore = form->LabelSelectSize.Text();
+    const std::string countBefore = form->resultsPage.LabelSelectCount.Text(),
+                      sizeBefore = form->resultsPage.LabelSelectSize.Text();
     ClickScanBox(0);
     EXPECT_EQ(Rows()[0].mark, kMarkUnticked);
     EXPECT_EQ(SelectedBytes, 2000000010LL);
-    EXPECT_EQ(form->LabelSelectCount.Text(), "Select Files: 3");
-    EXPECT_EQ(form->LabelSelectSize.Text(), "Select  Size: 1907.35 MB");
+    EXPECT_EQ(form->resultsPage.LabelSelectCount.Text(), "Select Files: 3");
+    EXPECT_EQ(form->resultsPage.LabelSelectSize.Text(), "Select  Size: 1907.35 MB");
     ClickScanBox(0, kRightButton);  // any button toggles
     EXPECT_EQ(Rows()[0].mark, kMarkTicked);
-    EXPECT_EQ(form->LabelSelectCount.Text(), countBefore);
-    EXPECT_EQ(form->LabelSelectSize.Text(), sizeBefore);
-    EXPECT_EQ(form->LabelTotalCount.Text(), "Total Files: 4");
+    EXPECT_EQ(form->resultsPage.LabelSelectCount.Text(), countBefore);
+    EXPECT_EQ(form->resultsPage.LabelSelectSize.Text(), sizeBefore);
+    EXPECT_EQ(form->resultsPage.LabelTotalCount.Text(), "Total Files: 4");
 
     RECT r{};
     r.left = LVIR_BOUNDS;
-    ListView_GetItemRect(form->ListViewScan.hwnd, 1, &r, LVIR_BOUNDS);
-    form->ListViewScanMouseDown(kLeftButton, r.left + 60, r.top + 6);  // on the file name
+    ListView_GetItemRect(form->resultsPage.ListViewScan.hwnd, 1, &r, LVIR_BOUNDS);
+    form->resultsPage.ListViewScanMouseDown(kLeftButton, r.left + 60, r.top + 6);  // on the file name
     EXPECT_EQ(Rows()[1].mark, kMarkTicked);
 }
 
 TEST_F(ResultsList, SelectNoneAndSelectAll) {
-    form->SCheckBoxAllNClick();
+    form->resultsPage.SCheckBoxAllNClick();
     for (const ResultRow& r : Rows()) EXPECT_EQ(r.mark, kMarkUnticked);
-    EXPECT_EQ(form->LabelSelectCount.Text(), "Select Files: 0");
-    EXPECT_EQ(form->LabelSelectSize.Text(), "Select  Size: 0 Byte(s)");
-    EXPECT_FALSE(form->SCheckBoxAllN.Checked());
-    form->suiButtonDeleteClick();
+    EXPECT_EQ(form->resultsPage.LabelSelectCount.Text(), "Select Files: 0");
+    EXPECT_EQ(form->resultsPage.LabelSelectSize.Text(), "Select  Size: 0 Byte(s)");
+    EXPECT_FALSE(form->resultsPage.SCheckBoxAllN.Checked());
+    form->resultsPage.suiButtonDeleteClick();
     EXPECT_EQ(messages, std::vector<std::string>{"Please select file first!"});
-    EXPECT_TRUE(form->suiPanelClean1.Visible());
+    EXPECT_TRUE(form->resultsPage.suiPanelClean1.Visible());
 
-    form->SCheckBoxAllClick();
+    form->resultsPage.SCheckBoxAllClick();
     for (const ResultRow& r : Rows()) EXPECT_EQ(r.mark, kMarkTicked);
-    EXPECT_TRUE(form->SCheckBoxAll.Checked());
-    EXPECT_EQ(form->LabelSelectCount.Text(), "Select Files: 4");
+    EXPECT_TRUE(form->resultsPage.SCheckBoxAll.Checked());
+    EXPECT_EQ(form->resultsPage.LabelSelectCount.Text(), "Select Files: 4");
     EXPECT_EQ(SelectedBytes, 5000000010LL);
 
     EmptyFolder(L"D:\\");  // select all on an empty list
-    form->suiButtonScanClick();
-    form->SCheckBoxAllClick();
-    EXPECT_EQ(form->LabelSelectCount.Text(), "Select Files: 0");
-    EXPECT_EQ(form->LabelSelectSize.Text(), "Select  Size: 0 Byte(s)");
+    form->resultsPage.suiButtonScanClick();
+    form->resultsPage.SCheckBoxAllClick();
+    EXPECT_EQ(form->resultsPage.LabelSelectCount.Text(), "Select Files: 0");
+    EXPECT_EQ(form->resultsPage.LabelSelectSize.Text(), "Select  Size: 0 Byte(s)");
 }
 
 TEST_F(ResultsList, SortsByEachColumnWithArrows) {
-    form->ListViewScanColumnClick(1);
+    form->resultsPage.ListViewScanColumnClick(1);
     EXPECT_EQ(Names(), (std::vector<std::string>{"Alpha.tmp", "big.tmp", "Medium.tmp", "small.tmp"}));
     EXPECT_EQ(Captions(), std::string("[][") + kUp + kName + "][" + kLocation + "][" + kSize + "]");
-    form->ListViewScanColumnClick(3);
+    form->resultsPage.ListViewScanColumnClick(3);
     EXPECT_EQ(Names(), (std::vector<std::string>{"small.tmp", "Alpha.tmp", "Medium.tmp", "big.tmp"}));
     EXPECT_EQ(Captions(), std::string("[][") + kName + "][" + kLocation + "][" + kUp + kSize + "]");
-    form->ListViewScanColumnClick(3);
+    form->resultsPage.ListViewScanColumnClick(3);
     EXPECT_EQ(Names(), (std::vector<std::string>{"big.tmp", "Medium.tmp", "Alpha.tmp", "small.tmp"}));
     EXPECT_EQ(Captions(), std::string("[][") + kName + "][" + kLocation + "][" + kDown + kSize + "]");
-    form->ListViewScanColumnClick(1);  // comes back ascending, as it was
+    form->resultsPage.ListViewScanColumnClick(1);  // comes back ascending, as it was
     EXPECT_EQ(Names(), (std::vector<std::string>{"Alpha.tmp", "big.tmp", "Medium.tmp", "small.tmp"}));
     EXPECT_EQ(Captions(), std::string("[][") + kUp + kName + "][" + kLocation + "][" + kSize + "]");
 
-    form->ListViewScanColumnClick(2);  // folders group regardless of case: D:\ < D:\b\ < D:\c\.
+    form->resultsPage.ListViewScanColumnClick(2);  // folders group regardless of case: D:\ < D:\b\ < D:\c\.
     EXPECT_EQ(Column(Rows(), &ResultRow::location),
               (std::vector<std::string>{"D:\\", "D:\\", "D:\\b\\", "D:\\c\\"}));
 
     ClickScanBox(3);  // untick the last row; the tick column puts unticked rows first
-    form->ListViewScanColumnClick(0);
+    form->resultsPage.ListViewScanColumnClick(0);
     EXPECT_EQ(Rows()[0].mark, kMarkUnticked);
     EXPECT_EQ(Rows()[0].name, "Alpha.tmp");
-    EXPECT_EQ(form->ListViewScan.ColumnCaption(0), kUp);
-    EXPECT_EQ(form->ListViewScan.ColumnCaption(2), kLocation);
+    EXPECT_EQ(form->resultsPage.ListViewScan.ColumnCaption(0), kUp);
+    EXPECT_EQ(form->resultsPage.ListViewScan.ColumnCaption(2), kLocation);
 }
 
 TEST_F(ResultsList, ANewScanKeepsTheSortStateAndAppendsUnsorted) {
-    form->ListViewScanColumnClick(3);
-    form->suiButtonScanClick();
+    form->resultsPage.ListViewScanColumnClick(3);
+    form->resultsPage.suiButtonScanClick();
     EXPECT_EQ(Names(), (std::vector<std::string>{"big.tmp", "Medium.tmp", "small.tmp", "Alpha.tmp"}));
-    EXPECT_EQ(form->ListViewScan.ColumnCaption(3), kUp + kSize);
-    EXPECT_EQ(form->LabelSelectSize.Text(), "Select  Size: 4768.37 MB");
+    EXPECT_EQ(form->resultsPage.ListViewScan.ColumnCaption(3), kUp + kSize);
+    EXPECT_EQ(form->resultsPage.LabelSelectSize.Text(), "Select  Size: 4768.37 MB");
 }
 
 TEST_F(ResultsList, NamesAlikeFarIntoTheirKeysSortByTheirEnds) {
@@ -128,10 +129,11 @@ TEST_F(ResultsList, NamesAlikeFarIntoTheirKeysSortByTheirEnds) {
                                              "ab.tmp",
                                              "b.tmp"};
     for (size_t i = sorted.size(); i-- > 0;) MakeFile("D:\\" + sorted[i]);
-    form->suiButtonScanClick();
-    form->ListViewScanColumnClick(3);  // leave the name order, so the next click sorts names afresh
-    form->ListViewScanColumnClick(1);
+    form->resultsPage.suiButtonScanClick();
+    form->resultsPage.ListViewScanColumnClick(
+        3);  // leave the name order, so the next click sorts names afresh
+    form->resultsPage.ListViewScanColumnClick(1);
     EXPECT_EQ(Names(), sorted);
-    form->ListViewScanColumnClick(1);
+    form->resultsPage.ListViewScanColumnClick(1);
     EXPECT_EQ(Names(), std::vector<std::string>(sorted.rbegin(), sorted.rend()));
 }

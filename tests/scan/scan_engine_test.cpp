@@ -41,10 +41,11 @@ TEST_F(ScanEngine, WalksDepthFirstWithTheStatusAndCounterTexts) {
     MakeFile("D:\\Y\\y.tmp", "");
     std::vector<std::string> status;
     g_statusTexts = &status;
-    form->scanViewInterval = 0;  // every folder's status is shown, not only the latest per interval
-    SetWindowSubclass(form->LabelStatus.hwnd, RecordStatus, 1, 0);
-    form->suiButtonScanClick();
-    RemoveWindowSubclass(form->LabelStatus.hwnd, RecordStatus, 1);
+    form->resultsPage.scanViewInterval =
+        0;  // every folder's status is shown, not only the latest per interval
+    SetWindowSubclass(form->resultsPage.LabelStatus.hwnd, RecordStatus, 1, 0);
+    form->resultsPage.suiButtonScanClick();
+    RemoveWindowSubclass(form->resultsPage.LabelStatus.hwnd, RecordStatus, 1);
     g_statusTexts = nullptr;
 
     EXPECT_EQ(status, (std::vector<std::string>{"Scaning: D:\\", "Scaning: D:\\X\\", "Scaning: D:\\Y\\",
@@ -52,29 +53,29 @@ TEST_F(ScanEngine, WalksDepthFirstWithTheStatusAndCounterTexts) {
     EXPECT_EQ(Rows(), (std::vector<ResultRow>{{"a.tmp", "D:\\", "5", kMarkTicked},
                                               {"x.tmp", "D:\\X\\", "10", kMarkTicked},
                                               {"y.tmp", "D:\\Y\\", "0", kMarkTicked}}));
-    EXPECT_EQ(form->LabelTotalCount.Text(), "Total Files: 3");
-    EXPECT_EQ(form->LabelSelectCount.Text(), "Select Files: 3");
-    EXPECT_EQ(form->LabelTotalSize.Text(), "Total  Size: 15 Byte(s)");
-    EXPECT_EQ(form->LabelSelectSize.Text(), "Select  Size: 15 Byte(s)");
-    EXPECT_TRUE(form->suiPanelClean1.Visible());
-    EXPECT_FALSE(form->suiPanelClean.Visible());
-    EXPECT_TRUE(form->suiButtonDelete.Enabled());
-    EXPECT_TRUE(form->suiButtonBack.Enabled());
-    EXPECT_FALSE(form->suiButtonPause.Enabled());
-    EXPECT_EQ(form->suiButtonPause.Text(), "Pause");
+    EXPECT_EQ(form->resultsPage.LabelTotalCount.Text(), "Total Files: 3");
+    EXPECT_EQ(form->resultsPage.LabelSelectCount.Text(), "Select Files: 3");
+    EXPECT_EQ(form->resultsPage.LabelTotalSize.Text(), "Total  Size: 15 Byte(s)");
+    EXPECT_EQ(form->resultsPage.LabelSelectSize.Text(), "Select  Size: 15 Byte(s)");
+    EXPECT_TRUE(form->resultsPage.suiPanelClean1.Visible());
+    EXPECT_FALSE(form->drivePage.suiPanelClean.Visible());
+    EXPECT_TRUE(form->resultsPage.suiButtonDelete.Enabled());
+    EXPECT_TRUE(form->resultsPage.suiButtonBack.Enabled());
+    EXPECT_FALSE(form->resultsPage.suiButtonPause.Enabled());
+    EXPECT_EQ(form->resultsPage.suiButtonPause.Text(), "Pause");
     EXPECT_EQ(ScanState, Idle);
     EXPECT_EQ(ScanDriveList, std::vector<std::string>{"D:"});
 }
 
 TEST_F(ScanEngine, AScanThatFindsNothingKeepsTheStartTexts) {
     MakeFile("D:\\b.txt");
-    form->suiButtonScanClick();
+    form->resultsPage.suiButtonScanClick();
     EXPECT_TRUE(Rows().empty());
-    EXPECT_EQ(form->LabelTotalCount.Text(), "Total Files: 0");
-    EXPECT_EQ(form->LabelSelectCount.Text(), "Select Files: 0");
-    EXPECT_EQ(form->LabelTotalSize.Text(), "Total  Size: 0 MB");
-    EXPECT_EQ(form->LabelSelectSize.Text(), "Select  Size: 0 MB");
-    EXPECT_EQ(form->LabelStatus.Text(), kCompleted);
+    EXPECT_EQ(form->resultsPage.LabelTotalCount.Text(), "Total Files: 0");
+    EXPECT_EQ(form->resultsPage.LabelSelectCount.Text(), "Select Files: 0");
+    EXPECT_EQ(form->resultsPage.LabelTotalSize.Text(), "Total  Size: 0 MB");
+    EXPECT_EQ(form->resultsPage.LabelSelectSize.Text(), "Select  Size: 0 MB");
+    EXPECT_EQ(form->resultsPage.LabelStatus.Text(), kCompleted);
 }
 
 TEST_F(ScanEngine, ExcludedFoldersAreSkippedWithEverythingBelowThem) {
@@ -86,10 +87,10 @@ TEST_F(ScanEngine, ExcludedFoldersAreSkippedWithEverythingBelowThem) {
     MakeFile("D:\\WINDOWS\\Temp2\\t2.tmp");
     MakeFile("D:\\user\\SendTo\\s.tmp");
     MakeFile("D:\\trail\\r.tmp");
-    AddPathRow(form->ListViewExcludePath, "?:\\win*\\temp");
-    AddPathRow(form->ListViewExcludePath, "*\\sendto");
-    AddPathRow(form->ListViewExcludePath, "?:\\trail\\");  // a trailing "\" matches no folder
-    form->suiButtonScanClick();
+    AddPathRow(form->optionsPage.ListViewExcludePath, "?:\\win*\\temp");
+    AddPathRow(form->optionsPage.ListViewExcludePath, "*\\sendto");
+    AddPathRow(form->optionsPage.ListViewExcludePath, "?:\\trail\\");  // a trailing "\" matches no folder
+    form->resultsPage.suiButtonScanClick();
     EXPECT_EQ(Rows(), (std::vector<ResultRow>{{"r.tmp", "D:\\trail\\", "4", kMarkTicked},
                                               {"t2.tmp", "D:\\WINDOWS\\Temp2\\", "4", kMarkTicked}}));
 }
@@ -98,10 +99,10 @@ TEST_F(ScanEngine, OnlyTickedFiltersTakePart) {
     MakeFile("D:\\keep.tmp");
     MakeFile("D:\\other.tmp");
     MakeFile("D:\\notes.log");
-    AddFilterRow(form->ListViewFilterI, "*.log", "", false);
-    AddFilterRow(form->ListViewFilterE, "keep.*", "", true);
-    AddFilterRow(form->ListViewFilterE, "other.*", "", false);
-    form->suiButtonScanClick();
+    AddFilterRow(form->optionsPage.ListViewFilterI, "*.log", "", false);
+    AddFilterRow(form->optionsPage.ListViewFilterE, "keep.*", "", true);
+    AddFilterRow(form->optionsPage.ListViewFilterE, "other.*", "", false);
+    form->resultsPage.suiButtonScanClick();
     EXPECT_EQ(Rows(), (std::vector<ResultRow>{{"other.tmp", "D:\\", "4", kMarkTicked}}));
     EXPECT_EQ(IncludeMaskList, std::vector<std::string>{"*.tmp"});
     EXPECT_EQ(ExcludeMaskList, std::vector<std::string>{"keep.*"});
@@ -129,10 +130,10 @@ TEST_F(ScanEngine, AttributeOptionsApplyToFilesOnly) {
     SetFileAttributesW(L"D:\\system.tmp", FILE_ATTRIBUTE_SYSTEM);
     SetFileAttributesW(L"D:\\zhiddenfolder", FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_DIRECTORY);
     for (const Case& c : cases) {
-        form->gCheckRead.SetChecked(c.read);
-        form->gCheckSystem.SetChecked(c.system);
-        form->gCheckHide.SetChecked(c.hidden);
-        form->suiButtonScanClick();
+        form->optionsPage.gCheckRead.SetChecked(c.read);
+        form->optionsPage.gCheckSystem.SetChecked(c.system);
+        form->optionsPage.gCheckHide.SetChecked(c.hidden);
+        form->resultsPage.suiButtonScanClick();
         std::vector<std::string> names;
         for (const ResultRow& r : Rows()) names.push_back(r.name);
         EXPECT_EQ(names, c.expected) << "options " << ScanOptionFlags;
@@ -145,12 +146,12 @@ TEST_F(ScanEngine, ZeroByteOption) {
     MakeFile("D:\\spared.txt", "");
     MakeFile("D:\\full.txt", "x");
     SetFileAttributesW(L"D:\\locked.txt", FILE_ATTRIBUTE_READONLY);
-    AddFilterRow(form->ListViewFilterE, "spared.*", "", true);
-    form->gCheckRead.SetChecked(false);
-    form->suiButtonScanClick();
+    AddFilterRow(form->optionsPage.ListViewFilterE, "spared.*", "", true);
+    form->optionsPage.gCheckRead.SetChecked(false);
+    form->resultsPage.suiButtonScanClick();
     EXPECT_TRUE(Rows().empty());
-    form->gCheckZero.SetChecked(true);
-    form->suiButtonScanClick();
+    form->optionsPage.gCheckZero.SetChecked(true);
+    form->resultsPage.suiButtonScanClick();
     EXPECT_EQ(Rows(), (std::vector<ResultRow>{{"notes.txt", "D:\\", "0", kMarkTicked}}));
     EXPECT_EQ(ScanOptionFlags, "00110");
 }
@@ -159,24 +160,24 @@ TEST_F(ScanEngine, PauseWhileEnumeratingListsTheFolderThenWaitsUntilContinue) {
     for (int i = 0; i < 40; ++i) MakeFile("D:\\f" + std::to_string(100 + i) + ".tmp");
     MakeFolder("D:\\sub");
     MakeFile("D:\\sub\\s.tmp");
-    PostClick(form->suiButtonPause);  // runs in the first pump, before the root is enumerated
+    PostClick(form->resultsPage.suiButtonPause);  // runs in the first pump, before the root is enumerated
     size_t rowsWhilePaused = 0;
     std::string captionWhilePaused, statusWhilePaused;
     int ticks = 0;
     UINT_PTR timer = Every(30, [&] {
         if (ScanState != Paused || ++ticks < 3) return;
-        rowsWhilePaused = form->ListViewScan.Count();
-        captionWhilePaused = form->suiButtonPause.Text();
-        statusWhilePaused = form->LabelStatus.Text();
-        form->suiButtonPauseClick();
+        rowsWhilePaused = form->resultsPage.ListViewScan.Count();
+        captionWhilePaused = form->resultsPage.suiButtonPause.Text();
+        statusWhilePaused = form->resultsPage.LabelStatus.Text();
+        form->resultsPage.suiButtonPauseClick();
     });
-    form->suiButtonScanClick();
+    form->resultsPage.suiButtonScanClick();
     StopTimer(timer);
     EXPECT_EQ(rowsWhilePaused, 40u);
     EXPECT_EQ(captionWhilePaused, "Continue");
     EXPECT_EQ(statusWhilePaused, "Scaning: D:\\");
     EXPECT_EQ(Rows().size(), 41u);
-    EXPECT_EQ(form->suiButtonPause.Text(), "Pause");
+    EXPECT_EQ(form->resultsPage.suiButtonPause.Text(), "Pause");
 }
 
 TEST_F(ScanEngine, PausedBetweenDrivesStillScansTheNextOnesAfterContinue) {
@@ -188,11 +189,11 @@ TEST_F(ScanEngine, PausedBetweenDrivesStillScansTheNextOnesAfterContinue) {
     UINT_PTR timer = Every(30, [&] {
         if (ScanState == Paused && !continued) {
             continued = true;
-            form->suiButtonPauseClick();
+            form->resultsPage.suiButtonPauseClick();
         }
     });
-    PostClick(form->suiButtonPause);
-    form->suiButtonScanClick();
+    PostClick(form->resultsPage.suiButtonPause);
+    form->resultsPage.suiButtonScanClick();
     StopTimer(timer);
     EXPECT_TRUE(continued);
     std::vector<std::string> names;
@@ -205,16 +206,16 @@ TEST_F(ScanEngine, BackDuringAScanStopsItKeepsTheRowsAndShowsTheDriveList) {
     MakeFile("D:\\b.tmp");
     MakeFolder("D:\\X");
     MakeFile("D:\\X\\x.tmp");
-    PostClick(form->suiButtonBack);
-    form->suiButtonScanClick();
+    PostClick(form->resultsPage.suiButtonBack);
+    form->resultsPage.suiButtonScanClick();
     // The first entry is taken before the walk looks at the state again.
     EXPECT_EQ(Rows(), (std::vector<ResultRow>{{"a.tmp", "D:\\", "4", kMarkTicked}}));
-    EXPECT_TRUE(form->suiPanelClean.Visible());
-    EXPECT_FALSE(form->suiPanelClean1.Visible());
-    EXPECT_EQ(form->LabelStatus.Text(), kCompleted);
-    EXPECT_TRUE(form->suiButtonDelete.Enabled());
-    EXPECT_FALSE(form->suiButtonPause.Enabled());
-    form->suiButtonScanClick();  // the next scan starts afresh
+    EXPECT_TRUE(form->drivePage.suiPanelClean.Visible());
+    EXPECT_FALSE(form->resultsPage.suiPanelClean1.Visible());
+    EXPECT_EQ(form->resultsPage.LabelStatus.Text(), kCompleted);
+    EXPECT_TRUE(form->resultsPage.suiButtonDelete.Enabled());
+    EXPECT_FALSE(form->resultsPage.suiButtonPause.Enabled());
+    form->resultsPage.suiButtonScanClick();  // the next scan starts afresh
     EXPECT_EQ(Rows().size(), 3u);
 }
 
@@ -223,7 +224,7 @@ TEST_F(ScanEngine, ClosingTheWindowDuringAScanEndsItWithoutAMessage) {
     MakeFolder("D:\\X");
     MakeFile("D:\\X\\x.tmp");
     PostMessageW(form->hwnd, WM_CLOSE, 0, 0);
-    form->suiButtonScanClick();
+    form->resultsPage.suiButtonScanClick();
     EXPECT_EQ(ScanState, Idle);
     EXPECT_FALSE(IsWindow(form->hwnd));
     EXPECT_TRUE(messages.empty());
@@ -232,10 +233,10 @@ TEST_F(ScanEngine, ClosingTheWindowDuringAScanEndsItWithoutAMessage) {
 
 TEST_F(ScanEngine, NoTickedDriveRefusesToStart) {
     TickOnlyDrives({});
-    form->suiButtonScanClick();
+    form->resultsPage.suiButtonScanClick();
     EXPECT_EQ(messages, std::vector<std::string>{"Please select drives first!"});
-    EXPECT_TRUE(form->suiPanelClean.Visible());
-    EXPECT_FALSE(form->suiPanelClean1.Visible());
+    EXPECT_TRUE(form->drivePage.suiPanelClean.Visible());
+    EXPECT_FALSE(form->resultsPage.suiPanelClean1.Visible());
 }
 
 TEST_F(ScanEngine, UnicodeAndVeryLongPathsAreFound) {
@@ -251,7 +252,7 @@ TEST_F(ScanEngine, UnicodeAndVeryLongPathsAreFound) {
         MakeFolder(deep);
     }
     MakeFile(deep + "\\deep.tmp");
-    form->suiButtonScanClick();
+    form->resultsPage.suiButtonScanClick();
     std::vector<ResultRow> rows = Rows();
     ASSERT_EQ(rows.size(), 4u);
     std::vector<std::string> names;
@@ -267,7 +268,7 @@ TEST_F(ScanEngine, UnicodeAndVeryLongPathsAreFound) {
 // E: holds a folder link that loops back to its parent and one to F:\sentinel (tests/scan/fixtures.sh).
 TEST_F(ScanEngine, FolderLinksAreNeitherEnteredNorListed) {
     TickOnlyDrives({"E:"});
-    form->suiButtonScanClick();
+    form->resultsPage.suiButtonScanClick();
     std::vector<ResultRow> rows = Rows();
     EXPECT_EQ(rows, (std::vector<ResultRow>{{"a.tmp", "E:\\links\\inner\\", "2", kMarkTicked}}));
 }

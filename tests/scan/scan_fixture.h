@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "app/all_var.h"
 #include "platform/dialogs.h"
 #include "platform/text.h"
 #include "settings/list_rows.h"
+#include "shared/all_var.h"
 #include "support/main_window.h"
 
 // Files on the test drives, made and inspected through the Windows API with "\\?\" paths.
@@ -80,10 +80,10 @@ class ScanTest : public MainWindowTest {
         MainWindowTest::SetUp();
         EmptyFolder(L"D:\\");
         TickOnlyDrives({"D:"});
-        AddFilterRow(form->ListViewFilterI, "*.tmp", "Temporary Files", true);
-        form->gCheckRead.SetChecked(true);
-        form->gCheckHide.SetChecked(true);
-        form->gRadioPermanently.SetChecked(true);
+        AddFilterRow(form->optionsPage.ListViewFilterI, "*.tmp", "Temporary Files", true);
+        form->optionsPage.gCheckRead.SetChecked(true);
+        form->optionsPage.gCheckHide.SetChecked(true);
+        form->optionsPage.gRadioPermanently.SetChecked(true);
         SetDialogScript({.messageBox = [this](const MessageBoxCall& c) {
             messages.push_back(c.text);
             return answer;
@@ -91,7 +91,7 @@ class ScanTest : public MainWindowTest {
     }
 
     void TickOnlyDrives(const std::vector<std::string>& drives) {
-        ListView& list = form->ListViewDrive;
+        ListView& list = form->drivePage.ListViewDrive;
         for (int row = 0; row < list.Count(); ++row) {
             std::string caption = list.Cell(row, 0);
             bool wanted = false;
@@ -102,7 +102,7 @@ class ScanTest : public MainWindowTest {
 
     std::vector<ResultRow> Rows() const {
         std::vector<ResultRow> rows;
-        ListView& list = form->ListViewScan;
+        ListView& list = form->resultsPage.ListViewScan;
         for (int row = 0; row < list.Count(); ++row)
             rows.push_back({list.Cell(row, 1), list.Cell(row, 2), list.Cell(row, 3), list.Mark(row)});
         return rows;
@@ -112,8 +112,8 @@ class ScanTest : public MainWindowTest {
     void ClickScanBox(int row, MouseButton button = kLeftButton) {
         RECT r{};
         r.left = LVIR_BOUNDS;
-        ListView_GetItemRect(form->ListViewScan.hwnd, row, &r, LVIR_BOUNDS);
-        form->ListViewScanMouseDown(button, r.left + 8, r.top + 6);
+        ListView_GetItemRect(form->resultsPage.ListViewScan.hwnd, row, &r, LVIR_BOUNDS);
+        form->resultsPage.ListViewScanMouseDown(button, r.left + 8, r.top + 6);
     }
 
     // Posts a click of a button so that it runs inside the scan's first message pump.

@@ -1,8 +1,8 @@
-#include "app/all_var.h"
 #include "app/form_main.h"
 #include "platform/text.h"
 #include "scan/form_delete_report.h"
 #include "settings/list_rows.h"
+#include "shared/all_var.h"
 #include "shots.h"
 
 namespace {
@@ -27,7 +27,7 @@ SCREENSHOT(drive_list) {
     form.FormCreate();
     ShowWindow(form.hwnd, SW_SHOW);
     form.FormShow();
-    form.ListViewDrive.SetMark(1, kMarkUnticked);
+    form.drivePage.ListViewDrive.SetMark(1, kMarkUnticked);
     Capture(form.hwnd, "drive_list");
     DestroyWindow(form.hwnd);
     Pump(50);
@@ -46,21 +46,21 @@ SCREENSHOT(scan_results) {
     form.FormCreate();
     ShowWindow(form.hwnd, SW_SHOW);
     form.FormShow();
-    TickOnly(form.ListViewDrive, "D:");
+    TickOnly(form.drivePage.ListViewDrive, "D:");
     for (const char* mask : {"*.tmp", "*.bak", "*.old", "~*.*"})
-        AddFilterRow(form.ListViewFilterI, mask, "", true);
-    form.gCheckRead.SetChecked(true);
-    form.gCheckHide.SetChecked(true);
-    form.suiButtonScanClick();
-    form.ListViewScanColumnClick(3);
-    form.ListViewScanColumnClick(3);
+        AddFilterRow(form.optionsPage.ListViewFilterI, mask, "", true);
+    form.optionsPage.gCheckRead.SetChecked(true);
+    form.optionsPage.gCheckHide.SetChecked(true);
+    form.resultsPage.suiButtonScanClick();
+    form.resultsPage.ListViewScanColumnClick(3);
+    form.resultsPage.ListViewScanColumnClick(3);
     RECT r{};
     r.left = LVIR_BOUNDS;
-    ListView_GetItemRect(form.ListViewScan.hwnd, 2, &r, LVIR_BOUNDS);
-    form.ListViewScanMouseDown(kLeftButton, r.left + 8, r.top + 6);
+    ListView_GetItemRect(form.resultsPage.ListViewScan.hwnd, 2, &r, LVIR_BOUNDS);
+    form.resultsPage.ListViewScanMouseDown(kLeftButton, r.left + 8, r.top + 6);
     Capture(form.hwnd, "scan_results");
-    form.suiPanelDeling.Show(true);
-    form.ShowDeleteProgress(1024, 2886);
+    form.resultsPage.suiPanelDeling.Show(true);
+    form.resultsPage.ShowDeleteProgress(1024, 2886);
     Capture(form.hwnd, "scan_deleting");
     DestroyWindow(form.hwnd);
     Pump(50);

@@ -1,8 +1,8 @@
 #include <memory>
 
-#include "app/all_var.h"
 #include "app/form_about.h"
 #include "app/form_main.h"
+#include "shared/all_var.h"
 #include "shots.h"
 
 namespace {

@@ -1,5 +1,5 @@
-#include "app/all_var.h"
 #include "app/form_main.h"
+#include "shared/all_var.h"
 #include "shots.h"
 
 SCREENSHOT(main_window) {

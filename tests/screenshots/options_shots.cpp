@@ -20,23 +20,23 @@ SCREENSHOT(options_pages) {
     ShowWindow(form.hwnd, SW_SHOW);
     form.FormShow();
     form.LeftMenu2Click();
-    form.suiButtonDefaultClick();
+    form.optionsPage.suiButtonDefaultClick();
     const char* names[] = {"options_general", "options_exclude_paths", "options_include_filters",
                            "options_exclude_filters"};
     for (int page = 0; page < 4; ++page) {
-        form.suiPage.SetActivePage(page);
+        form.optionsPage.suiPage.SetActivePage(page);
         Capture(form.hwnd, names[page]);
     }
-    form.ListViewFilterIColumnClick(3);
-    form.suiPage.SetActivePage(2);
+    form.optionsPage.ListViewFilterIColumnClick(3);
+    form.optionsPage.suiPage.SetActivePage(2);
     Capture(form.hwnd, "options_include_sorted");
 
-    ShowDialogShot(*AddFilter, form.ifButtonAdd, "add_filter", [] {
+    ShowDialogShot(*AddFilter, form.optionsPage.ifButtonAdd, "add_filter", [] {
         AddFilter->EditIncludeFilter.SetText("*.jnk");
         AddFilter->EditDesFilter.SetText("Junk Files");
     });
-    form.suiPage.SetActivePage(3);
-    ShowDialogShot(*AddFilterExclude, form.efButtonAdd, "add_filter_exclude", [] {});
+    form.optionsPage.suiPage.SetActivePage(3);
+    ShowDialogShot(*AddFilterExclude, form.optionsPage.efButtonAdd, "add_filter_exclude", [] {});
     DestroyWindow(form.hwnd);
     Pump(50);
 }

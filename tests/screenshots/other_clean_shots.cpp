@@ -63,8 +63,8 @@ SCREENSHOT(other_clean_page) {
     ShowWindow(form.hwnd, SW_SHOW);
     form.FormShow();
     form.LeftMenu3Click();
-    form.OCCheckBox2.SetChecked(true);
-    form.OCCheckBox5.SetChecked(true);
+    form.otherCleanPage.OCCheckBox2.SetChecked(true);
+    form.otherCleanPage.OCCheckBox5.SetChecked(true);
     Capture(form.hwnd, "other_clean_page");
 
     // The cleaning dialog half way through a run of two areas, where the fill edge cuts its caption.
@@ -83,7 +83,7 @@ SCREENSHOT(other_clean_page) {
         Capture(formClean->hwnd, "other_clean_run_end");
         formClean->suiButton1Click();
     });
-    form.suiButtonCleanClick();
+    form.otherCleanPage.suiButtonCleanClick();
     SetDialogScript({});
 
     RunLater(400, [] {
@@ -94,7 +94,7 @@ SCREENSHOT(other_clean_page) {
         Capture(formCookie->hwnd, "other_clean_cookies");
         formCookie->suiButton1Click();
     });
-    form.OTBtn6Click();
+    form.otherCleanPage.OTBtn6Click();
     DestroyWindow(form.hwnd);
     Pump(50);
 }

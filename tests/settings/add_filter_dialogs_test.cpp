@@ -33,7 +33,7 @@ class AddFilterDialogs : public OptionsTest {
         EXPECT_FALSE(IsWindowVisible(dialog.hwnd));
     }
     void AddInclude(const std::string& mask, const std::string& description) {
-        WhileShown(*AddFilter, form->ifButtonAdd, {[&] {
+        WhileShown(*AddFilter, form->optionsPage.ifButtonAdd, {[&] {
             AddFilter->EditIncludeFilter.SetText(mask);
             AddFilter->EditDesFilter.SetText(description);
             Click(AddFilter->suiButtonSave);
@@ -85,17 +85,18 @@ TEST_F(AddFilterDialogs, CaptionsAndTabOrder) {
 }
 
 TEST_F(AddFilterDialogs, TrimmedFilterIsAppendedTicked) {
-    AddFilterRow(form->ListViewFilterI, "*.old", "Old", false);
+    AddFilterRow(form->optionsPage.ListViewFilterI, "*.old", "Old", false);
     AddInclude("  *.jnk  ", "  Junk  ");
-    ASSERT_EQ(form->ListViewFilterI.Count(), 2);
-    EXPECT_EQ(Rows(form->ListViewFilterI)[1], (ListRow{{"", "*.jnk", "jnk", "Junk"}, kMarkTicked}));
+    ASSERT_EQ(form->optionsPage.ListViewFilterI.Count(), 2);
+    EXPECT_EQ(Rows(form->optionsPage.ListViewFilterI)[1],
+              (ListRow{{"", "*.jnk", "jnk", "Junk"}, kMarkTicked}));
     EXPECT_EQ(AddFilterMask, "*.jnk");
     EXPECT_EQ(AddFilterDescription, "Junk");
 }
 
 TEST_F(AddFilterDialogs, IncludeDialogOpensEmptyWithOkDisabledEveryTime) {
     AddInclude("*.a", "A");
-    WhileShown(*AddFilter, form->ifButtonAdd, {[&] {
+    WhileShown(*AddFilter, form->optionsPage.ifButtonAdd, {[&] {
         EXPECT_EQ(AddFilter->EditIncludeFilter.Text(), "");
         EXPECT_EQ(AddFilter->EditDesFilter.Text(), "");
         EXPECT_FALSE(AddFilter->suiButtonSave.Enabled());
@@ -103,11 +104,11 @@ TEST_F(AddFilterDialogs, IncludeDialogOpensEmptyWithOkDisabledEveryTime) {
         AddFilter->EditIncludeFilter.SetText("*.b");
         Click(AddFilter->suiButtonCancel);
     }});
-    EXPECT_EQ(form->ListViewFilterI.Count(), 1);
+    EXPECT_EQ(form->optionsPage.ListViewFilterI.Count(), 1);
 }
 
 TEST_F(AddFilterDialogs, OkFollowsTheTrimmedMask) {
-    WhileShown(*AddFilter, form->ifButtonAdd,
+    WhileShown(*AddFilter, form->optionsPage.ifButtonAdd,
                {[&] {
                     struct Step {
                         const char* text;
@@ -121,7 +122,7 @@ TEST_F(AddFilterDialogs, OkFollowsTheTrimmedMask) {
                     Click(AddFilter->suiButtonSave);  // confirms nothing, even clicked through the API
                 },
                 [&] { Click(AddFilter->suiButtonCancel); }});
-    EXPECT_EQ(form->ListViewFilterI.Count(), 0);
+    EXPECT_EQ(form->optionsPage.ListViewFilterI.Count(), 0);
 }
 
 // The message names the characters the mask holds, then every character a mask cannot hold, each standing
@@ -140,7 +141,7 @@ TEST_F(AddFilterDialogs, RefusedCharactersAreNamedAndTheDialogStaysOpen) {
     for (const Case& c : cases) {
         const bool refused = c.found != nullptr;
         boxes.clear();
-        int before = form->ListViewFilterI.Count();
+        int before = form->optionsPage.ListViewFilterI.Count();
         std::vector<std::function<void()>> steps{[&] {
             AddFilter->EditIncludeFilter.SetText(c.mask);
             AddFilter->EditDesFilter.SetText("d");
@@ -152,8 +153,8 @@ TEST_F(AddFilterDialogs, RefusedCharactersAreNamedAndTheDialogStaysOpen) {
                 EXPECT_EQ(AddFilter->EditDesFilter.Text(), "d");
                 Click(AddFilter->suiButtonCancel);
             });
-        WhileShown(*AddFilter, form->ifButtonAdd, steps);
-        EXPECT_EQ(form->ListViewFilterI.Count(), before + (refused ? 0 : 1)) << c.mask;
+        WhileShown(*AddFilter, form->optionsPage.ifButtonAdd, steps);
+        EXPECT_EQ(form->optionsPage.ListViewFilterI.Count(), before + (refused ? 0 : 1)) << c.mask;
         ASSERT_EQ(boxes.size(), refused ? 1u : 0u) << c.mask;
         if (refused) {
             EXPECT_EQ(boxes[0].text, "The file type cannot contain:" + std::string(c.found) + "\n\n" + all);
@@ -167,8 +168,9 @@ TEST_F(AddFilterDialogs, RefusedCharactersAreNamedAndTheDialogStaysOpen) {
 TEST_F(AddFilterDialogs, EmptyDescriptionAndRepeatedMaskAreAccepted) {
     AddInclude("*.dup", "");
     AddInclude("*.dup", "");
-    EXPECT_EQ(Rows(form->ListViewFilterI), (std::vector<ListRow>{{{"", "*.dup", "dup", ""}, kMarkTicked},
-                                                                 {{"", "*.dup", "dup", ""}, kMarkTicked}}));
+    EXPECT_EQ(Rows(form->optionsPage.ListViewFilterI),
+              (std::vector<ListRow>{{{"", "*.dup", "dup", ""}, kMarkTicked},
+                                    {{"", "*.dup", "dup", ""}, kMarkTicked}}));
 }
 
 TEST_F(AddFilterDialogs, CancelCloseAndEscapeAddNothing) {
@@ -178,43 +180,43 @@ TEST_F(AddFilterDialogs, CancelCloseAndEscapeAddNothing) {
         [] { SendMessageW(AddFilter->hwnd, WM_COMMAND, IDCANCEL, 0); },
     };
     for (auto& end : endings) {
-        WhileShown(*AddFilter, form->ifButtonAdd, {[&] {
+        WhileShown(*AddFilter, form->optionsPage.ifButtonAdd, {[&] {
             AddFilter->EditIncludeFilter.SetText("*.tmp");
             end();
         }});
     }
-    EXPECT_EQ(form->ListViewFilterI.Count(), 0);
+    EXPECT_EQ(form->optionsPage.ListViewFilterI.Count(), 0);
 }
 
 TEST_F(AddFilterDialogs, EnterConfirmsWhenOkIsEnabled) {
-    WhileShown(*AddFilter, form->ifButtonAdd, {[&] {
+    WhileShown(*AddFilter, form->optionsPage.ifButtonAdd, {[&] {
         AddFilter->EditIncludeFilter.SetText("*.ent");
         SendMessageW(AddFilter->hwnd, WM_COMMAND, IDOK, 0);
     }});
-    EXPECT_EQ(form->ListViewFilterI.Cell(0, 1), "*.ent");
+    EXPECT_EQ(form->optionsPage.ListViewFilterI.Cell(0, 1), "*.ent");
 }
 
 TEST_F(AddFilterDialogs, ExcludeDialogKeepsItsLastTexts) {
-    WhileShown(*AddFilterExclude, form->efButtonAdd, {[&] {
+    WhileShown(*AddFilterExclude, form->optionsPage.efButtonAdd, {[&] {
         AddFilterExclude->EditExincludeFilter.SetText(" Index.dat ");
         AddFilterExclude->EditDesFilter.SetText("Data Files");
         Click(AddFilterExclude->suiButtonSave);
     }});
-    WhileShown(*AddFilterExclude, form->efButtonAdd, {[&] {
+    WhileShown(*AddFilterExclude, form->optionsPage.efButtonAdd, {[&] {
         EXPECT_EQ(AddFilterExclude->EditExincludeFilter.Text(), " Index.dat ");
         EXPECT_EQ(AddFilterExclude->EditDesFilter.Text(), "Data Files");
         EXPECT_TRUE(AddFilterExclude->suiButtonSave.Enabled());
         Click(AddFilterExclude->suiButtonCancel);
     }});
-    EXPECT_EQ(Rows(form->ListViewFilterE),
+    EXPECT_EQ(Rows(form->optionsPage.ListViewFilterE),
               (std::vector<ListRow>{{{"", "Index.dat", "dat", "Data Files"}, kMarkTicked}}));
-    EXPECT_EQ(form->ListViewFilterI.Count(), 0);
+    EXPECT_EQ(form->optionsPage.ListViewFilterI.Count(), 0);
 }
 
 TEST_F(AddFilterDialogs, DescriptionThatWouldSplitTheStoredListIsRefused) {
     for (const char* description : {"a|)E(|b", "ends |)E(", ")E(| starts"}) {
         boxes.clear();
-        WhileShown(*AddFilter, form->ifButtonAdd,
+        WhileShown(*AddFilter, form->optionsPage.ifButtonAdd,
                    {[&] {
                         AddFilter->EditIncludeFilter.SetText("*.t");
                         AddFilter->EditDesFilter.SetText(description);
@@ -228,7 +230,7 @@ TEST_F(AddFilterDialogs, DescriptionThatWouldSplitTheStoredListIsRefused) {
         EXPECT_NE(boxes[0].text.find("|)E(|"), std::string::npos);
         EXPECT_EQ(boxes[0].flags, UINT(MB_ICONWARNING | MB_OK));
     }
-    EXPECT_EQ(form->ListViewFilterI.Count(), 0);
+    EXPECT_EQ(form->optionsPage.ListViewFilterI.Count(), 0);
 }
 
 // A Chinese description is kept when the system's ANSI code page holds it (a Chinese system); elsewhere it
@@ -244,16 +246,16 @@ TEST_F(AddFilterDialogs, ChineseDescriptionSurvivesSaveOrIsRefused) {
         Click(AddFilter->suiButtonSave);
     }};
     if (!codePageHoldsIt) steps.push_back([&] { Click(AddFilter->suiButtonCancel); });
-    WhileShown(*AddFilter, form->ifButtonAdd, steps);
+    WhileShown(*AddFilter, form->optionsPage.ifButtonAdd, steps);
     if (!codePageHoldsIt) {
         ASSERT_EQ(boxes.size(), 1u);
         EXPECT_NE(boxes[0].text.find("code page"), std::string::npos);
-        EXPECT_EQ(form->ListViewFilterI.Count(), 0);
+        EXPECT_EQ(form->optionsPage.ListViewFilterI.Count(), 0);
         return;
     }
-    form->suiButtonSaveClick();
+    form->optionsPage.suiButtonSaveClick();
     Restart();
-    EXPECT_EQ(form->ListViewFilterI.Cell(0, 3), chinese);
+    EXPECT_EQ(form->optionsPage.ListViewFilterI.Cell(0, 3), chinese);
 }
 
 TEST_F(AddFilterDialogs, NonAsciiDescriptionOfTheCodePageSurvivesSaveAndRestart) {
@@ -261,17 +263,17 @@ TEST_F(AddFilterDialogs, NonAsciiDescriptionOfTheCodePageSurvivesSaveAndRestart)
     std::string ansi;
     if (!ToAnsi(accented, ansi)) GTEST_SKIP() << "code page " << GetACP() << " lacks the letter";
     AddInclude("*.caf", accented);
-    form->suiButtonSaveClick();
+    form->optionsPage.suiButtonSaveClick();
     EXPECT_TRUE(boxes.empty());
     Restart();
-    EXPECT_EQ(Rows(form->ListViewFilterI),
+    EXPECT_EQ(Rows(form->optionsPage.ListViewFilterI),
               (std::vector<ListRow>{{{"", "*.caf", "caf", accented}, kMarkTicked}}));
 }
 
 // Both dialogs open ready for typing a mask. The exclude dialog's kept mask is selected, so that typing
 // replaces it; in the include dialog the field is empty.
 TEST_F(AddFilterDialogs, BothOpenWithTheFocusInTheMaskField) {
-    WhileShown(*AddFilterExclude, form->efButtonAdd, {[&] {
+    WhileShown(*AddFilterExclude, form->optionsPage.efButtonAdd, {[&] {
         EXPECT_EQ(GetFocus(), AddFilterExclude->EditExincludeFilter.hwnd);
         AddFilterExclude->EditExincludeFilter.SetText("*.old");
         Click(AddFilterExclude->suiButtonSave);
@@ -284,9 +286,9 @@ TEST_F(AddFilterDialogs, BothOpenWithTheFocusInTheMaskField) {
         Button& cancel;
         const char* typed;
     } openings[] = {
-        {"include", *AddFilter, form->ifButtonAdd, AddFilter->EditIncludeFilter, AddFilter->suiButtonCancel,
-         "*.a"},
-        {"exclude", *AddFilterExclude, form->efButtonAdd, AddFilterExclude->EditExincludeFilter,
+        {"include", *AddFilter, form->optionsPage.ifButtonAdd, AddFilter->EditIncludeFilter,
+         AddFilter->suiButtonCancel, "*.a"},
+        {"exclude", *AddFilterExclude, form->optionsPage.efButtonAdd, AddFilterExclude->EditExincludeFilter,
          AddFilterExclude->suiButtonCancel, "*.new"},
     };
     for (Opening& o : openings) {

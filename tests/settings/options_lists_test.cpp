@@ -28,9 +28,10 @@ class OptionsLists : public OptionsTest {
     }
     // A double click is two presses, then the double-click notification.
     void DoubleClickFilter(ListView& list, POINT at) {
-        auto down = &list == &form->ListViewFilterI ? &TFormMain::ListViewFilterIMouseDown
-                                                    : &TFormMain::ListViewFilterEMouseDown;
-        (form.get()->*down)(kLeftButton, at.x, at.y);
+        OptionsPage& page = form->optionsPage;
+        auto down = &list == &page.ListViewFilterI ? &OptionsPage::ListViewFilterIMouseDown
+                                                   : &OptionsPage::ListViewFilterEMouseDown;
+        (page.*down)(kLeftButton, at.x, at.y);
         DoubleClick(list, at);
     }
 };
@@ -40,43 +41,45 @@ const char* const kDown = "↓";
 }  // namespace
 
 TEST_F(OptionsLists, PageLayoutAndStartCaptions) {
-    ASSERT_EQ(form->suiPage.PageCount(), 4);
-    EXPECT_EQ(form->suiPage.ActivePage(), 0);
-    EXPECT_EQ(form->suiPage.PageCaption(0), "常规");
-    EXPECT_EQ(form->suiPage.PageCaption(1), "排除路径");
-    EXPECT_EQ(form->suiPage.PageCaption(2), "文件类型");
-    EXPECT_EQ(form->suiPage.PageCaption(3), "排除文件");
-    EXPECT_TRUE(form->gCheckRead.Visible() && IsWindowVisible(form->gCheckRead.hwnd));
-    EXPECT_FALSE(IsWindowVisible(form->ListViewFilterI.hwnd));
-    form->suiPage.SetActivePage(2);
-    EXPECT_TRUE(IsWindowVisible(form->ListViewFilterI.hwnd));
-    EXPECT_FALSE(IsWindowVisible(form->gCheckRead.hwnd));
+    ASSERT_EQ(form->optionsPage.suiPage.PageCount(), 4);
+    EXPECT_EQ(form->optionsPage.suiPage.ActivePage(), 0);
+    EXPECT_EQ(form->optionsPage.suiPage.PageCaption(0), "常规");
+    EXPECT_EQ(form->optionsPage.suiPage.PageCaption(1), "排除路径");
+    EXPECT_EQ(form->optionsPage.suiPage.PageCaption(2), "文件类型");
+    EXPECT_EQ(form->optionsPage.suiPage.PageCaption(3), "排除文件");
+    EXPECT_TRUE(form->optionsPage.gCheckRead.Visible() && IsWindowVisible(form->optionsPage.gCheckRead.hwnd));
+    EXPECT_FALSE(IsWindowVisible(form->optionsPage.ListViewFilterI.hwnd));
+    form->optionsPage.suiPage.SetActivePage(2);
+    EXPECT_TRUE(IsWindowVisible(form->optionsPage.ListViewFilterI.hwnd));
+    EXPECT_FALSE(IsWindowVisible(form->optionsPage.gCheckRead.hwnd));
 
-    EXPECT_EQ(Captions(form->ListViewExcludePath), (std::vector<std::string>{"排除路径"}));
-    EXPECT_EQ(ListView_GetColumnWidth(form->ListViewExcludePath.hwnd, 0), 332);
-    EXPECT_EQ(Captions(form->ListViewFilterE), (std::vector<std::string>{"", "文件名", "类型", "文件说明"}));
+    EXPECT_EQ(Captions(form->optionsPage.ListViewExcludePath), (std::vector<std::string>{"排除路径"}));
+    EXPECT_EQ(ListView_GetColumnWidth(form->optionsPage.ListViewExcludePath.hwnd, 0), 332);
+    EXPECT_EQ(Captions(form->optionsPage.ListViewFilterE),
+              (std::vector<std::string>{"", "文件名", "类型", "文件说明"}));
     int widths[] = {27, 85, 50, 170};
-    for (int c = 0; c < 4; ++c) EXPECT_EQ(ListView_GetColumnWidth(form->ListViewFilterI.hwnd, c), widths[c]);
-    EXPECT_EQ(form->suiButtonDefault.Text(), "默认");
-    EXPECT_EQ(form->suiButtonSave.Text(), "保存");
-    EXPECT_TRUE(form->OCheckBoxAll1.Checked());
-    EXPECT_FALSE(form->OCheckBoxAllN2.Checked());
+    for (int c = 0; c < 4; ++c)
+        EXPECT_EQ(ListView_GetColumnWidth(form->optionsPage.ListViewFilterI.hwnd, c), widths[c]);
+    EXPECT_EQ(form->optionsPage.suiButtonDefault.Text(), "默认");
+    EXPECT_EQ(form->optionsPage.suiButtonSave.Text(), "保存");
+    EXPECT_TRUE(form->optionsPage.OCheckBoxAll1.Checked());
+    EXPECT_FALSE(form->optionsPage.OCheckBoxAllN2.Checked());
 }
 
 TEST_F(OptionsLists, TickColumnKeepsItsWidth) {
-    ListView_SetColumnWidth(form->ListViewFilterI.hwnd, 0, 80);
-    EXPECT_EQ(ListView_GetColumnWidth(form->ListViewFilterI.hwnd, 0), 27);
-    ListView_SetColumnWidth(form->ListViewFilterI.hwnd, 1, 90);
-    EXPECT_EQ(ListView_GetColumnWidth(form->ListViewFilterI.hwnd, 1), 90);
+    ListView_SetColumnWidth(form->optionsPage.ListViewFilterI.hwnd, 0, 80);
+    EXPECT_EQ(ListView_GetColumnWidth(form->optionsPage.ListViewFilterI.hwnd, 0), 27);
+    ListView_SetColumnWidth(form->optionsPage.ListViewFilterI.hwnd, 1, 90);
+    EXPECT_EQ(ListView_GetColumnWidth(form->optionsPage.ListViewFilterI.hwnd, 1), 90);
 }
 
 TEST_F(OptionsLists, RadioButtonsAreOneGroup) {
-    SendMessageW(form->gRadioRecycle.hwnd, BM_CLICK, 0, 0);
-    EXPECT_TRUE(form->gRadioRecycle.Checked());
-    EXPECT_FALSE(form->gRadioPermanently.Checked());
-    SendMessageW(form->gRadioPermanently.hwnd, BM_CLICK, 0, 0);
-    EXPECT_FALSE(form->gRadioRecycle.Checked());
-    EXPECT_TRUE(form->gRadioPermanently.Checked());
+    SendMessageW(form->optionsPage.gRadioRecycle.hwnd, BM_CLICK, 0, 0);
+    EXPECT_TRUE(form->optionsPage.gRadioRecycle.Checked());
+    EXPECT_FALSE(form->optionsPage.gRadioPermanently.Checked());
+    SendMessageW(form->optionsPage.gRadioPermanently.hwnd, BM_CLICK, 0, 0);
+    EXPECT_FALSE(form->optionsPage.gRadioRecycle.Checked());
+    EXPECT_TRUE(form->optionsPage.gRadioPermanently.Checked());
 }
 
 TEST_F(OptionsLists, AddingAPathRefusesRootsAndExactDuplicates) {
@@ -89,77 +92,79 @@ TEST_F(OptionsLists, AddingAPathRefusesRootsAndExactDuplicates) {
     };
     for (const Case& c : cases) {
         picked = c.picked;
-        SendMessageW(form->epButtonAdd.hwnd, BM_CLICK, 0, 0);
-        EXPECT_EQ(form->ListViewExcludePath.Count(), c.rows) << c.picked.value_or("(cancelled)");
+        SendMessageW(form->optionsPage.epButtonAdd.hwnd, BM_CLICK, 0, 0);
+        EXPECT_EQ(form->optionsPage.ListViewExcludePath.Count(), c.rows) << c.picked.value_or("(cancelled)");
     }
     EXPECT_EQ(pickerTitles.front(), "Select a path");
-    EXPECT_EQ(Rows(form->ListViewExcludePath).back(), (ListRow{{"C:\\a b\\c"}, kMarkFolder}));
+    EXPECT_EQ(Rows(form->optionsPage.ListViewExcludePath).back(), (ListRow{{"C:\\a b\\c"}, kMarkFolder}));
     EXPECT_TRUE(boxes.empty());
 }
 
 TEST_F(OptionsLists, APathTheCodePageCannotHoldIsRefusedWithAMessage) {
     picked = "C:\\𐌰";  // no ANSI code page holds this letter
-    form->epButtonAddClick();
-    EXPECT_EQ(form->ListViewExcludePath.Count(), 0);
+    form->optionsPage.epButtonAddClick();
+    EXPECT_EQ(form->optionsPage.ListViewExcludePath.Count(), 0);
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_NE(boxes[0].text.find("code page"), std::string::npos);
 }
 
 TEST_F(OptionsLists, DeleteButtonsRemoveTheSelectedRowOnly) {
-    AddPathRow(form->ListViewExcludePath, "C:\\a");
-    AddPathRow(form->ListViewExcludePath, "C:\\b");
-    FillFilters(form->ListViewFilterI);
-    FillFilters(form->ListViewFilterE);
-    form->epButtonDelClick();
-    form->ifButtonDeleteClick();
-    form->efButtonDeleteClick();
-    EXPECT_EQ(form->ListViewExcludePath.Count(), 2);
-    EXPECT_EQ(form->ListViewFilterI.Count(), 4);
-    form->ListViewExcludePath.Select(0);
-    form->ListViewFilterI.Select(1);
-    form->ListViewFilterE.Select(3);
-    SendMessageW(form->epButtonDel.hwnd, BM_CLICK, 0, 0);
-    SendMessageW(form->ifButtonDelete.hwnd, BM_CLICK, 0, 0);
-    SendMessageW(form->efButtonDelete.hwnd, BM_CLICK, 0, 0);
-    EXPECT_EQ(Column(form->ListViewExcludePath, 0), (std::vector<std::string>{"C:\\b"}));
-    EXPECT_EQ(Column(form->ListViewFilterI, 1), (std::vector<std::string>{"*.tmp", "~*.*", "a.log"}));
-    EXPECT_EQ(Column(form->ListViewFilterE, 1), (std::vector<std::string>{"*.tmp", "*.bak", "~*.*"}));
+    AddPathRow(form->optionsPage.ListViewExcludePath, "C:\\a");
+    AddPathRow(form->optionsPage.ListViewExcludePath, "C:\\b");
+    FillFilters(form->optionsPage.ListViewFilterI);
+    FillFilters(form->optionsPage.ListViewFilterE);
+    form->optionsPage.epButtonDelClick();
+    form->optionsPage.ifButtonDeleteClick();
+    form->optionsPage.efButtonDeleteClick();
+    EXPECT_EQ(form->optionsPage.ListViewExcludePath.Count(), 2);
+    EXPECT_EQ(form->optionsPage.ListViewFilterI.Count(), 4);
+    form->optionsPage.ListViewExcludePath.Select(0);
+    form->optionsPage.ListViewFilterI.Select(1);
+    form->optionsPage.ListViewFilterE.Select(3);
+    SendMessageW(form->optionsPage.epButtonDel.hwnd, BM_CLICK, 0, 0);
+    SendMessageW(form->optionsPage.ifButtonDelete.hwnd, BM_CLICK, 0, 0);
+    SendMessageW(form->optionsPage.efButtonDelete.hwnd, BM_CLICK, 0, 0);
+    EXPECT_EQ(Column(form->optionsPage.ListViewExcludePath, 0), (std::vector<std::string>{"C:\\b"}));
+    EXPECT_EQ(Column(form->optionsPage.ListViewFilterI, 1),
+              (std::vector<std::string>{"*.tmp", "~*.*", "a.log"}));
+    EXPECT_EQ(Column(form->optionsPage.ListViewFilterE, 1),
+              (std::vector<std::string>{"*.tmp", "*.bak", "~*.*"}));
     EXPECT_TRUE(boxes.empty());
 }
 
 TEST_F(OptionsLists, LeftPressOnATickBoxTogglesIt) {
-    form->suiPage.SetActivePage(2);
-    FillFilters(form->ListViewFilterI);
+    form->optionsPage.suiPage.SetActivePage(2);
+    FillFilters(form->optionsPage.ListViewFilterI);
     PumpFor(30);
-    ListView& list = form->ListViewFilterI;
+    ListView& list = form->optionsPage.ListViewFilterI;
     POINT box = TickBoxPoint(list, 1);
-    form->ListViewFilterIMouseDown(kLeftButton, box.x, box.y);
+    form->optionsPage.ListViewFilterIMouseDown(kLeftButton, box.x, box.y);
     EXPECT_EQ(list.Mark(1), kMarkTicked);
-    form->ListViewFilterIMouseDown(kLeftButton, box.x, box.y);
+    form->optionsPage.ListViewFilterIMouseDown(kLeftButton, box.x, box.y);
     EXPECT_EQ(list.Mark(1), kMarkUnticked);
-    form->ListViewFilterIMouseDown(kRightButton, box.x, box.y);
-    form->ListViewFilterIMouseDown(kMiddleButton, box.x, box.y);
+    form->optionsPage.ListViewFilterIMouseDown(kRightButton, box.x, box.y);
+    form->optionsPage.ListViewFilterIMouseDown(kMiddleButton, box.x, box.y);
     EXPECT_EQ(list.Mark(1), kMarkUnticked);
     POINT cell = CellPoint(list, 1, 3);
-    form->ListViewFilterIMouseDown(kLeftButton, cell.x, cell.y);
+    form->optionsPage.ListViewFilterIMouseDown(kLeftButton, cell.x, cell.y);
     EXPECT_EQ(list.Mark(1), kMarkUnticked);
-    EXPECT_EQ(form->m_ListPressPoint.x, cell.x);
+    EXPECT_EQ(form->optionsPage.m_ListPressPoint.x, cell.x);
 }
 
 TEST_F(OptionsLists, PressReachesTheHandlerThroughTheWindow) {
-    form->suiPage.SetActivePage(3);
-    FillFilters(form->ListViewFilterE);
+    form->optionsPage.suiPage.SetActivePage(3);
+    FillFilters(form->optionsPage.ListViewFilterE);
     PumpFor(30);
-    POINT box = TickBoxPoint(form->ListViewFilterE, 0);
-    form->ListViewFilterE.onMouseDown(kLeftButton, box.x, box.y);
-    EXPECT_EQ(form->ListViewFilterE.Mark(0), kMarkUnticked);
+    POINT box = TickBoxPoint(form->optionsPage.ListViewFilterE, 0);
+    form->optionsPage.ListViewFilterE.onMouseDown(kLeftButton, box.x, box.y);
+    EXPECT_EQ(form->optionsPage.ListViewFilterE.Mark(0), kMarkUnticked);
 }
 
 TEST_F(OptionsLists, DoubleClickOnACellAsksAndDeletesOnOk) {
-    form->suiPage.SetActivePage(2);
-    FillFilters(form->ListViewFilterI);
+    form->optionsPage.suiPage.SetActivePage(2);
+    FillFilters(form->optionsPage.ListViewFilterI);
     PumpFor(30);
-    ListView& list = form->ListViewFilterI;
+    ListView& list = form->optionsPage.ListViewFilterI;
     answer = IDCANCEL;
     DoubleClickFilter(list, CellPoint(list, 2, 1));
     ASSERT_EQ(boxes.size(), 1u);
@@ -174,10 +179,10 @@ TEST_F(OptionsLists, DoubleClickOnACellAsksAndDeletesOnOk) {
 }
 
 TEST_F(OptionsLists, DoubleClickOnATickBoxOrEmptySpaceAsksNothing) {
-    form->suiPage.SetActivePage(3);
-    FillFilters(form->ListViewFilterE);
+    form->optionsPage.suiPage.SetActivePage(3);
+    FillFilters(form->optionsPage.ListViewFilterE);
     PumpFor(30);
-    ListView& list = form->ListViewFilterE;
+    ListView& list = form->optionsPage.ListViewFilterE;
     DoubleClickFilter(list, TickBoxPoint(list, 0));
     EXPECT_EQ(list.Mark(0), kMarkTicked);  // two presses: as it was
     RECT client;
@@ -188,13 +193,13 @@ TEST_F(OptionsLists, DoubleClickOnATickBoxOrEmptySpaceAsksNothing) {
 }
 
 TEST_F(OptionsLists, DoubleClickOnAPathAsks) {
-    form->suiPage.SetActivePage(1);
-    AddPathRow(form->ListViewExcludePath, "C:\\a");
-    AddPathRow(form->ListViewExcludePath, "C:\\b");
+    form->optionsPage.suiPage.SetActivePage(1);
+    AddPathRow(form->optionsPage.ListViewExcludePath, "C:\\a");
+    AddPathRow(form->optionsPage.ListViewExcludePath, "C:\\b");
     PumpFor(30);
-    ListView& list = form->ListViewExcludePath;
+    ListView& list = form->optionsPage.ListViewExcludePath;
     POINT at = CellPoint(list, 1, 0);
-    form->ListViewExcludePathMouseDown(kLeftButton, at.x + 20, at.y);
+    form->optionsPage.ListViewExcludePathMouseDown(kLeftButton, at.x + 20, at.y);
     DoubleClick(list, {at.x + 20, at.y});
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0].text, "Delete this path?");
@@ -207,26 +212,26 @@ TEST_F(OptionsLists, DoubleClickOnAPathAsks) {
 }
 
 TEST_F(OptionsLists, SelectAllAndNoneActAsButtons) {
-    FillFilters(form->ListViewFilterI);
-    FillFilters(form->ListViewFilterE);
-    for (int i = 0; i < 2; ++i) SendMessageW(form->OCheckBoxAllN1.hwnd, BM_CLICK, 0, 0);
-    EXPECT_FALSE(form->OCheckBoxAllN1.Checked());
-    EXPECT_TRUE(form->OCheckBoxAll1.Checked());
-    for (int r = 0; r < 4; ++r) EXPECT_EQ(form->ListViewFilterI.Mark(r), kMarkUnticked);
-    EXPECT_EQ(form->ListViewFilterE.Mark(0), kMarkTicked);
-    for (int i = 0; i < 2; ++i) SendMessageW(form->OCheckBoxAll2.hwnd, BM_CLICK, 0, 0);
-    EXPECT_TRUE(form->OCheckBoxAll2.Checked());
-    for (int r = 0; r < 4; ++r) EXPECT_EQ(form->ListViewFilterE.Mark(r), kMarkTicked);
-    SendMessageW(form->OCheckBoxAll1.hwnd, BM_CLICK, 0, 0);
-    SendMessageW(form->OCheckBoxAllN2.hwnd, BM_CLICK, 0, 0);
-    for (int r = 0; r < 4; ++r) EXPECT_EQ(form->ListViewFilterI.Mark(r), kMarkTicked);
-    for (int r = 0; r < 4; ++r) EXPECT_EQ(form->ListViewFilterE.Mark(r), kMarkUnticked);
-    EXPECT_TRUE(form->OCheckBoxAll1.Checked());
-    EXPECT_FALSE(form->OCheckBoxAllN2.Checked());
+    FillFilters(form->optionsPage.ListViewFilterI);
+    FillFilters(form->optionsPage.ListViewFilterE);
+    for (int i = 0; i < 2; ++i) SendMessageW(form->optionsPage.OCheckBoxAllN1.hwnd, BM_CLICK, 0, 0);
+    EXPECT_FALSE(form->optionsPage.OCheckBoxAllN1.Checked());
+    EXPECT_TRUE(form->optionsPage.OCheckBoxAll1.Checked());
+    for (int r = 0; r < 4; ++r) EXPECT_EQ(form->optionsPage.ListViewFilterI.Mark(r), kMarkUnticked);
+    EXPECT_EQ(form->optionsPage.ListViewFilterE.Mark(0), kMarkTicked);
+    for (int i = 0; i < 2; ++i) SendMessageW(form->optionsPage.OCheckBoxAll2.hwnd, BM_CLICK, 0, 0);
+    EXPECT_TRUE(form->optionsPage.OCheckBoxAll2.Checked());
+    for (int r = 0; r < 4; ++r) EXPECT_EQ(form->optionsPage.ListViewFilterE.Mark(r), kMarkTicked);
+    SendMessageW(form->optionsPage.OCheckBoxAll1.hwnd, BM_CLICK, 0, 0);
+    SendMessageW(form->optionsPage.OCheckBoxAllN2.hwnd, BM_CLICK, 0, 0);
+    for (int r = 0; r < 4; ++r) EXPECT_EQ(form->optionsPage.ListViewFilterI.Mark(r), kMarkTicked);
+    for (int r = 0; r < 4; ++r) EXPECT_EQ(form->optionsPage.ListViewFilterE.Mark(r), kMarkUnticked);
+    EXPECT_TRUE(form->optionsPage.OCheckBoxAll1.Checked());
+    EXPECT_FALSE(form->optionsPage.OCheckBoxAllN2.Checked());
 }
 
 TEST_F(OptionsLists, HeaderClicksSortAndMoveOneArrow) {
-    ListView& list = form->ListViewFilterI;
+    ListView& list = form->optionsPage.ListViewFilterI;
     FillFilters(list);
     const std::string name = "文件名", type = "类型";
     struct Step {
@@ -243,7 +248,7 @@ TEST_F(OptionsLists, HeaderClicksSortAndMoveOneArrow) {
         {2, name, kDown + type, {"*.tmp", "a.log", "*.bak", "~*.*"}},
     };
     for (const Step& s : steps) {
-        form->ListViewFilterIColumnClick(s.column);
+        form->optionsPage.ListViewFilterIColumnClick(s.column);
         EXPECT_EQ(list.ColumnCaption(1), s.nameCaption);
         EXPECT_EQ(list.ColumnCaption(2), s.typeCaption);
         EXPECT_EQ(Column(list, 1), s.masks) << "column " << s.column;
@@ -251,18 +256,18 @@ TEST_F(OptionsLists, HeaderClicksSortAndMoveOneArrow) {
 }
 
 TEST_F(OptionsLists, TickColumnSortsByMarkAndDescriptionsIgnoreCase) {
-    ListView& list = form->ListViewFilterE;
+    ListView& list = form->optionsPage.ListViewFilterE;
     FillFilters(list);
-    form->ListViewFilterEColumnClick(0);
+    form->optionsPage.ListViewFilterEColumnClick(0);
     EXPECT_EQ(list.ColumnCaption(0), kUp);
     EXPECT_EQ(list.Mark(0), kMarkUnticked);
     EXPECT_EQ(list.Mark(1), kMarkUnticked);
     EXPECT_EQ(list.Mark(3), kMarkTicked);
-    form->ListViewFilterEColumnClick(0);
+    form->optionsPage.ListViewFilterEColumnClick(0);
     EXPECT_EQ(list.ColumnCaption(0), kDown);
     EXPECT_EQ(list.Mark(0), kMarkTicked);
     EXPECT_EQ(list.Mark(3), kMarkUnticked);
-    form->ListViewFilterEColumnClick(3);
+    form->optionsPage.ListViewFilterEColumnClick(3);
     std::vector<std::string> descriptions = Column(list, 3);
     EXPECT_EQ(descriptions[0], "");
     EXPECT_EQ(CompareLocaleText("backup files", "Backup Files"), 0);
@@ -270,21 +275,23 @@ TEST_F(OptionsLists, TickColumnSortsByMarkAndDescriptionsIgnoreCase) {
 }
 
 TEST_F(OptionsLists, PathListSortsWithArrow) {
-    for (const char* p : {"c:\\b", "C:\\a", "C:\\C"}) AddPathRow(form->ListViewExcludePath, p);
+    for (const char* p : {"c:\\b", "C:\\a", "C:\\C"}) AddPathRow(form->optionsPage.ListViewExcludePath, p);
     const std::string caption = "排除路径";
-    form->ListViewExcludePathColumnClick(0);
-    EXPECT_EQ(Column(form->ListViewExcludePath, 0), (std::vector<std::string>{"C:\\a", "c:\\b", "C:\\C"}));
-    EXPECT_EQ(form->ListViewExcludePath.ColumnCaption(0), kUp + caption);
-    form->ListViewExcludePathColumnClick(0);
-    EXPECT_EQ(Column(form->ListViewExcludePath, 0), (std::vector<std::string>{"C:\\C", "c:\\b", "C:\\a"}));
-    EXPECT_EQ(form->ListViewExcludePath.ColumnCaption(0), kDown + caption);
+    form->optionsPage.ListViewExcludePathColumnClick(0);
+    EXPECT_EQ(Column(form->optionsPage.ListViewExcludePath, 0),
+              (std::vector<std::string>{"C:\\a", "c:\\b", "C:\\C"}));
+    EXPECT_EQ(form->optionsPage.ListViewExcludePath.ColumnCaption(0), kUp + caption);
+    form->optionsPage.ListViewExcludePathColumnClick(0);
+    EXPECT_EQ(Column(form->optionsPage.ListViewExcludePath, 0),
+              (std::vector<std::string>{"C:\\C", "c:\\b", "C:\\a"}));
+    EXPECT_EQ(form->optionsPage.ListViewExcludePath.ColumnCaption(0), kDown + caption);
 }
 
 TEST_F(OptionsLists, HeaderClickThroughTheListNotification) {
-    FillFilters(form->ListViewFilterI);
+    FillFilters(form->optionsPage.ListViewFilterI);
     NMLISTVIEW n{};
-    n.hdr = {form->ListViewFilterI.hwnd, 0, UINT(LVN_COLUMNCLICK)};
+    n.hdr = {form->optionsPage.ListViewFilterI.hwnd, 0, UINT(LVN_COLUMNCLICK)};
     n.iSubItem = 1;
-    SendMessageW(GetParent(form->ListViewFilterI.hwnd), WM_NOTIFY, 0, LPARAM(&n));
-    EXPECT_EQ(form->ListViewFilterI.Cell(0, 1), "*.bak");
+    SendMessageW(GetParent(form->optionsPage.ListViewFilterI.hwnd), WM_NOTIFY, 0, LPARAM(&n));
+    EXPECT_EQ(form->optionsPage.ListViewFilterI.Cell(0, 1), "*.bak");
 }

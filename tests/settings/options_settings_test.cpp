@@ -8,9 +8,9 @@ struct Options {
     bool operator==(const Options&) const = default;
 };
 
-Options Shown(const TFormMain& f) {
-    return {f.gCheckRead.Checked(), f.gCheckSystem.Checked(),  f.gCheckHide.Checked(),
-            f.gCheckZero.Checked(), f.gRadioRecycle.Checked(), f.gRadioPermanently.Checked()};
+Options Shown(const OptionsPage& page) {
+    return {page.gCheckRead.Checked(), page.gCheckSystem.Checked(),  page.gCheckHide.Checked(),
+            page.gCheckZero.Checked(), page.gRadioRecycle.Checked(), page.gRadioPermanently.Checked()};
 }
 
 const std::string kUserConfig =
@@ -25,10 +25,10 @@ using OptionsDefault = OptionsTest;
 }  // namespace
 
 TEST_F(OptionsStartup, WithoutConfigTheListsAreEmptyAndDeletionIsDirect) {
-    EXPECT_EQ(Shown(*form), (Options{false, false, false, false, false, true}));
-    EXPECT_EQ(form->ListViewExcludePath.Count(), 0);
-    EXPECT_EQ(form->ListViewFilterI.Count(), 0);
-    EXPECT_EQ(form->ListViewFilterE.Count(), 0);
+    EXPECT_EQ(Shown(form->optionsPage), (Options{false, false, false, false, false, true}));
+    EXPECT_EQ(form->optionsPage.ListViewExcludePath.Count(), 0);
+    EXPECT_EQ(form->optionsPage.ListViewFilterI.Count(), 0);
+    EXPECT_EQ(form->optionsPage.ListViewFilterE.Count(), 0);
     EXPECT_FALSE(FileExists(ConfigPath()));
 }
 
@@ -47,21 +47,22 @@ TEST_F(OptionsStartup, GeneralFlagsSetTheSixControls) {
     for (const Case& c : cases) {
         WriteConfigBytes(std::string("[Drive]\r\nGeneral=") + c.value + "\r\n");
         Restart();
-        EXPECT_EQ(Shown(*form), c.shown) << c.value;
+        EXPECT_EQ(Shown(form->optionsPage), c.shown) << c.value;
     }
 }
 
 TEST_F(OptionsStartup, ListsLoadInStoredOrderWithTicksAndDerivedTypes) {
     WriteConfigBytes(kUserConfig);
     Restart();
-    EXPECT_EQ(Rows(form->ListViewExcludePath),
+    EXPECT_EQ(Rows(form->optionsPage.ListViewExcludePath),
               (std::vector<ListRow>{{{"?:\\win*\\temp"}, kMarkFolder}, {{"*\\sendto"}, kMarkFolder}}));
-    EXPECT_EQ(Rows(form->ListViewFilterI), (std::vector<ListRow>{
-                                               {{"", "*.tmp", "tmp", "Temporary Files"}, kMarkTicked},
-                                               {{"", "*.bak", "bak", "Backup Files"}, kMarkUnticked},
-                                               {{"", "~*.*", "*", ""}, kMarkTicked},
-                                           }));
-    EXPECT_EQ(Rows(form->ListViewFilterE),
+    EXPECT_EQ(Rows(form->optionsPage.ListViewFilterI),
+              (std::vector<ListRow>{
+                  {{"", "*.tmp", "tmp", "Temporary Files"}, kMarkTicked},
+                  {{"", "*.bak", "bak", "Backup Files"}, kMarkUnticked},
+                  {{"", "~*.*", "*", ""}, kMarkTicked},
+              }));
+    EXPECT_EQ(Rows(form->optionsPage.ListViewFilterE),
               (std::vector<ListRow>{{{"", "WebPoolFileFile", "", "N/A"}, kMarkTicked}}));
 }
 
@@ -70,9 +71,10 @@ TEST_F(OptionsStartup, MalformedListsLoadUpToTheirFirstBadEntry) {
         "[Drive]\r\nExclude Paths=C:\\a|)E(||)E(|C:\\b|)E(|\r\nInclude Filters=*.a|)(|A|)(|1|)E(||)(|empty "
         "mask|)(|1|)E(|*.c|)(|C|)(|1|)E(|\r\nExclude Filters=*.x|)(|X|)(|Y|)E(|\r\n");
     Restart();
-    EXPECT_EQ(Column(form->ListViewExcludePath, 0), (std::vector<std::string>{"C:\\a"}));
-    EXPECT_EQ(Column(form->ListViewFilterI, 1), (std::vector<std::string>{"*.a"}));
-    EXPECT_EQ(Rows(form->ListViewFilterE), (std::vector<ListRow>{{{"", "*.x", "x", "X"}, kMarkUnticked}}));
+    EXPECT_EQ(Column(form->optionsPage.ListViewExcludePath, 0), (std::vector<std::string>{"C:\\a"}));
+    EXPECT_EQ(Column(form->optionsPage.ListViewFilterI, 1), (std::vector<std::string>{"*.a"}));
+    EXPECT_EQ(Rows(form->optionsPage.ListViewFilterE),
+              (std::vector<ListRow>{{{"", "*.x", "x", "X"}, kMarkUnticked}}));
 }
 
 TEST_F(OptionsStartup, ListLongerThanTheOldReadLimitLoadsWhole) {
@@ -82,51 +84,52 @@ TEST_F(OptionsStartup, ListLongerThanTheOldReadLimitLoadsWhole) {
     for (; value.size() < 35000; ++entries) value += "*\\" + padding + std::to_string(entries) + "|)E(|";
     WriteConfigBytes("[Drive]\r\nExclude Paths=" + value + "\r\n");
     Restart();
-    ASSERT_EQ(form->ListViewExcludePath.Count(), entries);
-    EXPECT_EQ(form->ListViewExcludePath.Cell(entries - 1, 0), "*\\" + padding + std::to_string(entries - 1));
+    ASSERT_EQ(form->optionsPage.ListViewExcludePath.Count(), entries);
+    EXPECT_EQ(form->optionsPage.ListViewExcludePath.Cell(entries - 1, 0),
+              "*\\" + padding + std::to_string(entries - 1));
 }
 
 TEST_F(OptionsSave, SaveThenNewStartGivesTheSamePage) {
-    form->suiButtonDefaultClick();
-    form->gCheckZero.SetChecked(true);
-    form->ListViewFilterI.SetMark(0, kMarkUnticked);
-    form->ListViewFilterIColumnClick(3);  // saved in display order
-    auto paths = Rows(form->ListViewExcludePath), include = Rows(form->ListViewFilterI),
-         exclude = Rows(form->ListViewFilterE);
-    Options shown = Shown(*form);
-    form->suiButtonSaveClick();
+    form->optionsPage.suiButtonDefaultClick();
+    form->optionsPage.gCheckZero.SetChecked(true);
+    form->optionsPage.ListViewFilterI.SetMark(0, kMarkUnticked);
+    form->optionsPage.ListViewFilterIColumnClick(3);  // saved in display order
+    auto paths = Rows(form->optionsPage.ListViewExcludePath),
+         include = Rows(form->optionsPage.ListViewFilterI), exclude = Rows(form->optionsPage.ListViewFilterE);
+    Options shown = Shown(form->optionsPage);
+    form->optionsPage.suiButtonSaveClick();
     EXPECT_TRUE(boxes.empty());
     Restart();
-    EXPECT_EQ(Shown(*form), shown);
-    EXPECT_EQ(Rows(form->ListViewExcludePath), paths);
-    EXPECT_EQ(Rows(form->ListViewFilterI), include);
-    EXPECT_EQ(Rows(form->ListViewFilterE), exclude);
+    EXPECT_EQ(Shown(form->optionsPage), shown);
+    EXPECT_EQ(Rows(form->optionsPage.ListViewExcludePath), paths);
+    EXPECT_EQ(Rows(form->optionsPage.ListViewFilterI), include);
+    EXPECT_EQ(Rows(form->optionsPage.ListViewFilterE), exclude);
 }
 
 TEST_F(OptionsSave, QuoteMaskAndSeparatorInDescriptionSurvive) {
-    form->suiButtonDefaultClick();
-    AddFilterRow(form->ListViewFilterE, "*.sep", "one|)(|two", false);
-    form->suiButtonSaveClick();
+    form->optionsPage.suiButtonDefaultClick();
+    AddFilterRow(form->optionsPage.ListViewFilterE, "*.sep", "one|)(|two", false);
+    form->optionsPage.suiButtonSaveClick();
     Restart();
-    EXPECT_EQ(form->ListViewFilterI.Cell(9, 1), "\"*.#Res");
-    EXPECT_EQ(form->ListViewFilterI.Cell(9, 2), "#Res");
-    int last = form->ListViewFilterE.Count() - 1;
-    EXPECT_EQ(Rows(form->ListViewFilterE)[last],
+    EXPECT_EQ(form->optionsPage.ListViewFilterI.Cell(9, 1), "\"*.#Res");
+    EXPECT_EQ(form->optionsPage.ListViewFilterI.Cell(9, 2), "#Res");
+    int last = form->optionsPage.ListViewFilterE.Count() - 1;
+    EXPECT_EQ(Rows(form->optionsPage.ListViewFilterE)[last],
               (ListRow{{"", "*.sep", "sep", "one|)(|two"}, kMarkUnticked}));
 }
 
 TEST_F(OptionsSave, OnlyTheFourOptionsKeysChange) {
     WriteConfigBytes(kUserConfig);
     Restart();
-    form->gCheckRead.SetChecked(false);
-    form->suiButtonSaveClick();
+    form->optionsPage.gCheckRead.SetChecked(false);
+    form->optionsPage.suiButtonSaveClick();
     std::string expected = kUserConfig;
     expected.replace(expected.find("General=111110"), 14, "General=011110");
     EXPECT_EQ(ReadConfigBytes(), expected);
 }
 
 TEST_F(OptionsSave, EmptyPageWritesEmptyValues) {
-    form->suiButtonSaveClick();
+    form->optionsPage.suiButtonSaveClick();
     EXPECT_EQ(ReadConfigBytes(),
               "[Drive]\r\nGeneral=000001\r\nExclude Paths=\r\nInclude Filters=\r\nExclude Filters=\r\n");
 }
@@ -134,9 +137,9 @@ TEST_F(OptionsSave, EmptyPageWritesEmptyValues) {
 TEST_F(OptionsSave, FailedSaveWarnsAndLeavesTheFileWhole) {
     WriteConfigBytes(kUserConfig);
     Restart();
-    form->suiButtonDefaultClick();
+    form->optionsPage.suiButtonDefaultClick();
     SetFileAttributesW(Widen(ConfigPath()).c_str(), FILE_ATTRIBUTE_READONLY);
-    form->suiButtonSaveClick();
+    form->optionsPage.suiButtonSaveClick();
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0].text, "Write file error!Please restart the application!");
     EXPECT_EQ(boxes[0].caption, "Kestrune Disk Cleaner");
@@ -147,7 +150,7 @@ TEST_F(OptionsSave, FailedSaveWarnsAndLeavesTheFileWhole) {
 
 TEST_F(OptionsSave, ConfigThatIsAFolderFailsWithTheWarning) {
     ASSERT_TRUE(CreateDirectoryW(Widen(ConfigPath()).c_str(), nullptr));
-    form->suiButtonSaveClick();
+    form->optionsPage.suiButtonSaveClick();
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0].text, "Write file error!Please restart the application!");
     DWORD attributes = GetFileAttributesW(Widen(ConfigPath()).c_str());
@@ -157,48 +160,48 @@ TEST_F(OptionsSave, ConfigThatIsAFolderFailsWithTheWarning) {
 TEST_F(OptionsDefault, FillsTheBuiltInSettingsAndWritesNothing) {
     WriteConfigBytes(kUserConfig);
     Restart();
-    form->suiButtonDefaultClick();
-    EXPECT_EQ(Shown(*form), (Options{true, false, true, false, true, false}));
-    EXPECT_EQ(form->ListViewExcludePath.Count(), 29);
-    EXPECT_EQ(form->ListViewFilterI.Count(), 57);
-    EXPECT_EQ(form->ListViewFilterE.Count(), 27);
-    EXPECT_EQ(Rows(form->ListViewFilterI)[41],
+    form->optionsPage.suiButtonDefaultClick();
+    EXPECT_EQ(Shown(form->optionsPage), (Options{true, false, true, false, true, false}));
+    EXPECT_EQ(form->optionsPage.ListViewExcludePath.Count(), 29);
+    EXPECT_EQ(form->optionsPage.ListViewFilterI.Count(), 57);
+    EXPECT_EQ(form->optionsPage.ListViewFilterE.Count(), 27);
+    EXPECT_EQ(Rows(form->optionsPage.ListViewFilterI)[41],
               (ListRow{{"", "*log.txt", "txt", "Log Files"}, kMarkUnticked}));
-    EXPECT_EQ(form->ListViewFilterI.Cell(45, 2), "*");
-    EXPECT_EQ(form->ListViewFilterE.Cell(22, 2), "");
-    EXPECT_EQ(form->ListViewExcludePath.Cell(0, 0), "?:\\Program files\\common files");
-    EXPECT_EQ(form->ListViewExcludePath.Mark(0), kMarkFolder);
+    EXPECT_EQ(form->optionsPage.ListViewFilterI.Cell(45, 2), "*");
+    EXPECT_EQ(form->optionsPage.ListViewFilterE.Cell(22, 2), "");
+    EXPECT_EQ(form->optionsPage.ListViewExcludePath.Cell(0, 0), "?:\\Program files\\common files");
+    EXPECT_EQ(form->optionsPage.ListViewExcludePath.Mark(0), kMarkFolder);
     EXPECT_EQ(ReadConfigBytes(), kUserConfig);
     EXPECT_TRUE(boxes.empty());
     Restart();
-    EXPECT_EQ(form->ListViewFilterI.Count(), 3);  // the saved settings come back
+    EXPECT_EQ(form->optionsPage.ListViewFilterI.Count(), 3);  // the saved settings come back
 }
 
 TEST_F(OptionsDefault, TwiceIsTheSameAsOnce) {
-    form->suiButtonDefaultClick();
-    auto include = Rows(form->ListViewFilterI), exclude = Rows(form->ListViewFilterE),
-         paths = Rows(form->ListViewExcludePath);
-    form->suiButtonDefaultClick();
-    EXPECT_EQ(Rows(form->ListViewFilterI), include);
-    EXPECT_EQ(Rows(form->ListViewFilterE), exclude);
-    EXPECT_EQ(Rows(form->ListViewExcludePath), paths);
+    form->optionsPage.suiButtonDefaultClick();
+    auto include = Rows(form->optionsPage.ListViewFilterI), exclude = Rows(form->optionsPage.ListViewFilterE),
+         paths = Rows(form->optionsPage.ListViewExcludePath);
+    form->optionsPage.suiButtonDefaultClick();
+    EXPECT_EQ(Rows(form->optionsPage.ListViewFilterI), include);
+    EXPECT_EQ(Rows(form->optionsPage.ListViewFilterE), exclude);
+    EXPECT_EQ(Rows(form->optionsPage.ListViewExcludePath), paths);
 }
 
 TEST_F(OptionsDefault, EnglishCaptionsWithoutArrowsAndTheSortColumnKept) {
-    form->ListViewFilterIColumnClick(2);
-    form->ListViewFilterIColumnClick(2);
-    form->ListViewExcludePathColumnClick(0);
-    form->suiButtonDefaultClick();
-    EXPECT_EQ(Captions(form->ListViewExcludePath), (std::vector<std::string>{"Exclude Paths"}));
+    form->optionsPage.ListViewFilterIColumnClick(2);
+    form->optionsPage.ListViewFilterIColumnClick(2);
+    form->optionsPage.ListViewExcludePathColumnClick(0);
+    form->optionsPage.suiButtonDefaultClick();
+    EXPECT_EQ(Captions(form->optionsPage.ListViewExcludePath), (std::vector<std::string>{"Exclude Paths"}));
     std::vector<std::string> filterCaptions{"", "File Name", "Type", "Description"};
-    EXPECT_EQ(Captions(form->ListViewFilterI), filterCaptions);
-    EXPECT_EQ(Captions(form->ListViewFilterE), filterCaptions);
-    EXPECT_EQ(form->FilterISort.column, 2);
-    EXPECT_EQ(form->FilterISort.Direction(), kNotSorted);
+    EXPECT_EQ(Captions(form->optionsPage.ListViewFilterI), filterCaptions);
+    EXPECT_EQ(Captions(form->optionsPage.ListViewFilterE), filterCaptions);
+    EXPECT_EQ(form->optionsPage.FilterISort.column, 2);
+    EXPECT_EQ(form->optionsPage.FilterISort.Direction(), kNotSorted);
     // The list is not sorted after Default, and the next click on the kept column sorts it ascending.
-    EXPECT_EQ(form->ListViewFilterI.Cell(0, 1), "*.$$$");
-    form->ListViewFilterIColumnClick(2);
-    EXPECT_EQ(form->ListViewFilterI.ColumnCaption(2), "↑Type");
+    EXPECT_EQ(form->optionsPage.ListViewFilterI.Cell(0, 1), "*.$$$");
+    form->optionsPage.ListViewFilterIColumnClick(2);
+    EXPECT_EQ(form->optionsPage.ListViewFilterI.ColumnCaption(2), "↑Type");
 }
 
 namespace {
@@ -220,25 +223,25 @@ const std::string kHandEdited =
 TEST_F(OptionsStartup, BlanksAroundNamesAndValuesAreDroppedAsTheProfileFunctionsDo) {
     WriteConfigBytes(kHandEdited);
     Restart();
-    EXPECT_EQ(Shown(*form), (Options{true, false, true, false, true, false}));
-    EXPECT_EQ(Rows(form->ListViewExcludePath), (std::vector<ListRow>{{{"C:\\p1"}, kMarkFolder}}));
-    EXPECT_EQ(Rows(form->ListViewFilterI),
+    EXPECT_EQ(Shown(form->optionsPage), (Options{true, false, true, false, true, false}));
+    EXPECT_EQ(Rows(form->optionsPage.ListViewExcludePath), (std::vector<ListRow>{{{"C:\\p1"}, kMarkFolder}}));
+    EXPECT_EQ(Rows(form->optionsPage.ListViewFilterI),
               (std::vector<ListRow>{{{"", "*.tmp", "tmp", "Temp"}, kMarkTicked}}));
-    EXPECT_EQ(Rows(form->ListViewFilterE),
+    EXPECT_EQ(Rows(form->optionsPage.ListViewFilterE),
               (std::vector<ListRow>{{{"", "*.log", "log", "Log"}, kMarkUnticked}}));
 }
 
 TEST_F(OptionsSave, SaveOfAHandEditedFileChangesOnlyWhatTheUserChanged) {
     WriteConfigBytes(kHandEdited);
     Restart();
-    form->suiButtonSaveClick();
+    form->optionsPage.suiButtonSaveClick();
     EXPECT_TRUE(boxes.empty());
     // Every value already reads as the page shows it; only the quotes of an unchanged value go.
     std::string expected = kHandEdited;
     expected.replace(expected.find("\"*.log"), 24, "*.log|)(|Log|)(|0|)E(|");
     EXPECT_EQ(ReadConfigBytes(), expected);
-    form->gCheckSystem.SetChecked(true);
-    form->suiButtonSaveClick();
+    form->optionsPage.gCheckSystem.SetChecked(true);
+    form->optionsPage.suiButtonSaveClick();
     expected.replace(expected.find("General = 101010"), 16, "General = 111010");
     EXPECT_EQ(ReadConfigBytes(), expected);
 }
@@ -258,9 +261,10 @@ TEST_F(OptionsSave, UnicodeConfigLoadsSavesAndLoadsAgainInItsForm) {
     for (const Form& f : forms) {
         WriteConfigBytes(f.encode(text));
         Restart();
-        EXPECT_EQ(Shown(*form), (Options{true, false, true, false, true, false})) << f.name;
-        const auto paths = Rows(form->ListViewExcludePath), include = Rows(form->ListViewFilterI),
-                   exclude = Rows(form->ListViewFilterE);
+        EXPECT_EQ(Shown(form->optionsPage), (Options{true, false, true, false, true, false})) << f.name;
+        const auto paths = Rows(form->optionsPage.ListViewExcludePath),
+                   include = Rows(form->optionsPage.ListViewFilterI),
+                   exclude = Rows(form->optionsPage.ListViewFilterE);
         EXPECT_EQ(paths,
                   (std::vector<ListRow>{{{"C:\\临时"}, kMarkFolder}, {{"?:\\win*\\temp"}, kMarkFolder}}))
             << f.name;
@@ -269,19 +273,19 @@ TEST_F(OptionsSave, UnicodeConfigLoadsSavesAndLoadsAgainInItsForm) {
             << f.name;
         EXPECT_EQ(exclude, (std::vector<ListRow>{{{"", "*.dat", "dat", "数据"}, kMarkTicked}})) << f.name;
 
-        form->suiButtonSaveClick();
+        form->optionsPage.suiButtonSaveClick();
         EXPECT_TRUE(boxes.empty()) << f.name;
         EXPECT_EQ(ReadConfigBytes(), f.encode(text)) << f.name;
-        form->gCheckZero.SetChecked(true);
-        form->suiButtonSaveClick();
+        form->optionsPage.gCheckZero.SetChecked(true);
+        form->optionsPage.suiButtonSaveClick();
         std::string changed = text;
         changed.replace(changed.find("General=101010"), 14, "General=101110");
         EXPECT_EQ(ReadConfigBytes(), f.encode(changed)) << f.name;
 
         Restart();
-        EXPECT_EQ(Shown(*form), (Options{true, false, true, true, true, false})) << f.name;
-        EXPECT_EQ(Rows(form->ListViewExcludePath), paths) << f.name;
-        EXPECT_EQ(Rows(form->ListViewFilterI), include) << f.name;
-        EXPECT_EQ(Rows(form->ListViewFilterE), exclude) << f.name;
+        EXPECT_EQ(Shown(form->optionsPage), (Options{true, false, true, true, true, false})) << f.name;
+        EXPECT_EQ(Rows(form->optionsPage.ListViewExcludePath), paths) << f.name;
+        EXPECT_EQ(Rows(form->optionsPage.ListViewFilterI), include) << f.name;
+        EXPECT_EQ(Rows(form->optionsPage.ListViewFilterE), exclude) << f.name;
     }
 }

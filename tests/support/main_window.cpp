@@ -1,9 +1,9 @@
 #include "support/main_window.h"
 
-#include "app/all_var.h"
 #include "platform/app_paths.h"
 #include "platform/dialogs.h"
 #include "platform/text.h"
+#include "shared/all_var.h"
 
 namespace {
 std::function<void()> g_soon;
@@ -35,7 +35,9 @@ void PumpFor(int milliseconds) {
 
 std::string TestExeFolder() { return ExeFolder(); }
 
-bool FileExists(const std::string& path) { return GetFileAttributesW(Widen(path).c_str()) != INVALID_FILE_ATTRIBUTES; }
+bool FileExists(const std::string& path) {
+    return GetFileAttributesW(Widen(path).c_str()) != INVALID_FILE_ATTRIBUTES;
+}
 
 void RemoveFile(const std::string& path) {
     SetFileAttributesW(Widen(path).c_str(), FILE_ATTRIBUTE_NORMAL);

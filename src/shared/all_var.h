@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-// State of the main window shared by its pages. GUI thread only.
+// State of the program shared by the shell and its pages. GUI thread only.
 enum ScanStateValue { Idle = 0, Scanning = 1, Paused = 2 };
 
 extern int ScanState;

@@ -1,4 +1,4 @@
-#include "app/all_var.h"
+#include "shared/all_var.h"
 
 int ScanState = Idle;
 int CurrentPage = 1;

@@ -1,0 +1,77 @@
+#pragma once
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "scan/scan_rows.h"
+#include "shared/page_host.h"
+#include "shared/scan_settings.h"
+#include "widgets/button.h"
+#include "widgets/core/sort_state.h"
+#include "widgets/label.h"
+#include "widgets/list_view.h"
+#include "widgets/panel.h"
+#include "widgets/progress_bar.h"
+
+// What the results page reads from the other pages when a scan or a deletion starts.
+struct ScanSources {
+    std::function<std::vector<std::string>()> tickedDrives;  // the Drive Clean page's ticked drives
+    std::function<ScanSettings()> scanSettings;              // the Options page's lists and flags
+    std::function<bool()> deleteToRecycleBin;                // the Options page's delete mode
+};
+
+// The scan and its results: the walk over the ticked drives, the results list with its counters, and
+// the deletion of the ticked rows. Shown in place of the Drive Clean page while Drive Clean is chosen.
+class ResultsPage {
+  public:
+    // Fills suiPanelClean1, which the shell has made.
+    void Create(const PageHost& host, ScanSources sources);
+
+    Panel suiPanelClean1;
+    Button SCheckBoxAll, SCheckBoxAllN;
+    ListView ListViewScan;
+    Label LabelTotalCount, LabelTotalSize, LabelSelectCount, LabelSelectSize, LabelStatus;
+    Button suiButtonBack, suiButtonPause, suiButtonDelete;
+    Panel suiPanelDeling;
+    Label delingLabel, delingProgressLabel;
+    ProgressBar delingProgressBar;
+    void suiButtonScanClick();
+    void suiButtonPauseClick();
+    void suiButtonDeleteClick();
+    void suiButtonBackClick();
+    void SCheckBoxAllClick();
+    void SCheckBoxAllNClick();
+    void ListViewScanMouseDown(MouseButton button, int x, int y);
+    void ListViewScanColumnClick(int column);
+    void m_InitScan();
+    void StartScan();
+    void AddFoundFile(const WIN32_FIND_DATAW& entry, const std::wstring& folder);
+    // The rows behind the owner-data ListViewScan, and its sort state.
+    ScanRows scanRows;
+    ListSortState scanSort{4};
+    // True while the Scan or Delete handler runs; a close request meanwhile is finished after it.
+    bool longWorkRunning = false;
+    bool closeRequested = false;
+    // True while the Delete handler runs: the window answers, but the pages stay as they are.
+    bool deleting = false;
+    // Pending counters, status and rows reach the controls at most every scanViewInterval.
+    void ShowScanCounters();
+    void ShowSelectCounters();
+    void RefreshScanView();
+    void PumpDuringScan();
+    bool ServeScanRow(NMLVDISPINFOW& info);
+    void ToggleScanRow(int row);
+    // The deletion's view: how far it has come, shown at most every deleteViewInterval.
+    void ShowDeleteProgress(size_t done, size_t total);
+    uint64_t lastDeletePump = 0;
+    uint64_t deleteViewInterval = 100;  // milliseconds
+    uint64_t lastScanPump = 0, lastStatusShown = 0;
+    uint64_t scanViewInterval = 200;  // milliseconds; 0 shows every folder and runs every pump
+    bool scanCountersChanged = false;
+    std::string scanStatus;  // the status not yet shown
+
+  private:
+    PageHost host_;
+    ScanSources sources_;
+};

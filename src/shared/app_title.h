@@ -1,0 +1,4 @@
+#pragma once
+
+// The window's caption and the caption of every message box of the program.
+inline const char* const kAppTitle = "Kestrune Disk Cleaner";

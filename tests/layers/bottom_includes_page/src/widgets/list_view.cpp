@@ -1,0 +1,2 @@
+// A widget that depends on a page.
+#include "scan/results_page.h"

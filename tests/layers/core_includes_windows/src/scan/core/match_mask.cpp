@@ -1,0 +1,2 @@
+// A portable core file that includes a Windows header.
+#include <Windows.h>
