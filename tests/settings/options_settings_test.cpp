@@ -96,14 +96,15 @@ TEST_F(OptionsStartup, ListLongerThanTheOldReadLimitLoadsWhole) {
 }
 
 TEST_F(OptionsSave, SaveThenNewStartGivesTheSamePage) {
-    form->suiButtonDefaultClick();
+    SendMessageW(form->suiButtonDefault.hwnd, BM_CLICK, 0, 0);
+    ASSERT_EQ(form->ListViewFilterI.Count(), 57);
     form->gCheckZero.SetChecked(true);
     form->ListViewFilterI.SetMark(0, kMarkUnticked);
     form->ListViewFilterIColumnClick(3);  // saved in display order
     auto paths = Rows(form->ListViewExcludePath), include = Rows(form->ListViewFilterI),
          exclude = Rows(form->ListViewFilterE);
     Options shown = Shown(*form);
-    form->suiButtonSaveClick();
+    SendMessageW(form->suiButtonSave.hwnd, BM_CLICK, 0, 0);
     EXPECT_TRUE(boxes.empty());
     Restart();
     EXPECT_EQ(Shown(*form), shown);
