@@ -19,6 +19,15 @@ const std::string kUserConfig =
     "Files|)(|1|)E(|*.bak|)(|Backup Files|)(|0|)E(|~*.*|)(||)(|1|)E(|\r\nExclude "
     "Filters=WebPoolFileFile|)(|N/A|)(|1|)E(|\r\nCookie=keep@site|)E(|\r\n\r\n[Another]\r\nkey=value\r\n";
 
+void Show(TFormMain& f, const Options& o) {
+    f.gCheckRead.SetChecked(o.read);
+    f.gCheckSystem.SetChecked(o.system);
+    f.gCheckHide.SetChecked(o.hide);
+    f.gCheckZero.SetChecked(o.zero);
+    f.gRadioRecycle.SetChecked(o.recycle);
+    f.gRadioPermanently.SetChecked(o.permanently);
+}
+
 using OptionsStartup = OptionsTest;
 using OptionsSave = OptionsTest;
 using OptionsDefault = OptionsTest;
@@ -87,20 +96,41 @@ TEST_F(OptionsStartup, ListLongerThanTheOldReadLimitLoadsWhole) {
 }
 
 TEST_F(OptionsSave, SaveThenNewStartGivesTheSamePage) {
-    form->suiButtonDefaultClick();
+    SendMessageW(form->suiButtonDefault.hwnd, BM_CLICK, 0, 0);
+    ASSERT_EQ(form->ListViewFilterI.Count(), 57);
     form->gCheckZero.SetChecked(true);
     form->ListViewFilterI.SetMark(0, kMarkUnticked);
     form->ListViewFilterIColumnClick(3);  // saved in display order
     auto paths = Rows(form->ListViewExcludePath), include = Rows(form->ListViewFilterI),
          exclude = Rows(form->ListViewFilterE);
     Options shown = Shown(*form);
-    form->suiButtonSaveClick();
+    SendMessageW(form->suiButtonSave.hwnd, BM_CLICK, 0, 0);
     EXPECT_TRUE(boxes.empty());
     Restart();
     EXPECT_EQ(Shown(*form), shown);
     EXPECT_EQ(Rows(form->ListViewExcludePath), paths);
     EXPECT_EQ(Rows(form->ListViewFilterI), include);
     EXPECT_EQ(Rows(form->ListViewFilterE), exclude);
+}
+
+TEST_F(OptionsSave, EachOptionGoesToItsOwnPlaceInGeneral) {
+    struct Case {
+        Options shown;
+        const char* general;
+    } cases[] = {
+        {{true, false, false, false, false, true}, "100001"},
+        {{false, true, false, false, false, true}, "010001"},
+        {{false, false, true, false, false, true}, "001001"},
+        {{false, false, false, true, false, true}, "000101"},
+        {{false, false, false, false, true, false}, "000010"},
+        {{true, true, false, true, true, false}, "110110"},
+    };
+    for (const Case& c : cases) {
+        Show(*form, c.shown);
+        form->suiButtonSaveClick();
+        EXPECT_EQ(ReadConfigBytes(), std::string("[Drive]\r\nGeneral=") + c.general +
+                                         "\r\nExclude Paths=\r\nInclude Filters=\r\nExclude Filters=\r\n");
+    }
 }
 
 TEST_F(OptionsSave, QuoteMaskAndSeparatorInDescriptionSurvive) {
