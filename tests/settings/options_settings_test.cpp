@@ -237,7 +237,7 @@ std::string Utf16LeBytes(const std::string& utf8) {
     for (wchar_t unit : Widen(utf8)) bytes += {char(unit & 0xFF), char(unit >> 8)};
     return bytes;
 }
-std::string Utf8BomBytes(const std::string& utf8) { return "\xEF\xBB\xBF" + utf8; }
+std::string Utf8BomBytes(const std::string& utf8) { return "\uFEFF" + utf8; }
 
 // A hand-edited file: blanks and tabs around names and values, a quoted value, a key without value, lines
 // ending in CR LF, LF and CR, the last one without an ending.
