@@ -17,22 +17,29 @@ wine_env() {  # prefix folder
     mkdir -p "$XDG_DATA_HOME" "$XDG_CONFIG_HOME" "$XDG_CACHE_HOME"
 }
 
-# A prefix made once with wineboot and sandboxed: no z: drive, no links into the home folder,
-# and no window-manager stall under Xvfb.
+# What the template holds; a change here must change the version, so that a cached template is made again.
+WINE_TEMPLATE_VERSION=2
+
+# A prefix made once with wineboot and sandboxed: no z: drive, no links into the home folder, no
+# window-manager stall under Xvfb, and no crash dialog: a crashing program prints its backtrace and ends
+# at once instead of leaving winedbg waiting for a click that never comes.
 wine_template() {
     local tpl=$WINE_DIR/template
-    [ -f "$tpl/.ready" ] && return 0
-    rm -rf "$tpl"; mkdir -p "$tpl"
+    [ "$(cat "$tpl/.ready" 2>/dev/null)" = "$WINE_TEMPLATE_VERSION" ] && return 0
+    [ -d "$tpl" ] && { chmod -R u+w "$tpl" 2>/dev/null; rm -rf "$tpl"; }
+    mkdir -p "$tpl"
     ( wine_env "$tpl"
       "$WINE_BIN" wineboot -i >/dev/null 2>&1
       "$WINESERVER_BIN" -w
       rm -f "$tpl/dosdevices/z:"
       find "$tpl/drive_c/users" -maxdepth 3 -type l | while read -r l; do rm -f "$l"; mkdir -p "$l"; done
       "$WINE_BIN" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
+      "$WINE_BIN" reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
       "$WINESERVER_BIN" -w
       rm -f "$tpl/dosdevices/z:" )
-    [ -e "$tpl/dosdevices/c:" ] || { echo "wine prefix creation failed" >&2; return 1; }
-    touch "$tpl/.ready"
+    [ -e "$tpl/dosdevices/c:" ] && grep -q '"ShowCrashDialog"=dword:00000000' "$tpl/user.reg" ||
+        { echo "wine prefix creation failed" >&2; return 1; }
+    echo "$WINE_TEMPLATE_VERSION" > "$tpl/.ready"
 }
 
 # Copies a prefix; the system DLL folders, which nothing writes to, are hard links (they are most of the

@@ -1,8 +1,8 @@
 #include <vector>
 
+#include "shared/all_var.h"
 #include "app/window_frame.h"
 #include "platform/frame.h"
-#include "shared/all_var.h"
 #include "support/main_window.h"
 
 namespace {
@@ -95,6 +95,22 @@ TEST_F(Frame, MaximiseCoversTheWorkAreaAndDoubleClickRestoresExactly) {
     EXPECT_FALSE(form->BtnRestore.Visible());
     form->FormDblClick();
     EXPECT_TRUE(Equal(Window(), expected));
+}
+
+TEST_F(Frame, CaptionButtonsDoWhatTheyShow) {
+    const RECT before = Window();
+    SendMessageW(form->BtnMax.hwnd, BM_CLICK, 0, 0);
+    EXPECT_FALSE(Equal(Window(), before));
+    EXPECT_TRUE(form->BtnRestore.Visible());
+    SendMessageW(form->BtnRestore.hwnd, BM_CLICK, 0, 0);
+    EXPECT_TRUE(Equal(Window(), before));
+    EXPECT_TRUE(form->BtnMax.Visible());
+    SendMessageW(form->BtnMin.hwnd, BM_CLICK, 0, 0);
+    EXPECT_TRUE(IsIconic(form->hwnd));
+    ShowWindow(form->hwnd, SW_RESTORE);
+    SendMessageW(form->BtnClose.hwnd, BM_CLICK, 0, 0);
+    PumpFor(50);
+    EXPECT_FALSE(IsWindow(form->hwnd));
 }
 
 TEST_F(Frame, AnchoredRegionsFollowTheWindowSize) {

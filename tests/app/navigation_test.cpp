@@ -86,14 +86,16 @@ TEST_F(Navigation, OptionsAndOtherCleanRefusedWhileScanRunsOrPauses) {
 }
 
 TEST_F(Navigation, HoverHighlightsOtherEntriesOnly) {
-    form->LeftMenu2MouseMove();
-    EXPECT_EQ(form->LeftMenu2.style.color, kOrange);
-    EXPECT_TRUE(form->LeftMenu2.style.font.underline);
-    EXPECT_NE(form->LeftMenu2.cursor, nullptr);
-    form->LeftMenu2MouseLeave();
-    EXPECT_EQ(form->LeftMenu2.style.color, kWhite);
-    EXPECT_FALSE(form->LeftMenu2.style.font.underline);
-    EXPECT_EQ(form->LeftMenu2.cursor, nullptr);
+    for (Label* menu : {&form->LeftMenu2, &form->LeftMenu3}) {
+        SendMessageW(menu->hwnd, WM_MOUSEMOVE, 0, MAKELPARAM(3, 3));
+        EXPECT_EQ(menu->style.color, kOrange) << menu->name;
+        EXPECT_TRUE(menu->style.font.underline) << menu->name;
+        EXPECT_NE(menu->cursor, nullptr) << menu->name;
+        SendMessageW(menu->hwnd, WM_MOUSELEAVE, 0, 0);
+        EXPECT_EQ(menu->style.color, kWhite) << menu->name;
+        EXPECT_FALSE(menu->style.font.underline) << menu->name;
+        EXPECT_EQ(menu->cursor, nullptr) << menu->name;
+    }
     form->LeftMenu1MouseMove();  // the current page's entry keeps its look
     EXPECT_EQ(form->LeftMenu1.style.color, kOrange);
     EXPECT_FALSE(form->LeftMenu1.style.font.underline);
@@ -118,10 +120,16 @@ TEST_F(Navigation, HelpLabelHover) {
 }
 
 TEST_F(Navigation, ClickingThroughTheRealLabelWindows) {
-    SendMessageW(form->LeftMenu2.hwnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 3));
-    SendMessageW(form->LeftMenu2.hwnd, WM_LBUTTONUP, 0, MAKELPARAM(3, 3));
-    PumpFor(20);
-    ExpectPage(*form, kOptions);
+    const struct {
+        Label& menu;
+        const PageView& page;
+    } steps[] = {{form->LeftMenu2, kOptions}, {form->LeftMenu3, kOtherClean}, {form->LeftMenu1, kDriveClean}};
+    for (const auto& step : steps) {
+        SendMessageW(step.menu.hwnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 3));
+        SendMessageW(step.menu.hwnd, WM_LBUTTONUP, 0, MAKELPARAM(3, 3));
+        PumpFor(20);
+        ExpectPage(*form, step.page);
+    }
 }
 
 TEST_F(Navigation, CloseSetsIdle) {

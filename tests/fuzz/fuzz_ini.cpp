@@ -28,7 +28,7 @@ std::string FromLatin1(std::string_view ansi) {
 }
 const AnsiCodePage kLatin1{ToLatin1, FromLatin1};
 
-const std::string_view kMarks[] = {"", "\xEF\xBB\xBF", "\xFF\xFE", "\xFE\xFF"};
+const std::string_view kMarks[] = {"", "\uFEFF", "\xFF\xFE", "\xFE\xFF"};
 const char* const kConfigKeys[] = {"General", "Exclude Paths", "Include Filters", "Exclude Filters",
                                    "Cookie"};
 

@@ -1,3 +1,6 @@
+#include <cstdio>
+#include <string>
+
 #include "scan_fixture.h"
 
 namespace {
@@ -41,6 +44,20 @@ TEST_F(DriveList, ListsTheMappedDrivesInOrderAllTicked) {
     EXPECT_EQ(list.ColumnCount(), 3);
     EXPECT_TRUE(GetWindowLongW(list.hwnd, GWL_STYLE) & LVS_NOCOLUMNHEADER);
     EXPECT_EQ(ListView_GetBkColor(list.hwnd), RGB(240, 240, 240));
+}
+
+TEST_F(DriveList, CapacityAndFreeSpaceInGigabytes) {
+    const int row = RowOf(form->drivePage, "D:");
+    ASSERT_GE(row, 0);
+    ULARGE_INTEGER available{}, total{};
+    ASSERT_TRUE(GetDiskFreeSpaceExW(L"D:\\", &available, &total, nullptr));
+    const double gigabyte = 1024.0 * 1024.0 * 1024.0;
+    char capacity[32];
+    std::snprintf(capacity, sizeof capacity, "%.2f GB", double(total.QuadPart) / gigabyte);
+    EXPECT_EQ(form->drivePage.ListViewDrive.Cell(row, 1), capacity);
+    // Other programs write to the same disk meanwhile: the free space is compared roughly.
+    EXPECT_NEAR(std::stod(form->drivePage.ListViewDrive.Cell(row, 2)), double(available.QuadPart) / gigabyte,
+                1.0);
 }
 
 TEST_F(DriveList, OnlyALeftPressOnTheTickBoxToggles) {

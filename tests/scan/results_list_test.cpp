@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include "scan_fixture.h"
 
 namespace {
@@ -10,6 +12,14 @@ std::vector<std::string> Column(const std::vector<ResultRow>& rows, std::string 
     std::vector<std::string> out;
     for (const ResultRow& r : rows) out.push_back(r.*field);
     return out;
+}
+
+// The rows' full paths in a fixed order, to see that a sort kept every row once.
+std::vector<std::string> SortedPaths(const std::vector<ResultRow>& rows) {
+    std::vector<std::string> paths;
+    for (const ResultRow& r : rows) paths.push_back(r.location + r.name);
+    std::sort(paths.begin(), paths.end());
+    return paths;
 }
 }  // namespace
 
@@ -26,6 +36,19 @@ class ResultsList : public ScanTest {
         form->resultsPage.suiButtonScanClick();
     }
     std::vector<std::string> Names() const { return Column(Rows(), &ResultRow::name); }
+    // A click on a column header as the list reports it to its parent.
+    void ClickHeader(int column) {
+        NMLISTVIEW n{};
+        n.hdr = {form->resultsPage.ListViewScan.hwnd, 0, UINT(LVN_COLUMNCLICK)};
+        n.iSubItem = column;
+        SendMessageW(GetParent(form->resultsPage.ListViewScan.hwnd), WM_NOTIFY, 0, LPARAM(&n));
+    }
+    // Sorts a column descending with its comparison rather than by reversing an ascending order.
+    void SortDescendingAfresh(int column) {
+        for (int c : {column, column, column == 3 ? 1 : 3, column})
+            form->resultsPage.ListViewScanColumnClick(c);
+        EXPECT_EQ(form->resultsPage.ListViewScan.ColumnCaption(column).rfind(kDown, 0), 0u) << column;
+    }
     std::string Captions() const {
         std::string all;
         for (int c = 0; c < 4; ++c) all += "[" + form->resultsPage.ListViewScan.ColumnCaption(c) + "]";
@@ -86,6 +109,38 @@ TEST_F(ResultsList, SelectNoneAndSelectAll) {
     EXPECT_EQ(form->resultsPage.LabelSelectSize.Text(), "Select  Size: 0 Byte(s)");
 }
 
+TEST_F(ResultsList, SelectAllRightAfterAScanCountsEachRowOnce) {
+    SendMessageW(form->resultsPage.SCheckBoxAll.hwnd, BM_CLICK, 0, 0);  // every row is ticked already
+    EXPECT_EQ(form->resultsPage.LabelSelectCount.Text(), "Select Files: 4");
+    EXPECT_EQ(form->resultsPage.LabelSelectSize.Text(), "Select  Size: 4768.37 MB");
+    ClickScanBox(1);
+    form->resultsPage.SCheckBoxAllClick();
+    EXPECT_EQ(form->resultsPage.LabelSelectCount.Text(), "Select Files: 4");
+    EXPECT_EQ(SelectedBytes, 5000000010LL);
+}
+
+TEST_F(ResultsList, EachFurtherClickOnAColumnReversesRowsAndArrow) {
+    struct Case {
+        int column;
+        std::string caption;
+        std::string ResultRow::*field;
+        std::vector<std::string> ascending;
+    } cases[] = {
+        {1, kName, &ResultRow::name, {"Alpha.tmp", "big.tmp", "Medium.tmp", "small.tmp"}},
+        {2, kLocation, &ResultRow::location, {"D:\\", "D:\\", "D:\\b\\", "D:\\c\\"}},
+        {3, kSize, &ResultRow::size, {"3", "7", "2000000000", "3000000000"}},
+    };
+    for (const Case& c : cases) {
+        const std::vector<std::string> descending(c.ascending.rbegin(), c.ascending.rend());
+        for (int click = 1; click <= 4; ++click) {
+            ClickHeader(c.column);
+            const bool up = click % 2 == 1;
+            EXPECT_EQ(Column(Rows(), c.field), up ? c.ascending : descending) << c.column << " " << click;
+            EXPECT_EQ(form->resultsPage.ListViewScan.ColumnCaption(c.column), (up ? kUp : kDown) + c.caption);
+        }
+    }
+}
+
 TEST_F(ResultsList, SortsByEachColumnWithArrows) {
     form->resultsPage.ListViewScanColumnClick(1);
     EXPECT_EQ(Names(), (std::vector<std::string>{"Alpha.tmp", "big.tmp", "Medium.tmp", "small.tmp"}));
@@ -136,4 +191,30 @@ TEST_F(ResultsList, NamesAlikeFarIntoTheirKeysSortByTheirEnds) {
     EXPECT_EQ(Names(), sorted);
     form->resultsPage.ListViewScanColumnClick(1);
     EXPECT_EQ(Names(), std::vector<std::string>(sorted.rbegin(), sorted.rend()));
+}
+
+TEST_F(ResultsList, DescendingSortsOverManyEqualKeysKeepEveryRowOnce) {
+    // 300 rows alike in tick, location and size: any order of them is right, as long as each stays.
+    EmptyFolder(L"D:\\");
+    for (int i = 0; i < 300; ++i) MakeFile("D:\\f" + std::to_string(1000 + i) + ".tmp");
+    form->resultsPage.suiButtonScanClick();
+    const std::vector<std::string> all = SortedPaths(Rows());
+    ASSERT_EQ(all.size(), 300u);
+    for (int column : {0, 2, 3}) {
+        SortDescendingAfresh(column);
+        EXPECT_EQ(SortedPaths(Rows()), all) << column;
+        EXPECT_EQ(form->resultsPage.LabelSelectCount.Text(), "Select Files: 300");
+    }
+
+    // The same name in 300 folders.
+    EmptyFolder(L"D:\\");
+    for (int i = 0; i < 300; ++i) {
+        const std::string folder = "D:\\d" + std::to_string(1000 + i);
+        MakeFolder(folder);
+        MakeFile(folder + "\\same.tmp");
+    }
+    form->resultsPage.suiButtonScanClick();
+    const std::vector<std::string> named = SortedPaths(Rows());
+    SortDescendingAfresh(1);
+    EXPECT_EQ(SortedPaths(Rows()), named);
 }

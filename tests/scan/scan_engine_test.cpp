@@ -13,6 +13,20 @@ LRESULT CALLBACK RecordStatus(HWND h, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, 
 
 const char* const kCompleted = "Scaning: Scan completed! Please click \"Delete\" to continue...";
 
+// Posts a click of the button when the total counter first shows the count: the click then runs in
+// the message pump of the scan that follows that file's count.
+HWND g_clickWhenCounted = nullptr;
+std::string g_countToClickAt;
+LRESULT CALLBACK ClickWhenCounted(HWND h, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR) {
+    if (msg == WM_SETTEXT && g_clickWhenCounted &&
+        Narrow(reinterpret_cast<const wchar_t*>(lp)) == g_countToClickAt) {
+        PostMessageW(GetParent(g_clickWhenCounted), WM_COMMAND, MAKEWPARAM(0, BN_CLICKED),
+                     LPARAM(g_clickWhenCounted));
+        g_clickWhenCounted = nullptr;
+    }
+    return DefSubclassProc(h, msg, wp, lp);
+}
+
 std::map<UINT_PTR, std::function<void()>> g_timers;
 void CALLBACK RunTimer(HWND, UINT, UINT_PTR id, DWORD) {
     auto fn = g_timers[id];
@@ -163,12 +177,16 @@ TEST_F(ScanEngine, PauseWhileEnumeratingListsTheFolderThenWaitsUntilContinue) {
     PostClick(form->resultsPage.suiButtonPause);  // runs in the first pump, before the root is enumerated
     size_t rowsWhilePaused = 0;
     std::string captionWhilePaused, statusWhilePaused;
+    bool pauseEnabled = false, deleteEnabled = true, backEnabled = false;
     int ticks = 0;
     UINT_PTR timer = Every(30, [&] {
         if (ScanState != Paused || ++ticks < 3) return;
         rowsWhilePaused = form->resultsPage.ListViewScan.Count();
         captionWhilePaused = form->resultsPage.suiButtonPause.Text();
         statusWhilePaused = form->resultsPage.LabelStatus.Text();
+        pauseEnabled = form->resultsPage.suiButtonPause.Enabled();
+        deleteEnabled = form->resultsPage.suiButtonDelete.Enabled();
+        backEnabled = form->resultsPage.suiButtonBack.Enabled();
         form->resultsPage.suiButtonPauseClick();
     });
     form->resultsPage.suiButtonScanClick();
@@ -176,6 +194,9 @@ TEST_F(ScanEngine, PauseWhileEnumeratingListsTheFolderThenWaitsUntilContinue) {
     EXPECT_EQ(rowsWhilePaused, 40u);
     EXPECT_EQ(captionWhilePaused, "Continue");
     EXPECT_EQ(statusWhilePaused, "Scaning: D:\\");
+    EXPECT_TRUE(pauseEnabled);
+    EXPECT_FALSE(deleteEnabled);
+    EXPECT_TRUE(backEnabled);
     EXPECT_EQ(Rows().size(), 41u);
     EXPECT_EQ(form->resultsPage.suiButtonPause.Text(), "Pause");
 }
@@ -217,6 +238,28 @@ TEST_F(ScanEngine, BackDuringAScanStopsItKeepsTheRowsAndShowsTheDriveList) {
     EXPECT_FALSE(form->resultsPage.suiButtonPause.Enabled());
     form->resultsPage.suiButtonScanClick();  // the next scan starts afresh
     EXPECT_EQ(Rows().size(), 3u);
+    EXPECT_EQ(form->resultsPage.LabelTotalCount.Text(), "Total Files: 3");
+    EXPECT_EQ(form->resultsPage.LabelTotalSize.Text(), "Total  Size: 12 Byte(s)");
+    EXPECT_EQ(form->resultsPage.LabelSelectCount.Text(), "Select Files: 3");
+    EXPECT_EQ(form->resultsPage.LabelSelectSize.Text(), "Select  Size: 12 Byte(s)");
+}
+
+TEST_F(ScanEngine, SelectNoneDuringAScanUnticksTheRowsFoundSoFarOnly) {
+    for (int i = 0; i < 6; ++i) MakeFile("D:\\f" + std::to_string(100 + i) + ".tmp");
+    form->resultsPage.scanViewInterval = 0;
+    g_clickWhenCounted = form->resultsPage.SCheckBoxAllN.hwnd;
+    g_countToClickAt = "Total Files: 3";
+    SetWindowSubclass(form->resultsPage.LabelTotalCount.hwnd, ClickWhenCounted, 1, 0);
+    form->resultsPage.suiButtonScanClick();
+    RemoveWindowSubclass(form->resultsPage.LabelTotalCount.hwnd, ClickWhenCounted, 1);
+    EXPECT_EQ(g_clickWhenCounted, nullptr) << "the click was never posted";
+    std::vector<int> marks;
+    for (const ResultRow& r : Rows()) marks.push_back(r.mark);
+    EXPECT_EQ(marks, (std::vector<int>{kMarkUnticked, kMarkUnticked, kMarkUnticked, kMarkTicked, kMarkTicked,
+                                       kMarkTicked}));
+    EXPECT_EQ(form->resultsPage.LabelSelectCount.Text(), "Select Files: 3");
+    EXPECT_EQ(form->resultsPage.LabelSelectSize.Text(), "Select  Size: 12 Byte(s)");
+    EXPECT_EQ(form->resultsPage.LabelTotalCount.Text(), "Total Files: 6");
 }
 
 TEST_F(ScanEngine, ClosingTheWindowDuringAScanEndsItWithoutAMessage) {

@@ -58,7 +58,7 @@ std::string Utf16Be(const std::string& utf8) {
     for (wchar_t unit : Widen(utf8)) bytes += {char(unit >> 8), char(unit & 0xFF)};
     return bytes;
 }
-std::string Utf8Bom(const std::string& utf8) { return "\xEF\xBB\xBF" + utf8; }
+std::string Utf8Bom(const std::string& utf8) { return "\uFEFF" + utf8; }
 std::string Ansi(const std::string& utf8) {
     std::string ansi;
     EXPECT_TRUE(ToAnsi(utf8, ansi)) << utf8;

@@ -274,6 +274,37 @@ TEST_F(OptionsLists, TickColumnSortsByMarkAndDescriptionsIgnoreCase) {
     EXPECT_EQ(descriptions[3], "Temporary Files");
 }
 
+// The lists sort with these comparisons, so each must be a consistent order: a row equals itself,
+// swapping the rows negates the answer, and the order is transitive; in either direction.
+TEST_F(OptionsLists, ComparisonsAreConsistentOrdersInBothDirections) {
+    const std::vector<SortKey> keys = {
+        {"backup files", kMarkTicked}, {"Backup Files", kMarkUnticked}, {"", kMarkTicked},
+        {"*.tmp", kMarkUnticked},      {"~*.*", kMarkTicked},           {"a.log", kMarkUnticked}};
+    for (int column : {0, 1, 3}) {
+        for (int clicks : {1, 2}) {
+            ListSortState state(4);
+            for (int i = 0; i < clicks; ++i) state.Click(column);
+            for (bool paths : {false, true}) {
+                auto compare = [&](const SortKey& a, const SortKey& b) {
+                    return paths ? ComparePathRows(state, a, b) : CompareFilterRows(state, a, b);
+                };
+                const std::string where = "column " + std::to_string(column) + ", clicks " +
+                                          std::to_string(clicks) + (paths ? ", paths" : ", filters");
+                for (const SortKey& a : keys) {
+                    EXPECT_EQ(compare(a, a), 0) << where << ": " << a.text;
+                    for (const SortKey& b : keys) {
+                        EXPECT_EQ(compare(a, b), -compare(b, a)) << where << ": " << a.text << " " << b.text;
+                        for (const SortKey& c : keys)
+                            if (compare(a, b) <= 0 && compare(b, c) <= 0)
+                                EXPECT_LE(compare(a, c), 0)
+                                    << where << ": " << a.text << " " << b.text << " " << c.text;
+                    }
+                }
+            }
+        }
+    }
+}
+
 TEST_F(OptionsLists, PathListSortsWithArrow) {
     for (const char* p : {"c:\\b", "C:\\a", "C:\\C"}) AddPathRow(form->optionsPage.ListViewExcludePath, p);
     const std::string caption = "排除路径";

@@ -19,6 +19,15 @@ const std::string kUserConfig =
     "Files|)(|1|)E(|*.bak|)(|Backup Files|)(|0|)E(|~*.*|)(||)(|1|)E(|\r\nExclude "
     "Filters=WebPoolFileFile|)(|N/A|)(|1|)E(|\r\nCookie=keep@site|)E(|\r\n\r\n[Another]\r\nkey=value\r\n";
 
+void Show(OptionsPage& page, const Options& o) {
+    page.gCheckRead.SetChecked(o.read);
+    page.gCheckSystem.SetChecked(o.system);
+    page.gCheckHide.SetChecked(o.hide);
+    page.gCheckZero.SetChecked(o.zero);
+    page.gRadioRecycle.SetChecked(o.recycle);
+    page.gRadioPermanently.SetChecked(o.permanently);
+}
+
 using OptionsStartup = OptionsTest;
 using OptionsSave = OptionsTest;
 using OptionsDefault = OptionsTest;
@@ -90,20 +99,41 @@ TEST_F(OptionsStartup, ListLongerThanTheOldReadLimitLoadsWhole) {
 }
 
 TEST_F(OptionsSave, SaveThenNewStartGivesTheSamePage) {
-    form->optionsPage.suiButtonDefaultClick();
+    SendMessageW(form->optionsPage.suiButtonDefault.hwnd, BM_CLICK, 0, 0);
+    ASSERT_EQ(form->optionsPage.ListViewFilterI.Count(), 57);
     form->optionsPage.gCheckZero.SetChecked(true);
     form->optionsPage.ListViewFilterI.SetMark(0, kMarkUnticked);
     form->optionsPage.ListViewFilterIColumnClick(3);  // saved in display order
     auto paths = Rows(form->optionsPage.ListViewExcludePath),
          include = Rows(form->optionsPage.ListViewFilterI), exclude = Rows(form->optionsPage.ListViewFilterE);
     Options shown = Shown(form->optionsPage);
-    form->optionsPage.suiButtonSaveClick();
+    SendMessageW(form->optionsPage.suiButtonSave.hwnd, BM_CLICK, 0, 0);
     EXPECT_TRUE(boxes.empty());
     Restart();
     EXPECT_EQ(Shown(form->optionsPage), shown);
     EXPECT_EQ(Rows(form->optionsPage.ListViewExcludePath), paths);
     EXPECT_EQ(Rows(form->optionsPage.ListViewFilterI), include);
     EXPECT_EQ(Rows(form->optionsPage.ListViewFilterE), exclude);
+}
+
+TEST_F(OptionsSave, EachOptionGoesToItsOwnPlaceInGeneral) {
+    struct Case {
+        Options shown;
+        const char* general;
+    } cases[] = {
+        {{true, false, false, false, false, true}, "100001"},
+        {{false, true, false, false, false, true}, "010001"},
+        {{false, false, true, false, false, true}, "001001"},
+        {{false, false, false, true, false, true}, "000101"},
+        {{false, false, false, false, true, false}, "000010"},
+        {{true, true, false, true, true, false}, "110110"},
+    };
+    for (const Case& c : cases) {
+        Show(form->optionsPage, c.shown);
+        form->optionsPage.suiButtonSaveClick();
+        EXPECT_EQ(ReadConfigBytes(), std::string("[Drive]\r\nGeneral=") + c.general +
+                                         "\r\nExclude Paths=\r\nInclude Filters=\r\nExclude Filters=\r\n");
+    }
 }
 
 TEST_F(OptionsSave, QuoteMaskAndSeparatorInDescriptionSurvive) {
@@ -210,7 +240,7 @@ std::string Utf16LeBytes(const std::string& utf8) {
     for (wchar_t unit : Widen(utf8)) bytes += {char(unit & 0xFF), char(unit >> 8)};
     return bytes;
 }
-std::string Utf8BomBytes(const std::string& utf8) { return "\xEF\xBB\xBF" + utf8; }
+std::string Utf8BomBytes(const std::string& utf8) { return "\uFEFF" + utf8; }
 
 // A hand-edited file: blanks and tabs around names and values, a quoted value, a key without value, lines
 // ending in CR LF, LF and CR, the last one without an ending.

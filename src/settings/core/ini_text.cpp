@@ -4,7 +4,7 @@
 #include "settings/core/utf_codec.h"
 
 namespace {
-constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF", kUtf16LeMark = "\xFF\xFE", kUtf16BeMark = "\xFE\xFF";
+constexpr std::string_view kUtf8Mark = "\uFEFF", kUtf16LeMark = "\xFF\xFE", kUtf16BeMark = "\xFE\xFF";
 
 std::string_view MarkOf(IniEncoding encoding) {
     switch (encoding) {

@@ -2,6 +2,19 @@
 
 #include <gtest/gtest.h>
 
+namespace {
+std::string Joined(const std::vector<std::string>& texts) {
+    std::string all;
+    for (const std::string& t : texts) all += (all.empty() ? "" : "|") + t;
+    return all;
+}
+std::vector<std::string> Masks(const std::vector<FilterEntry>& rows) {
+    std::vector<std::string> masks;
+    for (const FilterEntry& e : rows) masks.push_back(e.mask);
+    return masks;
+}
+}  // namespace
+
 TEST(DefaultLists, HaveTheirRowCounts) {
     EXPECT_EQ(DefaultIncludeFilters().size(), 57u);
     EXPECT_EQ(DefaultExcludeFilters().size(), 27u);
@@ -68,4 +81,28 @@ TEST(DefaultLists, SurviveSaveAndLoad) {
     EXPECT_EQ(ParseEntryList(BuildEntryList(DefaultExcludePaths())), DefaultExcludePaths());
     EXPECT_EQ(BuildGeneral(DefaultGeneralOptions()), "101010");
     EXPECT_EQ(ParseGeneral("101010"), DefaultGeneralOptions());
+}
+
+// Every mask and path in table order: a slip in any one changes what a scan lists or spares.
+TEST(DefaultLists, EveryMaskAndPathInOrder) {
+    EXPECT_EQ(Joined(Masks(DefaultIncludeFilters())),
+              R"(*.$$$|*.@@@|*.$db|*.---|*._mp|*.?$?|*.??$|*.??~|*.?~?|"*.#Res|*.bak|*.bk?|*.chk|*.cpy|)"
+              R"(*.db$|*.diz|*.dmp|*.err|*.fic|*.fnd|*.ftg|*.fts|*.gid|*.ms|*.nav|*.nu3|*.old|*.prv|*.sdi|)"
+              R"(*.sik|*.spc|*.syd|*.temp|*.tmp|*.wbk|*.xlk|*.^|*._dd|*._detmp|*.___|*.~*|*log.txt|)"
+              R"(*__ofidx*.*|0*.nch|anti-vir.dat|chklist.*|ffastun.*|file_id.diz|iebak.dat|modemdet.txt|)"
+              R"(mscreate.dir|pspbrwse.jbf|scandisk.log|suhdlog.dat|system.1st|twain???.mtx|~*.*)");
+    EXPECT_EQ(Joined(Masks(DefaultExcludeFilters())),
+              "config.*|autoexec.*|data.bak|_Default.pif|Calendar.tmp|Data.sav|Default.pif|Donotdel.tmp|"
+              "DonotDelete.tmp|Drelres.pif|FTP.log|Http.log|Index.dat|Install.log|MM2048.DAT|MM256.DAT|"
+              "Modem.log|Script.bak|System.bak|System.old|Uninstall.log|User.old|WebPoolFileFile|Win.bak|"
+              "Win.old|Wnccdctl.log|wz.pif");
+    EXPECT_EQ(Joined(DefaultExcludePaths()),
+              R"(?:\Program files\common files|?:\program files\Uninstall Information|?:\win*\security|)"
+              R"(?:\win*\pif|?:\win*\resources|?:\win*\Sysbackup|?:\win*\system32\oldole|)"
+              R"(?:\win*\system32\olebackup|?:\win*\system32\usmt|?:\win*\temp|?:\recycle?|?:\_restore|)"
+              R"(?:\SYSTEM VOLUME INFORMATION|*\temporary internet files|*\sendto|*\i386|)"
+              R"(*\Resources\Themes|*\Application Data\microsoft|*\Application Data\Aim|)"
+              R"(*\System32\catroot2|*\System32\usmt|*\norton antivirus\quarantine|*\temp\incredimail|)"
+              R"(*\Local Settings\Temp|*\symantec shared\virusdefs|*\paprport\data|*\chaos32|)"
+              R"(*\microsoft\money\*\webcache|*\microsoft\office\data)");
 }

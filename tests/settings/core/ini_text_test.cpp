@@ -33,7 +33,7 @@ std::string Utf16Be(std::u16string_view text) {
     for (char16_t unit : text) bytes += {char(unit >> 8), char(unit & 0xFF)};
     return bytes;
 }
-std::string Utf8Bom(std::string_view text) { return "\xEF\xBB\xBF" + std::string(text); }
+std::string Utf8Bom(std::string_view text) { return "\uFEFF" + std::string(text); }
 
 const std::string kChinese = "临时文件";
 const std::string kFilters = "*.tmp|)(|临时文件|)(|1|)E(|*.bak|)(|Backup|)(|0|)E(|";
@@ -61,7 +61,7 @@ TEST(IniText, TheMarkNamesTheForm) {
         {"\xFF\xFE", IniEncoding::kUtf16Le},
         {"\xFF\xFE[\0"s, IniEncoding::kUtf16Le},
         {"\xFE\xFF\0["s, IniEncoding::kUtf16Be},
-        {"\xEF\xBB\xBF[Drive]", IniEncoding::kUtf8},
+        {"\uFEFF[Drive]", IniEncoding::kUtf8},
         {"\xEF\xBB", IniEncoding::kAnsi},
         {"[\0D\0"s, IniEncoding::kAnsi},  // UTF-16 without its mark is not taken for UTF-16
         {" \xFF\xFE", IniEncoding::kAnsi},
@@ -105,7 +105,7 @@ TEST(IniText, NewAndEmptyFilesAreAnsiAMarkAloneKeepsItsForm) {
     EXPECT_EQ(IniWriteTexts("", "Drive", {{"General", "1"}}, kLatin1), "[Drive]\r\nGeneral=1\r\n");
     EXPECT_EQ(IniWriteTexts("\xFF\xFE", "Drive", {{"General", "1"}}, kLatin1),
               Utf16Le(u"[Drive]\r\nGeneral=1\r\n"));
-    EXPECT_EQ(IniWriteTexts("\xEF\xBB\xBF", "Drive", {{"General", "1"}}, kLatin1),
+    EXPECT_EQ(IniWriteTexts("\uFEFF", "Drive", {{"General", "1"}}, kLatin1),
               Utf8Bom("[Drive]\r\nGeneral=1\r\n"));
 }
 
