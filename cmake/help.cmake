@@ -22,7 +22,8 @@ add_custom_command(OUTPUT ${KDC_DIST}/Sweepwell.chm
     DEPENDS ${KDC_HELP_FILES} ${KDC_SOURCE_DATE} ${KDC_REPRODUCIBLE_RUN}
     COMMENT "Compiling the user guide Sweepwell.chm")
 add_custom_target(user_guide ALL DEPENDS ${KDC_DIST}/Sweepwell.chm)
-# chmcmd stamps the guide with the time of day: it runs with the clock held at the last commit's time.
+# chmcmd stamps the guide with the local time of day: it runs with the clock held at the last commit's
+# time (builds agree where the machine's time zone is the same; Debian's images keep UTC).
 add_dependencies(user_guide source_date)
 
 find_program(KDC_EXTRACT_CHM extract_chmLib)

@@ -5,6 +5,7 @@
 //                           main window; with "save", open the Options page and press Save; then
 //                           close the window and wait for the program to end with code 0
 //   probe wait-window       wait until a main window of the program is shown (one started elsewhere)
+//   probe close             close that window and wait for its program to end with code 0
 //   probe link-target LNK   print the program a shortcut starts
 //   probe click TITLE TEXT  press the button TEXT (without its "&") in a window whose title starts with
 //                           TITLE once it is shown and enabled: an installer page or message box
@@ -229,6 +230,24 @@ int Click(const wchar_t* title, const wchar_t* text) {
     return 0;
 }
 
+// Closes the main window of a copy started elsewhere (by the installer's last page, say).
+int CloseShown() {
+    HWND main = WaitForMainWindow(0);
+    DWORD pid = 0;
+    if (main) GetWindowThreadProcessId(main, &pid);
+    HANDLE process = pid ? OpenProcess(SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION, FALSE, pid) : nullptr;
+    if (!process) {
+        std::printf("probe: no main window to close\n");
+        return 1;
+    }
+    PostMessageW(main, WM_CLOSE, 0, 0);
+    DWORD code = STILL_ACTIVE;
+    if (WaitForSingleObject(process, kWaitMilliseconds) == WAIT_OBJECT_0) GetExitCodeProcess(process, &code);
+    CloseHandle(process);
+    std::printf("probe: program ended with code %lu\n", code);
+    return code == 0 ? 0 : 1;
+}
+
 int PrintLinkTarget(const wchar_t* path) {
     Link link;
     if (!ReadLink(path, link)) return 1;
@@ -245,8 +264,9 @@ int wmain(int argc, wchar_t** argv) {
     std::wstring command = argc > 1 ? argv[1] : L"";
     if (command == L"run" && argc >= 3) return Run(argv[2], argc > 3 && std::wstring(argv[3]) == L"save");
     if (command == L"wait-window") return WaitForMainWindow(0) ? 0 : 1;
+    if (command == L"close") return CloseShown();
     if (command == L"link-target" && argc == 3) return PrintLinkTarget(argv[2]);
     if (command == L"click" && argc == 4) return Click(argv[2], argv[3]);
-    std::printf("usage: probe run PATH [save] | wait-window | link-target LNK | click TITLE TEXT\n");
+    std::printf("usage: probe run PATH [save] | wait-window | close | link-target LNK | click TITLE TEXT\n");
     return 2;
 }

@@ -9,7 +9,7 @@ other=$build/reproducible
 rm -rf "$other"
 mkdir -p "$other/copy of the sources"
 copy="$other/copy of the sources"
-tar -C "$src" --exclude=./build --exclude=./.git -cf - . | tar -C "$copy" -xf -
+tar -C "$src" --exclude=./build --exclude='./build-*' --exclude=./.git -cf - . | tar -C "$copy" -xf -
 SOURCE_DATE_EPOCH=$(cat "$build/source_date_epoch")
 export SOURCE_DATE_EPOCH
 cmake -S "$copy" -B "$other/build" -DCMAKE_TOOLCHAIN_FILE="$copy/cmake/mingw-w64.cmake" \
