@@ -5,7 +5,7 @@ FUZZ_SECONDS ?= 60
 WIN := build/windows
 NAT := build/native
 
-.PHONY: deps build native windows test run bench screenshots fuzz clean
+.PHONY: deps build native windows test run bench screenshots fuzz dist clean
 
 deps:
 	@tools/deps.sh
@@ -32,6 +32,9 @@ screenshots: windows
 
 bench: windows
 	@tools/bench.sh
+
+dist: deps
+	@JOBS=$(JOBS) tools/dist.sh
 
 fuzz: deps
 	@EXTRA_PACKAGES="clang libclang-rt-14-dev" tools/deps.sh

@@ -1,5 +1,11 @@
 # The Windows program, its in-process test executables and the benchmarks.
 add_compile_definitions(UNICODE _UNICODE NOMINMAX _WIN32_WINNT=0x0601 WINVER=0x0601 _WIN32_IE=0x0800)
+# The same sources give the same exe in any folder: build paths are mapped away wherever the compiler
+# would record them (the core library exists already, so it gets them on its own).
+set(KDC_PATH_MAPS $<$<COMPILE_LANGUAGE:C,CXX>:-ffile-prefix-map=${CMAKE_SOURCE_DIR}/=>
+    $<$<COMPILE_LANGUAGE:C,CXX>:-ffile-prefix-map=${CMAKE_BINARY_DIR}/=>)
+add_compile_options(${KDC_PATH_MAPS})
+target_compile_options(kdc_core PRIVATE ${KDC_PATH_MAPS})
 set(KDC_WIN_LIBS comctl32 shell32 shlwapi wininet ole32 oleaut32 uuid gdi32 user32 msimg32 comdlg32 advapi32)
 
 file(GLOB_RECURSE KDC_WIN_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/*.cpp)
@@ -11,7 +17,9 @@ target_include_directories(kdc_win PUBLIC ${CMAKE_SOURCE_DIR}/src)
 
 add_executable(KestruneDiskCleaner WIN32 ${CMAKE_SOURCE_DIR}/src/app/program_entry.cpp
     ${CMAKE_SOURCE_DIR}/resources/app.rc)
-target_link_options(KestruneDiskCleaner PRIVATE -municode)
+# No time stamp in the PE header, and neither symbols nor the runtime's debug data: the exe is the same
+# bytes in every build of the same sources.
+target_link_options(KestruneDiskCleaner PRIVATE -municode -s -Wl,--no-insert-timestamp)
 target_link_libraries(KestruneDiskCleaner PRIVATE kdc_win)
 
 # Everything a user gets: the exe and, when chmcmd is present, the user guide beside it.
@@ -19,9 +27,11 @@ set(KDC_DIST ${CMAKE_BINARY_DIR}/dist)
 add_custom_command(TARGET KestruneDiskCleaner POST_BUILD
     COMMAND ${CMAKE_COMMAND} -E make_directory ${KDC_DIST}
     COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:KestruneDiskCleaner> ${KDC_DIST}/)
+include(${CMAKE_SOURCE_DIR}/cmake/reproducible.cmake)
 if(EXISTS ${CMAKE_SOURCE_DIR}/cmake/help.cmake)
     include(${CMAKE_SOURCE_DIR}/cmake/help.cmake)
 endif()
+include(${CMAKE_SOURCE_DIR}/cmake/packages.cmake)
 
 if(KDC_NO_TESTS)
     return()

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Installs, from Debian's packages and only when missing, what the build, the tests and `make run` need.
+# Installs, from Debian's packages and only when missing, what the build, the tests, `make run` and
+# `make dist` need.
 set -eu
 want="cmake make g++ g++-mingw-w64-x86-64 wine64 xvfb xauth x11-utils fonts-wqy-microhei imagemagick libgtest-dev googletest"
-want="$want fp-utils libchm-bin ${EXTRA_PACKAGES:-}"
+want="$want fp-utils libchm-bin nsis zip unzip ${EXTRA_PACKAGES:-}"
 missing=""
 for p in $want; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing="$missing $p"
