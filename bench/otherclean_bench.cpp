@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/form_main.h"
+#include "otherclean/other_clean_page.h"
 #include "platform/known_folders.h"
 #include "platform/text.h"
 
@@ -45,7 +45,7 @@ double Seconds(LARGE_INTEGER start, LARGE_INTEGER end) {
 
 int wmain() {
     const std::wstring temp = Widen(TempFolderPath());
-    TFormMain form;  // no window: m_OTShow computes the total; the label has nothing to show it on
+    OtherCleanPage page;  // no window: m_OTShow computes the total; the label has nothing to show it on
     Floor floor;
     BareWalk(temp, floor);  // warm the caches
     double bestFloor = 1e9, bestArea = 1e9;
@@ -55,7 +55,7 @@ int wmain() {
         Floor f;
         BareWalk(temp, f);
         QueryPerformanceCounter(&b);
-        form.otherCleanPage.m_OTShow(2);
+        page.m_OTShow(2);
         QueryPerformanceCounter(&c);
         bestFloor = std::min(bestFloor, Seconds(a, b));
         bestArea = std::min(bestArea, Seconds(b, c));
@@ -63,7 +63,7 @@ int wmain() {
     }
     std::printf("otherclean_tree_files: %lld\n", static_cast<long long>(floor.files));
     std::printf("otherclean_tree_bytes: %lld\n", static_cast<long long>(floor.bytes));
-    std::printf("otherclean_area_total: %lld\n", static_cast<long long>(form.otherCleanPage.AreaTotal[2]));
+    std::printf("otherclean_area_total: %lld\n", static_cast<long long>(page.AreaTotal[2]));
     std::printf("otherclean_floor_seconds: %.3f\n", bestFloor);
     std::printf("otherclean_size_seconds: %.3f\n", bestArea);
     std::printf("otherclean_size_ratio: %.3f\n", bestArea / bestFloor);
