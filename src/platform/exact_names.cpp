@@ -1,33 +1,57 @@
 #include "platform/exact_names.h"
 
-#include <windows.h>
-
 #include "platform/file_tree.h"
+#include "platform/filesystem.h"
 
 namespace {
 // Beyond this many names of one folder, listing it once is cheaper than looking each up.
 constexpr size_t kLookupsBeforeListing = 1;
+
+ExactNames::Entry EntryOf(const WIN32_FIND_DATAW& e) {
+    return {e.dwFileAttributes, EntrySize(e), FileTimeValue(e.ftLastWriteTime)};
+}
+
+bool IsMissing(DWORD error) {
+    return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND || error == ERROR_NO_MORE_FILES;
+}
 }  // namespace
 
-bool ExactNames::Holds(const std::wstring& folder, const std::wstring& name) {
+ExactNames::Lookup ExactNames::Find(const std::wstring& folder, const std::wstring& name, Entry& entry,
+                                    DWORD& error) {
     if (folder != folder_) {
         folder_ = folder;
         asked_ = 0;
         listed_ = false;
-        names_.clear();
+        entries_.clear();
     }
     if (!listed_ && ++asked_ <= kLookupsBeforeListing) {
-        WIN32_FIND_DATAW entry;
-        HANDLE find = FindFirstFileExW(ExtendedLengthPath(folder + name).c_str(), FindExInfoBasic, &entry,
+        WIN32_FIND_DATAW found;
+        HANDLE find = FindFirstFileExW(ExtendedLengthPath(folder + name).c_str(), FindExInfoBasic, &found,
                                        FindExSearchNameMatch, nullptr, 0);
-        if (find == INVALID_HANDLE_VALUE) return false;
+        if (find == INVALID_HANDLE_VALUE) {
+            error = GetLastError();
+            return IsMissing(error) ? Lookup::kMissing : Lookup::kUnreadable;
+        }
         FindClose(find);
-        if (name == entry.cFileName) return true;
+        if (name == found.cFileName) {
+            entry = EntryOf(found);
+            return Lookup::kFound;
+        }
         // The lookup answered with a twin, or the name holds wildcards: only the listing can tell.
     }
     if (!listed_) {
-        ForEachFolderEntry(folder, [&](const WIN32_FIND_DATAW& e) { names_.insert(e.cFileName); });
         listed_ = true;
+        listError_ = 0;
+        if (!ForEachFolderEntry(folder,
+                                [&](const WIN32_FIND_DATAW& e) { entries_[e.cFileName] = EntryOf(e); }))
+            listError_ = GetLastError();
     }
-    return names_.count(name) != 0;
+    if (listError_ && !IsMissing(listError_)) {
+        error = listError_;
+        return Lookup::kUnreadable;
+    }
+    auto it = entries_.find(name);
+    if (it == entries_.end()) return Lookup::kMissing;
+    entry = it->second;
+    return Lookup::kFound;
 }

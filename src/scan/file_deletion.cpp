@@ -20,6 +20,20 @@ enum class FileOutcome {
 
 bool IsMissing(DWORD error) { return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND; }
 
+// The listed name in its folder's listing: kAsListed (with the entry) when it is there.
+FileOutcome FindInListing(const DeletionTarget& target, ExactNames& names, ExactNames::Entry& entry,
+                          DWORD& error) {
+    switch (names.Find(target.folder, target.name, entry, error)) {
+        case ExactNames::Lookup::kFound:
+            return FileOutcome::kAsListed;
+        case ExactNames::Lookup::kMissing:
+            return FileOutcome::kGone;
+        case ExactNames::Lookup::kUnreadable:
+            break;
+    }
+    return FileOutcome::kFailed;
+}
+
 // What an opened entry is against the listing.
 FileOutcome Compare(HANDLE file, const DeletionTarget& target, ExactNames& names, DWORD& error,
                     DWORD* attributes = nullptr) {
@@ -37,7 +51,9 @@ FileOutcome Compare(HANDLE file, const DeletionTarget& target, ExactNames& names
         return FileOutcome::kChanged;
     // With the listed name gone, a lookup by name may have opened a case twin ("case.tmp" for a vanished
     // "Case.tmp") or the owner of an 8.3 alias.
-    if (!names.Holds(target.folder, target.name)) return FileOutcome::kGone;
+    ExactNames::Entry listedNow;
+    if (FileOutcome found = FindInListing(target, names, listedNow, error); found != FileOutcome::kAsListed)
+        return found;
     const bool same = standard.EndOfFile.QuadPart == target.listed.size &&
                       uint64_t(basic.LastWriteTime.QuadPart) == target.listed.lastWrite;
     return same ? FileOutcome::kAsListed : FileOutcome::kChanged;
@@ -56,18 +72,17 @@ bool SetAttributes(HANDLE file, DWORD attributes) {
     return SetFileInformationByHandle(file, FileBasicInfo, &info, sizeof info);
 }
 
-// Looks at the listed file through its "\\?\" path without changing it.
+// Looks at the listed file in its folder's listing, without opening it: enough where the shell acts
+// by path anyway.
 FileOutcome CheckListedFile(const DeletionTarget& target, ExactNames& names, DWORD& error) {
     error = 0;
-    if (!names.Holds(target.folder, target.name)) return FileOutcome::kGone;  // spares the open
-    HANDLE file = OpenForDeletion(target.Path(), FILE_READ_ATTRIBUTES);
-    if (file == INVALID_HANDLE_VALUE) {
-        error = GetLastError();
-        return IsMissing(error) ? FileOutcome::kGone : FileOutcome::kFailed;
-    }
-    FileOutcome outcome = Compare(file, target, names, error);
-    CloseHandle(file);
-    return outcome;
+    ExactNames::Entry now;
+    if (FileOutcome found = FindInListing(target, names, now, error); found != FileOutcome::kAsListed)
+        return found;
+    if (now.attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT))
+        return FileOutcome::kChanged;
+    return now.size == target.listed.size && now.lastWrite == target.listed.lastWrite ? FileOutcome::kAsListed
+                                                                                      : FileOutcome::kChanged;
 }
 
 // Deletes exactly the listed file, permanently: opens it through its "\\?\" path without following a
