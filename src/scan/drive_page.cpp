@@ -1,6 +1,6 @@
-#include <cstdio>
-
 #include "scan/drive_page.h"
+
+#include <cstdio>
 
 #include "platform/drives.h"
 #include "platform/locale.h"
