@@ -6,7 +6,7 @@ set(KDC_PATH_MAPS $<$<COMPILE_LANGUAGE:C,CXX>:-ffile-prefix-map=${CMAKE_SOURCE_D
     $<$<COMPILE_LANGUAGE:C,CXX>:-ffile-prefix-map=${CMAKE_BINARY_DIR}/=>)
 add_compile_options(${KDC_PATH_MAPS})
 target_compile_options(kdc_core PRIVATE ${KDC_PATH_MAPS})
-set(KDC_WIN_LIBS comctl32 shell32 shlwapi wininet ole32 oleaut32 uuid gdi32 user32 msimg32 comdlg32 advapi32)
+set(KDC_WIN_LIBS comctl32 oleacc shell32 shlwapi wininet ole32 oleaut32 uuid gdi32 user32 msimg32 comdlg32 advapi32)
 
 file(GLOB_RECURSE KDC_WIN_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/*.cpp)
 list(FILTER KDC_WIN_SOURCES EXCLUDE REGEX "/src/[^/]+/core/")

@@ -31,6 +31,8 @@ void TformAbout::FormCreate(HWND owner) {
     btnClose.Create(*this, "关闭 (&C)", 142, 192, 105, 25, {});
     btnClose.name = "btnClose";
     btnClose.onClick = [this] { btnCloseClick(); };
+    cancelButton = &btnClose;
+    helpPage = "index.html";
 }
 
 void TformAbout::btnCloseClick() { CloseModal(1); }

@@ -31,6 +31,7 @@ void TFormMain::FormCreate() {
     CreateShell();
     CreateFrame();
     CreatePages();
+    WireKeyboard();
 
     SetDateLabel(lblDate);
     drivePage.FillDrives();

@@ -80,6 +80,11 @@ class TFormMain : public Form {
     void menuHelp2Click();
     void menuHelp3Click();
 
+    // ---- keyboard (keyboard.cpp) ----
+    // F1: the user guide's page of the page on screen.
+    std::string HelpPage() const override;
+    bool FormKeyPreview(UINT vk);
+
   protected:
     bool FormMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
 
@@ -87,6 +92,7 @@ class TFormMain : public Form {
     void CreateShell();
     void CreatePages();
     void CreateFrame();
+    void WireKeyboard();
     bool FrameMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result);
 };
 

@@ -4,6 +4,7 @@
 
 #include "app/form_main.h"
 #include "settings/add_filter_dialogs.h"
+#include "widgets/keyboard.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES | ICC_TAB_CLASSES};
@@ -17,12 +18,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     main.FormShow();
 
     MSG msg{};
-    while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
-        if (!IsDialogMessageW(GetAncestor(msg.hwnd, GA_ROOT), &msg)) {
-            TranslateMessage(&msg);
-            DispatchMessageW(&msg);
-        }
-    }
+    while (GetMessageW(&msg, nullptr, 0, 0) > 0) DispatchUiMessage(msg);
     OleUninitialize();
     return 0;
 }

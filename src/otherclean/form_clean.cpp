@@ -84,6 +84,8 @@ void TformClean::FormCreate(HWND owner) {
     suiButton1.name = "suiButton1";
     suiButton1.Show(false);
     suiButton1.onClick = [this] { suiButton1Click(); };
+    cancelButton = &suiButton1;
+    helpPage = "other_clean.html";
     onShow = [this] { FormShow(); };
 }
 

@@ -59,6 +59,8 @@ void TformCookie::FormCreate(HWND owner) {
     SetWindowSubclass(ListViewCookieF.hwnd, FixedTickColumn, 1, 0);
     ListViewCookieF.onMouseDown = [this](MouseButton b, int x, int y) { ListViewCookieFMouseDown(b, x, y); };
     ListViewCookieF.onColumnClick = [this](int column) { ListViewCookieFColumnClick(column); };
+    ListViewCookieF.onTickKey = [this](int row) { ListViewCookieFTickKey(row); };
+    ListViewCookieF.accessibleName = [this] { return Label1.Text(); };
 
     CCheckBoxAll.Create(*this, "全选", 14, kTop + 320, 70, 22,
                         {.kind = Button::Kind::kCheck, .font = font, .autoCheck = false});
@@ -76,6 +78,8 @@ void TformCookie::FormCreate(HWND owner) {
     suiButton1.Create(*this, "取消", 371, kTop + 330, 85, 26, {.font = font});
     suiButton1.name = "suiButton1";
     suiButton1.onClick = [this] { suiButton1Click(); };
+    cancelButton = &suiButton1;
+    helpPage = "other_clean.html";
 
     const std::vector<std::string> keepList = ReadCookieKeepList();
     WalkUrlCache([&](const UrlCacheEntry& entry) {
@@ -93,6 +97,10 @@ void TformCookie::ListViewCookieFMouseDown(MouseButton, int x, int y) {
     bool onStateIcon = false;
     int row = ListViewCookieF.HitTest(x, y, &onStateIcon);
     if (row < 0 || !onStateIcon) return;
+    ListViewCookieF.SetMark(row, ListViewCookieF.Mark(row) == kMarkUnticked ? kMarkTicked : kMarkUnticked);
+}
+
+void TformCookie::ListViewCookieFTickKey(int row) {
     ListViewCookieF.SetMark(row, ListViewCookieF.Mark(row) == kMarkUnticked ? kMarkTicked : kMarkUnticked);
 }
 

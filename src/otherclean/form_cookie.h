@@ -16,6 +16,7 @@ class TformCookie : public Form {
     void FormCreate(HWND owner);
     void m_ListViewAdd4(ListView& list, const std::string& name, int state);
     void ListViewCookieFMouseDown(MouseButton button, int x, int y);
+    void ListViewCookieFTickKey(int row);  // Space on the focused row: as a click on its tick box
     void ListViewCookieFColumnClick(int column);
     int ListViewCookieFCompare(int row1, int row2);  // rows by their index before the sort began
     void CCheckBoxAllClick();

@@ -53,6 +53,7 @@ void OtherCleanPage::Create(const PageHost& host) {
     // The icon sits in the blank gap of the second hint line and lies above it.
     otherHintIcon.Create(suiPanelOtherClean, "", 89, 38, 16, 16, FolderButton(true));
     otherHintIcon.name = "otherHintIcon";
+    otherHintIcon.SetTabStop(false);  // a picture in the hint; it does nothing
     otherHintLine1.Create(suiPanelOtherClean, "请选择需要删除的项目，然后点击“开始清理”", 24, 14, 470, 18,
                           {.font = kHintFont});
     otherHintLine2.Create(suiPanelOtherClean, "你可以点击         浏览相应的系统目录.", 24, 38, 470, 18,
@@ -88,6 +89,12 @@ void OtherCleanPage::Create(const PageHost& host) {
         row.open.Enable(row.openEnabled);
         row.size.Create(otherCleanFrame, "0 MB", 336, y + 3, 120, 18, {.font = kRowFont, .align = DT_RIGHT});
         row.size.name = std::string("OTLabel") + row.name;
+        // The size beside a row describes its box; the open button is named after its area.
+        Label* size = &row.size;
+        Button* check = &row.check;
+        row.check.accessibleDescription = [size] { return size->Text(); };
+        row.open.accessibleDescription = [size] { return size->Text(); };
+        row.open.accessibleName = [check] { return check->AccName().value_or(""); };
         y += 36;
     }
     OTBtn1.onClick = [this] { OTBtn1Click(); };

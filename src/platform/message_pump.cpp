@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "widgets/keyboard.h"
+
 void ProcessMessages() {
     MSG msg;
     while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
@@ -9,7 +11,6 @@ void ProcessMessages() {
             PostQuitMessage(int(msg.wParam));  // leave it for the main loop
             return;
         }
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
+        DispatchUiMessage(msg);
     }
 }

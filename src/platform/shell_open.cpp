@@ -16,8 +16,9 @@ bool ShellOpenHooked(const ShellOpenCall& call) {
     return true;
 }
 
-void ShellOpen(const std::string& verb, const std::string& target, int show) {
-    if (ShellOpenHooked({verb, target, show})) return;
-    std::wstring wverb = Widen(verb), wtarget = Widen(target);
-    ShellExecuteW(nullptr, verb.empty() ? nullptr : wverb.c_str(), wtarget.c_str(), nullptr, nullptr, show);
+void ShellOpen(const std::string& verb, const std::string& target, int show, const std::string& parameters) {
+    if (ShellOpenHooked({.verb = verb, .target = target, .show = show, .parameters = parameters})) return;
+    std::wstring wverb = Widen(verb), wtarget = Widen(target), wparameters = Widen(parameters);
+    ShellExecuteW(nullptr, verb.empty() ? nullptr : wverb.c_str(), wtarget.c_str(),
+                  parameters.empty() ? nullptr : wparameters.c_str(), nullptr, show);
 }

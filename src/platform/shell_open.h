@@ -11,9 +11,11 @@ struct ShellOpenCall {
     std::string target;
     int show = SW_SHOW;
     int specialFolder = -1;  // a CSIDL when the request names a special folder instead of a target
+    std::string parameters;  // handed to the program the target names
 };
 
-void ShellOpen(const std::string& verb, const std::string& target, int show);
+void ShellOpen(const std::string& verb, const std::string& target, int show,
+               const std::string& parameters = "");
 void SetShellOpenHook(std::function<void(const ShellOpenCall&)> hook);  // empty: the real shell
 
 // For the shell requests built elsewhere (OpenSpecialFolder): true when a hook took the call.

@@ -4,6 +4,7 @@
 
 #include "platform/drives.h"
 #include "platform/locale.h"
+#include "widgets/keyboard.h"
 #include "widgets/theme.h"
 
 namespace {
@@ -18,6 +19,13 @@ std::string GigabyteText(uint64_t bytes) {
         if (*c == '.') *c = DecimalSeparator();
     }
     return text;
+}
+
+void DrawKeyboardFocus(const ListView& list, const NMLVCUSTOMDRAW& draw) {
+    const int row = int(draw.nmcd.dwItemSpec);
+    if (GetFocus() != list.hwnd || row != list.FocusedRow() || !KeyboardCuesShown(list.hwnd)) return;
+    RECT r = list.AccRowBounds(row);
+    DrawFocusRect(draw.nmcd.hdc, &r);
 }
 
 void PaintSeparator(HDC dc, const RECT& r) {
@@ -95,8 +103,8 @@ void DriveCleanPage::Create(std::function<void()> startScan) {
     // The list sits under the frame's caption strip, at (61, 190) of the inner panel.
     ListViewDrive.Create(suiPanel2, 1, 21, 375, 132, LVS_NOCOLUMNHEADER | LVS_SINGLESEL | LVS_NOSORTHEADER);
     ListViewDrive.name = "ListViewDrive";
-    SetWindowLongW(ListViewDrive.hwnd, GWL_STYLE,
-                   GetWindowLongW(ListViewDrive.hwnd, GWL_STYLE) & ~WS_TABSTOP);
+    ListViewDrive.accessibleName = [] { return std::string("磁盘 容量 剩余空间"); };
+    ListViewDrive.onTickKey = [this](int row) { ListViewDriveTickKey(row); };
     ListViewDrive.AddColumn("", 150);
     ListViewDrive.AddColumn("", 80, LVCFMT_RIGHT);
     ListViewDrive.AddColumn("", 120, LVCFMT_RIGHT);
@@ -111,7 +119,12 @@ void DriveCleanPage::Create(std::function<void()> startScan) {
             result = CDRF_NOTIFYITEMDRAW;
             return true;
         }
-        if (draw->nmcd.dwDrawStage == CDDS_ITEMPREPAINT) ListViewDriveCustomDrawItem(*draw);
+        if (draw->nmcd.dwDrawStage == CDDS_ITEMPREPAINT) {
+            ListViewDriveCustomDrawItem(*draw);
+            result = CDRF_NOTIFYPOSTPAINT;
+            return true;
+        }
+        if (draw->nmcd.dwDrawStage == CDDS_ITEMPOSTPAINT) DrawKeyboardFocus(ListViewDrive, *draw);
         result = CDRF_DODEFAULT;
         return true;
     };
@@ -119,6 +132,10 @@ void DriveCleanPage::Create(std::function<void()> startScan) {
     suiButtonScan.Create(driveInnerPanel, "开始扫描", 402, 342, 89, 27, {});
     suiButtonScan.name = "suiButtonScan";
     suiButtonScan.onClick = std::move(startScan);
+}
+
+void DriveCleanPage::ListViewDriveTickKey(int row) {
+    ListViewDrive.SetMark(row, ListViewDrive.Mark(row) == kMarkUnticked ? kMarkTicked : kMarkUnticked);
 }
 
 void DriveCleanPage::ListViewDriveMouseDown(MouseButton button, int x, int y) {
@@ -130,9 +147,11 @@ void DriveCleanPage::ListViewDriveMouseDown(MouseButton button, int x, int y) {
 }
 
 // No drive row is ever drawn selected or focused: the tick box is the only choice the list offers.
+// Only the keyboard's row keeps its focus while the keyboard cues show, and is framed after painting.
 void DriveCleanPage::ListViewDriveCustomDrawItem(NMLVCUSTOMDRAW& draw) {
-    if (ListViewDrive.Selected() >= 0)
-        ListView_SetItemState(ListViewDrive.hwnd, -1, 0, LVIS_SELECTED | LVIS_FOCUSED);
+    const bool keyboard = KeyboardCuesShown(ListViewDrive.hwnd);
+    if (ListViewDrive.Selected() >= 0 || (!keyboard && ListViewDrive.FocusedRow() >= 0))
+        ListView_SetItemState(ListViewDrive.hwnd, -1, 0, keyboard ? LVIS_SELECTED : LVIS_SELECTED | LVIS_FOCUSED);
     draw.nmcd.uItemState &= ~(CDIS_SELECTED | CDIS_FOCUS);
 }
 

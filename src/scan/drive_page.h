@@ -27,4 +27,6 @@ class DriveCleanPage {
     Button suiButtonScan;
     void ListViewDriveMouseDown(MouseButton button, int x, int y);
     void ListViewDriveCustomDrawItem(NMLVCUSTOMDRAW& draw);
+    // Space on the focused drive: as a click on its tick box.
+    void ListViewDriveTickKey(int row);
 };

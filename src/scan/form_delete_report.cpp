@@ -102,6 +102,9 @@ void TformDeleteReport::FormCreate(HWND owner, const DeletionOutcome& outcome) {
     suiButtonClose.Create(*this, kCloseCaption, 601, kTop + 290, 85, 26, {.font = font});
     suiButtonClose.name = "suiButtonClose";
     suiButtonClose.onClick = [this] { suiButtonCloseClick(); };
+    cancelButton = &suiButtonClose;
+    helpPage = "drive_clean.html";
+    ListViewLeft.accessibleName = [this] { return LabelSummary.Text(); };
 }
 
 bool TformDeleteReport::ServeRow(NMLVDISPINFOW& info) {

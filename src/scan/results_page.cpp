@@ -42,6 +42,14 @@ void ResultsPage::Create(const PageHost& host, ScanSources sources) {
     ListView_SetCallbackMask(ListViewScan.hwnd, LVIS_STATEIMAGEMASK);
     ListViewScan.onMouseDown = [this](MouseButton b, int x, int y) { ListViewScanMouseDown(b, x, y); };
     ListViewScan.onColumnClick = [this](int column) { ListViewScanColumnClick(column); };
+    ListViewScan.onTickKey = [this](int row) {
+        if (size_t(row) < scanRows.rows.size()) ToggleScanRow(row);
+    };
+    // The counters below the list describe it to a screen reader.
+    ListViewScan.accessibleDescription = [this] {
+        return LabelTotalCount.Text() + ", " + LabelTotalSize.Text() + ", " + LabelSelectCount.Text() + ", " +
+               LabelSelectSize.Text();
+    };
     ListViewScan.onNotify = [this](NMHDR* h, LRESULT&) {
         return h->code == LVN_GETDISPINFOW && ServeScanRow(*reinterpret_cast<NMLVDISPINFOW*>(h));
     };

@@ -44,6 +44,7 @@ void CreateDialogWindow(Form& dialog) {
                        .exStyle = WS_EX_CONTROLPARENT,
                        .surface = {.fill = Panel::Fill::kSolid, .color = DialogTheme().pageBack},
                        .titleBar = {.show = true, .closeButton = true}});
+    dialog.helpPage = "options.html";
 }
 
 void CreateLabels(Form& dialog, Label& hint, Label& descriptionHint, Label& maskLabel,

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <string>
 
 #include "platform/dialogs.h"
@@ -20,11 +21,15 @@ void MarkAllRows(ListView& list, int mark) {
     for (int row = 0; row < list.Count(); ++row) list.SetMark(row, mark);
 }
 
+void ToggleTick(ListView& list, int row) {
+    list.SetMark(row, list.Mark(row) == kMarkTicked ? kMarkUnticked : kMarkTicked);
+}
+
 void ToggleTickOnPress(ListView& list, MouseButton button, int x, int y) {
     if (button != kLeftButton) return;
     bool onTickBox = false;
     int row = list.HitTest(x, y, &onTickBox);
-    if (row >= 0 && onTickBox) list.SetMark(row, list.Mark(row) == kMarkTicked ? kMarkUnticked : kMarkTicked);
+    if (row >= 0 && onTickBox) ToggleTick(list, row);
 }
 
 // The row at the point and the column of the cell there; -1 for a point on no row.
@@ -40,11 +45,21 @@ bool ConfirmDelete(HWND owner, const char* question) {
     return ShowMessageBox(owner, question, "Confirm", MB_ICONQUESTION | MB_OKCANCEL) == IDOK;
 }
 
+const char* const kDeleteFilterQuestion = "Delete this filter?";
+const char* const kDeletePathQuestion = "Delete this path?";
+
 void DeleteFilterOnDoubleClick(HWND owner, ListView& list, POINT at) {
     int column = 0;
     int row = RowAt(list, at, &column);
     if (row < 0 || column < 1) return;  // empty space or the tick box column
-    if (ConfirmDelete(owner, "Delete this filter?")) list.DeleteRow(row);
+    if (ConfirmDelete(owner, kDeleteFilterQuestion)) list.DeleteRow(row);
+}
+
+void DeleteRowOnKey(HWND owner, ListView& list, int row, const char* question) {
+    if (row < 0 || row >= list.Count() || !ConfirmDelete(owner, question)) return;
+    list.DeleteRow(row);
+    // The focus moves on to the row that took the deleted one's place, so Delete can be pressed again.
+    if (list.Count() > 0) list.SetFocusedRow(std::min(row, list.Count() - 1), true);
 }
 
 bool ListHoldsPath(const ListView& list, const std::string& path) {
@@ -105,7 +120,26 @@ void OptionsPage::ListViewFilterEDblClick() {
 void OptionsPage::ListViewExcludePathDblClick() {
     int column = 0;
     int row = RowAt(ListViewExcludePath, m_ListPressPoint, &column);
-    if (row >= 0 && ConfirmDelete(host_.window, "Delete this path?")) ListViewExcludePath.DeleteRow(row);
+    if (row >= 0 && ConfirmDelete(host_.window, kDeletePathQuestion)) ListViewExcludePath.DeleteRow(row);
+}
+
+void OptionsPage::ListViewFilterITickKey(int row) { ToggleTick(ListViewFilterI, row); }
+void OptionsPage::ListViewFilterETickKey(int row) { ToggleTick(ListViewFilterE, row); }
+
+void OptionsPage::ListViewExcludePathDeleteKey(int row) {
+    DeleteRowOnKey(host_.window, ListViewExcludePath, row, kDeletePathQuestion);
+}
+void OptionsPage::ListViewFilterIDeleteKey(int row) {
+    DeleteRowOnKey(host_.window, ListViewFilterI, row, kDeleteFilterQuestion);
+}
+void OptionsPage::ListViewFilterEDeleteKey(int row) {
+    DeleteRowOnKey(host_.window, ListViewFilterE, row, kDeleteFilterQuestion);
+}
+
+bool OptionsPage::KeyPreview(UINT vk) {
+    if (vk != VK_TAB || GetKeyState(VK_CONTROL) >= 0) return false;
+    suiPage.SelectNext(GetKeyState(VK_SHIFT) < 0);
+    return true;
 }
 
 void OptionsPage::ListViewExcludePathColumnClick(int column) {

@@ -193,15 +193,28 @@ void OptionsPage::WireOptionsPage() {
         void (OptionsPage::*mouseDown)(MouseButton, int, int);
         void (OptionsPage::*dblClick)();
         void (OptionsPage::*columnClick)(int);
+        void (OptionsPage::*tickKey)(int);
+        void (OptionsPage::*deleteKey)(int);
     } lists[] = {
         {ListViewExcludePath, &OptionsPage::ListViewExcludePathMouseDown,
-         &OptionsPage::ListViewExcludePathDblClick, &OptionsPage::ListViewExcludePathColumnClick},
+         &OptionsPage::ListViewExcludePathDblClick, &OptionsPage::ListViewExcludePathColumnClick, nullptr,
+         &OptionsPage::ListViewExcludePathDeleteKey},
         {ListViewFilterI, &OptionsPage::ListViewFilterIMouseDown, &OptionsPage::ListViewFilterIDblClick,
-         &OptionsPage::ListViewFilterIColumnClick},
+         &OptionsPage::ListViewFilterIColumnClick, &OptionsPage::ListViewFilterITickKey,
+         &OptionsPage::ListViewFilterIDeleteKey},
         {ListViewFilterE, &OptionsPage::ListViewFilterEMouseDown, &OptionsPage::ListViewFilterEDblClick,
-         &OptionsPage::ListViewFilterEColumnClick},
+         &OptionsPage::ListViewFilterEColumnClick, &OptionsPage::ListViewFilterETickKey,
+         &OptionsPage::ListViewFilterEDeleteKey},
     };
-    for (const ListEvents& e : lists) {
+    ListViewExcludePath.name = "ListViewExcludePath";
+    ListViewFilterI.name = "ListViewFilterI";
+    ListViewFilterE.name = "ListViewFilterE";
+    for (int page = 1; const ListEvents& e : lists) {
+        if (e.tickKey) e.list.onTickKey = [this, key = e.tickKey](int row) { (this->*key)(row); };
+        e.list.onDeleteKey = [this, key = e.deleteKey](int row) { (this->*key)(row); };
+        // A list has no text of its own: a screen reader names it by its tab.
+        e.list.accessibleName = [this, page] { return suiPage.PageCaption(page); };
+        ++page;
         e.list.onMouseDown = [this, down = e.mouseDown](MouseButton b, int x, int y) {
             (this->*down)(b, x, y);
         };

@@ -60,6 +60,14 @@ class OptionsPage {
     void OCheckBoxAll2Click();
     void OCheckBoxAllN1Click();
     void OCheckBoxAllN2Click();
+    // The keyboard: Space ticks the focused filter row as a click on its tick box does, Delete asks to
+    // delete the focused row as a double click does, Ctrl+Tab and Ctrl+Shift+Tab switch the tabs.
+    void ListViewFilterITickKey(int row);
+    void ListViewFilterETickKey(int row);
+    void ListViewExcludePathDeleteKey(int row);
+    void ListViewFilterIDeleteKey(int row);
+    void ListViewFilterEDeleteKey(int row);
+    bool KeyPreview(UINT vk);
 
   private:
     void WireOptionsPage();

@@ -1,6 +1,11 @@
 #include "widgets/button.h"
 
+#include <oleacc.h>
+
+#include <algorithm>
+
 #include "platform/text.h"
+#include "widgets/keyboard.h"
 
 void Button::Create(Widget& parent, const std::string& text, int x, int y, int w, int h, Style s) {
     style = std::move(s);
@@ -10,6 +15,29 @@ void Button::Create(Widget& parent, const std::string& text, int x, int y, int w
 void Button::SetChecked(bool checked) {
     checked_ = checked;
     Invalidate();
+}
+
+bool Button::Activate() {
+    if (!hwnd || !Enabled() || !IsWindowVisible(hwnd)) return false;
+    SendMessageW(GetParent(hwnd), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(hwnd), BN_CLICKED), LPARAM(hwnd));
+    return true;
+}
+
+long Button::AccRole() const {
+    switch (style.kind) {
+        case Kind::kCheck:
+            return ROLE_SYSTEM_CHECKBUTTON;
+        case Kind::kRadio:
+            return ROLE_SYSTEM_RADIOBUTTON;
+        default:
+            return ROLE_SYSTEM_PUSHBUTTON;
+    }
+}
+
+long Button::AccState() const {
+    long state = Widget::AccState();
+    if (checked_ && (style.kind == Kind::kCheck || style.kind == Kind::kRadio)) state |= STATE_SYSTEM_CHECKED;
+    return state;
 }
 
 bool Button::HandleCommand(WORD code) {
@@ -74,8 +102,11 @@ bool Button::HandleDrawItem(const DRAWITEMSTRUCT& item) {
     bool pressed = item.itemState & ODS_SELECTED;
     bool disabled = item.itemState & ODS_DISABLED;
     PaintBackground(dc, r);
+    // The keyboard focus shows only after a key press, so the mouse-driven look stays as it is.
+    const bool focusCue = GetFocus() == hwnd && KeyboardCuesShown(hwnd);
     if (style.kind == Kind::kImage) {
         if (style.image) style.image(dc, r, hot_, pressed);
+        if (focusCue) DrawFocusRect(dc, &r);
         return true;
     }
     std::wstring text = Widen(Text());
@@ -91,6 +122,11 @@ bool Button::HandleDrawItem(const DRAWITEMSTRUCT& item) {
         RECT tr = r;
         if (pressed) OffsetRect(&tr, 1, 1);
         DrawTextW(dc, text.c_str(), -1, &tr, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+        if (focusCue) {
+            RECT cue = r;
+            InflateRect(&cue, -3, -3);
+            DrawFocusRect(dc, &cue);
+        }
     } else {
         int size = 13;
         int top = r.top + (r.bottom - r.top - size) / 2;
@@ -115,6 +151,16 @@ bool Button::HandleDrawItem(const DRAWITEMSTRUCT& item) {
         }
         RECT tr{box.right + 5, r.top, r.right, r.bottom};
         DrawTextW(dc, text.c_str(), -1, &tr, DT_LEFT | DT_VCENTER | DT_SINGLELINE);
+        if (focusCue) {
+            RECT cue = tr;
+            DrawTextW(dc, text.c_str(), -1, &cue, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_CALCRECT);
+            int h = cue.bottom - cue.top;
+            cue.top = r.top + (r.bottom - r.top - h) / 2 - 1;
+            cue.bottom = cue.top + h + 2;
+            cue.left -= 2;
+            cue.right = std::min<LONG>(cue.right + 2, r.right);
+            DrawFocusRect(dc, &cue);
+        }
     }
     SelectObject(dc, oldFont);
     return true;

@@ -20,6 +20,10 @@ public:
     void SetChecked(bool checked);
     bool HandleCommand(WORD code) override;
     bool HandleDrawItem(const DRAWITEMSTRUCT& item) override;
+    // Enter, Space and the default action of assistive technology click the button as the mouse does.
+    bool Activate() override;
+    long AccRole() const override;
+    long AccState() const override;
     Style style;
 
 protected:

@@ -84,6 +84,8 @@ void CreateCaptionButton(Button& button, Widget& parent, const std::string& name
              PaintCaptionButton(dc, r, glyph, hot, pressed, *t);
          }});
     button.name = name;
+    static const char* const kGlyphNames[] = {"最小化", "最大化", "还原", "关闭"};
+    button.accessibleName = [glyph] { return std::string(kGlyphNames[int(glyph)]); };
     // Caption buttons are worked by the mouse, as a system title bar's are; Tab skips them.
     SetWindowLongW(button.hwnd, GWL_STYLE, GetWindowLongW(button.hwnd, GWL_STYLE) & ~WS_TABSTOP);
 }

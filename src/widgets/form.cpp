@@ -1,6 +1,7 @@
 #include "widgets/form.h"
 
 #include "platform/text.h"
+#include "widgets/keyboard.h"
 
 namespace {
 const wchar_t* const kFormClass = L"KdcForm";
@@ -16,6 +17,8 @@ void Form::CreateForm(const Options& o) {
                                    CW_USEDEFAULT, CW_USEDEFAULT, r.right - r.left, r.bottom - r.top, o.owner,
                                    nullptr, GetModuleHandleW(nullptr), nullptr);
     Attach(created);
+    // The keyboard cues stay hidden until a key is pressed.
+    SendMessageW(hwnd, WM_CHANGEUISTATE, MAKEWPARAM(UIS_SET, UISF_HIDEFOCUS | UISF_HIDEACCEL), 0);
     width_ = o.clientWidth;
     height_ = o.clientHeight;
     if (o.titleBar.show) {
@@ -45,6 +48,8 @@ int Form::ShowModal() {
     modal_ = true;
     modalDone_ = false;
     modalResult_ = 0;
+    // A form opened from the keyboard shows its cues as its owner does.
+    ShowKeyboardCues(hwnd, owner && KeyboardCuesShown(owner));
     ShowWindow(hwnd, SW_SHOW);
     if (onShow) onShow();
     MSG msg;
@@ -54,10 +59,7 @@ int Form::ShowModal() {
             PostQuitMessage(int(msg.wParam));
             break;
         }
-        if (!IsDialogMessageW(hwnd, &msg)) {
-            TranslateMessage(&msg);
-            DispatchMessageW(&msg);
-        }
+        DispatchUiMessage(msg);
     }
     if (ownerWasEnabled) EnableWindow(owner, TRUE);
     if (hwnd) ShowWindow(hwnd, SW_HIDE);
@@ -85,6 +87,19 @@ LRESULT Form::OnSubclassMessage(UINT msg, WPARAM wp, LPARAM lp, bool& handled) {
         titleBar_->Invalidate();
         handled = true;
         return r;
+    }
+    if (msg == WM_HELP) {
+        if (std::string page = HelpPage(); !page.empty()) OpenHelpPage(page);
+        handled = true;
+        return TRUE;
+    }
+    if (msg == WM_COMMAND && lp == 0 && LOWORD(wp) == IDCANCEL && modal_) {
+        if (cancelButton && cancelButton->Visible() && cancelButton->Enabled())
+            cancelButton->Activate();
+        else
+            SendMessageW(hwnd, WM_CLOSE, 0, 0);
+        handled = true;
+        return 0;
     }
     if (msg == WM_CLOSE && modal_) {
         if (onClose) onClose();

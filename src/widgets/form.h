@@ -1,6 +1,7 @@
 #pragma once
 #include <memory>
 
+#include "widgets/button.h"
 #include "widgets/panel.h"
 #include "widgets/title_bar.h"
 
@@ -35,6 +36,12 @@ public:
     // The skinned title bar when Options::titleBar.show was set, else nullptr.
     DialogTitleBar* TitleBar() { return titleBar_.get(); }
     std::function<void()> onShow, onClose;
+    // Esc in a modal form clicks this button when it is shown and enabled; without one, Esc closes the
+    // form as its Close button would (WM_CLOSE).
+    Button* cancelButton = nullptr;
+    // The user guide's page that F1 opens while this form is on screen.
+    std::string helpPage;
+    virtual std::string HelpPage() const { return helpPage; }
 
 protected:
     LRESULT OnSubclassMessage(UINT msg, WPARAM wp, LPARAM lp, bool& handled) override;

@@ -15,7 +15,14 @@ public:
     void SetColor(COLORREF color);
     void SetFont(const FontSpec& font);
     bool HandleDrawItem(const DRAWITEMSTRUCT& item) override;
+    // A label the user can act on (a menu entry, a link) is a tab stop; Enter and Space click it.
+    bool Activate() override;
+    long AccRole() const override;
+    long AccState() const override;
     Style style;
+
+  protected:
+    LRESULT OnSubclassMessage(UINT msg, WPARAM wp, LPARAM lp, bool& handled) override;
 };
 
 // A picture drawn by the program (icons, separators, decorations); a STATIC window too.

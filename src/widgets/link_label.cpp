@@ -32,6 +32,7 @@ void LinkLabel::Create(Widget& parent, const std::string& text, const std::strin
     cursor = LoadCursorW(nullptr, IDC_HAND);
     if (w <= 0) w = TextWidth(text, s.font);
     Label::Create(parent, text, x, y, w, h, {.font = s.font, .color = s.color});
+    SetTabStop(true);
 }
 
 bool LinkLabel::HandleCommand(WORD code) {

@@ -1,12 +1,15 @@
 #include "widgets/list_view.h"
 
+#include <oleacc.h>
+
+#include <algorithm>
 #include <map>
 
 #include "platform/text.h"
 #include "widgets/theme.h"
 
 void ListView::Create(Widget& parent, int x, int y, int w, int h, DWORD extraStyle) {
-    CreateChild(parent, WC_LISTVIEWW, "", LVS_REPORT | LVS_SHOWSELALWAYS | LVS_SHAREIMAGELISTS | WS_VISIBLE | extraStyle, x, y, w, h);
+    CreateChild(parent, WC_LISTVIEWW, "", LVS_REPORT | LVS_SHOWSELALWAYS | LVS_SHAREIMAGELISTS | WS_VISIBLE | WS_TABSTOP | extraStyle, x, y, w, h);
     ListView_SetExtendedListViewStyle(hwnd, LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER);
     SendMessageW(hwnd, WM_SETFONT, WPARAM(GetFont({.face = L"Tahoma", .height = -11})), TRUE);
 }
@@ -105,6 +108,68 @@ int ListView::HitTest(int x, int y, bool* onStateIcon, UINT* flags) const {
     if (onStateIcon) *onStateIcon = row >= 0 && (info.flags & LVHT_ONITEMSTATEICON) && info.iSubItem == 0;
     if (flags) *flags = info.flags;
     return row;
+}
+
+int ListView::FocusedRow() const { return ListView_GetNextItem(hwnd, -1, LVNI_FOCUSED); }
+
+void ListView::SetFocusedRow(int row, bool select) {
+    UINT mask = LVIS_FOCUSED | (select ? LVIS_SELECTED : 0);
+    if (select) ListView_SetItemState(hwnd, -1, 0, LVIS_SELECTED);
+    ListView_SetItemState(hwnd, row, mask, mask);
+    ListView_EnsureVisible(hwnd, row, FALSE);
+}
+
+bool ListView::HandleKey(UINT vk) {
+    switch (vk) {
+        case VK_SPACE:
+            // Taken even without a handler: the control would otherwise search for a row starting with a blank.
+            if (onTickKey && FocusedRow() >= 0) onTickKey(FocusedRow());
+            return true;
+        case VK_DELETE:
+            if (!onDeleteKey) return false;
+            if (FocusedRow() >= 0) onDeleteKey(FocusedRow());
+            return true;
+        case VK_UP:
+        case VK_DOWN:
+        case VK_HOME:
+        case VK_END:
+        case VK_PRIOR:
+        case VK_NEXT:
+            // Entered by Tab, the list has no focused row yet: the first key puts the focus on the first one.
+            if (FocusedRow() >= 0 || Count() == 0) return false;
+            SetFocusedRow(0, true);
+            return true;
+    }
+    return false;
+}
+
+long ListView::AccRole() const { return ROLE_SYSTEM_LIST; }
+int ListView::AccRowCount() const { return Count(); }
+
+std::string ListView::AccRowName(int row) const {
+    std::string name;
+    for (int column = 0, columns = std::max(ColumnCount(), 1); column < columns; ++column) {
+        std::string cell = Cell(row, column);
+        if (cell.empty()) continue;
+        if (!name.empty()) name += ", ";
+        name += cell;
+    }
+    return name;
+}
+
+long ListView::AccRowState(int row) const {
+    long state = STATE_SYSTEM_SELECTABLE | STATE_SYSTEM_FOCUSABLE;
+    UINT item = ListView_GetItemState(hwnd, row, LVIS_SELECTED | LVIS_FOCUSED);
+    if (item & LVIS_SELECTED) state |= STATE_SYSTEM_SELECTED;
+    if ((item & LVIS_FOCUSED) && GetFocus() == hwnd) state |= STATE_SYSTEM_FOCUSED;
+    if (Mark(row) == kMarkTicked) state |= STATE_SYSTEM_CHECKED;
+    return state;
+}
+
+RECT ListView::AccRowBounds(int row) const {
+    RECT r{};
+    ListView_GetItemRect(hwnd, row, &r, LVIR_BOUNDS);
+    return r;
 }
 
 namespace {

@@ -34,6 +34,21 @@ public:
     // while the control sorts: read what the comparison needs before calling this.
     void Sort(const std::function<int(int, int)>& compare);
 
+    // The row with the keyboard focus, or -1.
+    int FocusedRow() const;
+    void SetFocusedRow(int row, bool select);
+
+    // Space on the focused row (tick lists toggle its tick as a click on the tick box does) and Delete
+    // on it; unset, the keys do nothing.
+    std::function<void(int row)> onTickKey, onDeleteKey;
+    bool HandleKey(UINT vk) override;
+    // A screen reader reads each row as its texts and whether it is ticked.
+    long AccRole() const override;
+    int AccRowCount() const override;
+    std::string AccRowName(int row) const override;
+    long AccRowState(int row) const override;
+    RECT AccRowBounds(int row) const override;
+
     std::function<void(int column)> onColumnClick;
     std::function<bool(NMHDR*, LRESULT&)> onNotify;  // everything else
     bool HandleNotify(NMHDR* header, LRESULT& result) override;

@@ -41,6 +41,16 @@ void PageControl::SetActivePage(int page) {
     ShowActiveSheet();
 }
 
+void PageControl::SelectNext(bool backwards) {
+    const int n = PageCount();
+    if (n == 0) return;
+    const int old = ActivePage();
+    HWND focus = GetFocus();
+    const bool focusInSheet = old >= 0 && old < n && IsChild(sheets_[old]->hwnd, focus);
+    SetActivePage((old + (backwards ? n - 1 : 1)) % n);
+    if (focusInSheet) SetFocus(hwnd);
+}
+
 RECT PageControl::SheetArea() const {
     RECT r;
     GetClientRect(hwnd, &r);

@@ -16,6 +16,9 @@ public:
     std::string PageCaption(int page) const;
     int ActivePage() const;
     void SetActivePage(int page);
+    // The next tab, or the previous one, wrapping (Ctrl+Tab and Ctrl+Shift+Tab); a focus inside the
+    // sheet that hides moves to the tabs.
+    void SelectNext(bool backwards);
     bool HandleNotify(NMHDR* header, LRESULT& result) override;
 
 protected:

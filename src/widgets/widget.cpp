@@ -1,11 +1,14 @@
 #include "widgets/widget.h"
 
 #include <windowsx.h>
+#include <oleacc.h>
 
 #include <vector>
 
 #include "platform/text.h"
+#include "widgets/accessible.h"
 #include "widgets/busy_cursor.h"
+#include "widgets/keyboard.h"
 
 namespace {
 const wchar_t* const kWidgetProp = L"KdcWidget";
@@ -40,6 +43,7 @@ LRESULT CALLBACK Widget::SubclassProc(HWND h, UINT msg, WPARAM wp, LPARAM lp, UI
     if (handled) return r;
     if (msg == WM_NCDESTROY) {
         RemovePropW(h, kWidgetProp);
+        ForgetKeyboardCues(h);
         RemoveWindowSubclass(h, SubclassProc, 0);
         self->hwnd = nullptr;
     }
@@ -67,6 +71,12 @@ LRESULT Widget::OnSubclassMessage(UINT msg, WPARAM wp, LPARAM lp, bool& handled)
                                 : msg == WM_RBUTTONDOWN ? kRightButton
                                                         : kMiddleButton;
                 onMouseDown(b, GET_X_LPARAM(lp), GET_Y_LPARAM(lp));
+            }
+            break;
+        case WM_GETOBJECT:
+            if (LONG(lp) == LONG(OBJID_CLIENT)) {
+                handled = true;
+                return AnswerAccessibleObject(*this, wp);
             }
             break;
         case WM_SETCURSOR:
@@ -130,6 +140,45 @@ RECT Widget::Bounds() const {
 void Widget::Invalidate() {
     if (hwnd) InvalidateRect(hwnd, nullptr, TRUE);
 }
+
+void Widget::SetTabStop(bool tabStop) {
+    if (!hwnd) return;
+    LONG style = GetWindowLongW(hwnd, GWL_STYLE);
+    SetWindowLongW(hwnd, GWL_STYLE, tabStop ? style | WS_TABSTOP : style & ~WS_TABSTOP);
+}
+
+bool Widget::TabStop() const { return hwnd && (GetWindowLongW(hwnd, GWL_STYLE) & WS_TABSTOP); }
+
+bool Widget::HandleKey(UINT vk) { return (vk == VK_RETURN || vk == VK_SPACE) && Activate(); }
+bool Widget::Activate() { return false; }
+
+long Widget::AccRole() const { return 0; }
+
+long Widget::AccState() const {
+    long state = 0;
+    if (!hwnd || !IsWindowVisible(hwnd)) state |= STATE_SYSTEM_INVISIBLE;
+    if (!Enabled()) state |= STATE_SYSTEM_UNAVAILABLE;
+    if (TabStop() || GetFocus() == hwnd) state |= STATE_SYSTEM_FOCUSABLE;
+    if (hwnd && GetFocus() == hwnd) state |= STATE_SYSTEM_FOCUSED;
+    return state;
+}
+
+// The text as it reads: without the access-key marker and the blanks that indent it.
+std::optional<std::string> Widget::AccName() const {
+    if (accessibleName) return accessibleName();
+    std::string text;
+    for (char c : Text())
+        if (c != '&') text += c;
+    size_t first = text.find_first_not_of(' ');
+    if (first == std::string::npos) return std::nullopt;
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+std::string Widget::AccDescription() const { return accessibleDescription ? accessibleDescription() : ""; }
+int Widget::AccRowCount() const { return -1; }
+std::string Widget::AccRowName(int) const { return {}; }
+long Widget::AccRowState(int) const { return 0; }
+RECT Widget::AccRowBounds(int) const { return {}; }
 
 void Widget::PaintBackground(HDC dc, const RECT& rect) {
     HWND parentHwnd = hwnd ? GetParent(hwnd) : nullptr;

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include <functional>
+#include <optional>
 #include <string>
 
 // Base of the skinned controls: one child window, found again from its handle, with the events the
@@ -26,6 +27,12 @@ public:
     std::function<void()> onClick, onDblClick, onMouseLeave;
     std::function<void(int x, int y)> onMouseMove;
     std::function<void(MouseButton button, int x, int y)> onMouseDown;
+    // Offered every key pressed in the top-level window this widget is, before the focused control
+    // sees it (Ctrl+Tab on a page with tabs, for example); true when it took the key.
+    std::function<bool(UINT vk)> onKeyPreview;
+    // What a screen reader says for a control without a text of its own, or what describes it (a size
+    // beside a box, the counters under a list); unset: the control's own text, no description.
+    std::function<std::string()> accessibleName, accessibleDescription;
 
     static Widget* From(HWND hwnd);
 
@@ -39,6 +46,26 @@ public:
     void SetBounds(int x, int y, int w, int h);
     RECT Bounds() const;  // in the parent's client coordinates
     void Invalidate();
+    void SetTabStop(bool tabStop);
+    bool TabStop() const;
+
+    // A key pressed while this widget has the focus, before the window's own keys (Tab, Enter, Esc,
+    // F1); true when it was dealt with. By default Enter and Space activate the widget (Activate).
+    virtual bool HandleKey(UINT vk);
+    // What Enter, Space and an assistive technology's default action do; false when nothing.
+    virtual bool Activate();
+
+    // The accessible object of the window (WM_GETOBJECT): the platform's, with what the skinned
+    // controls know better. A role of 0 and an empty name leave the platform's answer.
+    virtual long AccRole() const;
+    virtual long AccState() const;  // used with an own role
+    virtual std::optional<std::string> AccName() const;
+    virtual std::string AccDescription() const;
+    // Rows reported as the object's children (a list's rows); -1: the platform's children.
+    virtual int AccRowCount() const;
+    virtual std::string AccRowName(int row) const;
+    virtual long AccRowState(int row) const;
+    virtual RECT AccRowBounds(int row) const;  // client coordinates
 
     // Paints what lies behind this widget at the given rectangle of its own client area; transparent
     // children ask their parent, so a label over a gradient shows the gradient.

@@ -4,6 +4,7 @@
 #include "platform/dialogs.h"
 #include "platform/text.h"
 #include "shared/all_var.h"
+#include "widgets/keyboard.h"
 
 namespace {
 std::function<void()> g_soon;
@@ -26,8 +27,7 @@ void PumpFor(int milliseconds) {
         MSG msg;
         while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
             if (msg.message == WM_QUIT) continue;  // a closed main window; the test goes on
-            TranslateMessage(&msg);
-            DispatchMessageW(&msg);
+            DispatchUiMessage(msg);  // as the program's own loops do
         }
         Sleep(5);
     } while (GetTickCount() < end);
