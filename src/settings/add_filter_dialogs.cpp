@@ -153,6 +153,10 @@ void TAddFilter::Create() {
     CreateMaskField(*this, EditDesFilter, kDescriptionY);
     CreateOkButton(*this, suiButtonSave);
     CreateCancelButton(*this, suiButtonCancel);
+    EditIncludeFilter.name = "EditIncludeFilter";
+    EditDesFilter.name = "EditDesFilter";
+    suiButtonSave.name = "suiButtonSave";
+    suiButtonCancel.name = "suiButtonCancel";
     EditIncludeFilter.onChange = [this] { EditIncludeFilterChange(); };
     suiButtonSave.onClick = [this] { suiButtonSaveClick(); };
     suiButtonCancel.onClick = [this] { suiButtonCancelClick(); };
@@ -192,6 +196,10 @@ void TAddFilterExclude::Create() {
     CreateCancelButton(*this, suiButtonCancel);
     CreateMaskField(*this, EditExincludeFilter, kMaskY);
     CreateMaskField(*this, EditDesFilter, kDescriptionY);
+    EditExincludeFilter.name = "EditExincludeFilter";
+    EditDesFilter.name = "EditDesFilter";
+    suiButtonSave.name = "suiButtonSave";
+    suiButtonCancel.name = "suiButtonCancel";
     EditExincludeFilter.onChange = [this] { EditExincludeFilterChange(); };
     suiButtonSave.onClick = [this] { suiButtonSaveClick(); };
     suiButtonCancel.onClick = [this] { suiButtonCancelClick(); };

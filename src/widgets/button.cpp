@@ -23,6 +23,16 @@ bool Button::Activate() {
     return true;
 }
 
+// Space is the button's own key even when it cannot act, so the control's built-in handling of it
+// never clicks a second time.
+bool Button::HandleKey(UINT vk) {
+    if (vk == VK_SPACE) {
+        Activate();
+        return true;
+    }
+    return vk == VK_RETURN && Activate();
+}
+
 long Button::AccRole() const {
     switch (style.kind) {
         case Kind::kCheck:

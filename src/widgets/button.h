@@ -22,6 +22,7 @@ public:
     bool HandleDrawItem(const DRAWITEMSTRUCT& item) override;
     // Enter, Space and the default action of assistive technology click the button as the mouse does.
     bool Activate() override;
+    bool HandleKey(UINT vk) override;
     long AccRole() const override;
     long AccState() const override;
     Style style;
