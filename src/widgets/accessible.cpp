@@ -8,6 +8,10 @@
 #include "widgets/widget.h"
 
 namespace {
+// IID_IAccessible as MinGW's import library gives it is a thunk's bytes, not the interface id (seen: it
+// never compared equal, so every request failed); the id comes from the interface's declaration instead.
+const IID& kAccessibleIid = __uuidof(IAccessible);
+
 BSTR MakeBstr(const std::string& text) {
     std::wstring wide = Widen(text);
     return SysAllocStringLen(wide.data(), UINT(wide.size()));
@@ -22,7 +26,7 @@ class WidgetAccessible : public IAccessible {
     // IUnknown
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
         if (!out) return E_POINTER;
-        if (iid == IID_IUnknown || iid == IID_IDispatch || iid == IID_IAccessible) {
+        if (iid == IID_IUnknown || iid == IID_IDispatch || iid == kAccessibleIid) {
             *out = static_cast<IAccessible*>(this);
             AddRef();
             return S_OK;
@@ -235,11 +239,11 @@ class WidgetAccessible : public IAccessible {
 
 LRESULT AnswerAccessibleObject(Widget& widget, WPARAM wp) {
     IAccessible* standard = nullptr;
-    if (FAILED(CreateStdAccessibleObject(widget.hwnd, OBJID_CLIENT, IID_IAccessible,
+    if (FAILED(CreateStdAccessibleObject(widget.hwnd, OBJID_CLIENT, kAccessibleIid,
                                          reinterpret_cast<void**>(&standard))))
         standard = nullptr;
     auto* object = new WidgetAccessible(widget.hwnd, standard);
-    LRESULT result = LresultFromObject(IID_IAccessible, wp, object);
+    LRESULT result = LresultFromObject(kAccessibleIid, wp, object);
     object->Release();
     return result;
 }
