@@ -135,9 +135,9 @@ bool ListView::HandleKey(UINT vk) {
         case VK_END:
         case VK_PRIOR:
         case VK_NEXT:
-            // Entered by Tab, the list has no focused row yet: the first key puts the focus on the first one.
+            // Entered by Tab, the list has no focused row yet: End finds the last row, any other key the first.
             if (FocusedRow() >= 0 || Count() == 0) return false;
-            SetFocusedRow(0, true);
+            SetFocusedRow(vk == VK_END ? Count() - 1 : 0, true);
             return true;
     }
     return false;

@@ -1,4 +1,5 @@
 #include "scan_fixture.h"
+#include "support/accessible_client.h"
 #include "support/keys.h"
 #include "widgets/keyboard.h"
 
@@ -97,4 +98,21 @@ TEST_F(ResultsKeys, TabReachesTheCommandBoxesAndSpaceRunsThem) {
     PressKey(form->hwnd, VK_RETURN);
     EXPECT_EQ(form->resultsPage.LabelSelectCount.Text(), "Select Files: 3");
     EXPECT_TRUE(form->resultsPage.SCheckBoxAll.Checked());
+}
+
+TEST_F(ResultsKeys, RowsReadAsFileLocationAndSizeWithTheirTickAndTheCountersDescribeTheList) {
+    ListView& list = form->resultsPage.ListViewScan;
+    AccessibleClient acc(list.hwnd);
+    ASSERT_TRUE(acc.Valid());
+    ASSERT_EQ(acc.ChildCount(), 3);
+    for (int row = 0; row < 3; ++row) {
+        EXPECT_EQ(acc.Name(row + 1), list.Cell(row, 1) + ", " + list.Cell(row, 2) + ", " + list.Cell(row, 3));
+        EXPECT_EQ(acc.State(row + 1) & STATE_SYSTEM_CHECKED, STATE_SYSTEM_CHECKED);
+    }
+    EXPECT_EQ(acc.Description(),
+              "Total Files: 3, Total  Size: 1.96 KB, Select Files: 3, Select  Size: 1.96 KB");
+    ClickScanBox(2);
+    EXPECT_EQ(acc.State(3) & STATE_SYSTEM_CHECKED, 0);
+    EXPECT_EQ(acc.State(1) & STATE_SYSTEM_CHECKED, STATE_SYSTEM_CHECKED);
+    EXPECT_NE(acc.Description().find("Select Files: 2"), std::string::npos);
 }
