@@ -21,13 +21,6 @@ std::string GigabyteText(uint64_t bytes) {
     return text;
 }
 
-void DrawKeyboardFocus(const ListView& list, const NMLVCUSTOMDRAW& draw) {
-    const int row = int(draw.nmcd.dwItemSpec);
-    if (GetFocus() != list.hwnd || row != list.FocusedRow() || !KeyboardCuesShown(list.hwnd)) return;
-    RECT r = list.AccRowBounds(row);
-    DrawFocusRect(draw.nmcd.hdc, &r);
-}
-
 void PaintSeparator(HDC dc, const RECT& r) {
     RECT top{r.left, r.top, r.right, r.top + 1}, bottom{r.left, r.top + 1, r.right, r.top + 2};
     FillSolid(dc, top, RGB(160, 160, 160));
@@ -119,12 +112,7 @@ void DriveCleanPage::Create(std::function<void()> startScan) {
             result = CDRF_NOTIFYITEMDRAW;
             return true;
         }
-        if (draw->nmcd.dwDrawStage == CDDS_ITEMPREPAINT) {
-            ListViewDriveCustomDrawItem(*draw);
-            result = CDRF_NOTIFYPOSTPAINT;
-            return true;
-        }
-        if (draw->nmcd.dwDrawStage == CDDS_ITEMPOSTPAINT) DrawKeyboardFocus(ListViewDrive, *draw);
+        if (draw->nmcd.dwDrawStage == CDDS_ITEMPREPAINT) ListViewDriveCustomDrawItem(*draw);
         result = CDRF_DODEFAULT;
         return true;
     };
@@ -147,12 +135,12 @@ void DriveCleanPage::ListViewDriveMouseDown(MouseButton button, int x, int y) {
 }
 
 // No drive row is ever drawn selected or focused: the tick box is the only choice the list offers.
-// Only the keyboard's row keeps its focus while the keyboard cues show, and is framed after painting.
+// Only while the keyboard cues show does the keyboard's row keep its focus, which the list frames.
 void DriveCleanPage::ListViewDriveCustomDrawItem(NMLVCUSTOMDRAW& draw) {
     const bool keyboard = KeyboardCuesShown(ListViewDrive.hwnd);
     if (ListViewDrive.Selected() >= 0 || (!keyboard && ListViewDrive.FocusedRow() >= 0))
         ListView_SetItemState(ListViewDrive.hwnd, -1, 0, keyboard ? LVIS_SELECTED : LVIS_SELECTED | LVIS_FOCUSED);
-    draw.nmcd.uItemState &= ~(CDIS_SELECTED | CDIS_FOCUS);
+    draw.nmcd.uItemState &= ~(keyboard ? CDIS_SELECTED : CDIS_SELECTED | CDIS_FOCUS);
 }
 
 std::vector<std::string> DriveCleanPage::TickedDrives() const {

@@ -21,5 +21,10 @@ done
 [ -s "$work/out/#WINDOWS" ] || problem "window definition missing"
 grep -aq "Kestrune Disk Cleaner Help" "$work/out/#STRINGS" 2>/dev/null || problem "viewer title missing"
 
+# The keyboard page lists every key the program answers.
+for key in "Tab" "Shift+Tab" "Enter" "Space" "Esc" "F1" "Alt+F4" "Delete" "Ctrl+Tab" "Page Down"; do
+    grep -q "<td>[^<]*$key" "$work/out/keyboard.html" 2>/dev/null || problem "the Keyboard page does not list $key"
+done
+
 [ $fail = 0 ] && echo "user guide: $(ls "$src"/*.html | wc -l) pages, contents and viewer title present"
 exit $fail

@@ -1,5 +1,6 @@
 #include "app/form_main.h"
 #include "settings/add_filter_dialogs.h"
+#include "widgets/keyboard.h"
 #include "shots.h"
 
 namespace {
@@ -37,6 +38,13 @@ SCREENSHOT(options_pages) {
     });
     form.optionsPage.suiPage.SetActivePage(3);
     ShowDialogShot(*AddFilterExclude, form.optionsPage.efButtonAdd, "add_filter_exclude", [] {});
+
+    // The page as a keyboard user sees it: after a key press the focused box shows its focus rectangle.
+    form.optionsPage.suiPage.SetActivePage(0);
+    ShowKeyboardCues(form.hwnd, true);
+    SetFocus(form.optionsPage.gCheckHide.hwnd);
+    Capture(form.hwnd, "options_keyboard_focus");
+    ShowKeyboardCues(form.hwnd, false);
     DestroyWindow(form.hwnd);
     Pump(50);
 }
