@@ -91,7 +91,7 @@ void ScanBenchmarks(TFormMain& form) {
     std::printf("tree_entries: %ld\n", entries);
     UseDefaultLists();
     long found = 0;
-    ScanCallbacks count{.addFoundFile = [&](const WIN32_FIND_DATAW&, const std::wstring&) { ++found; }};
+    ScanCallbacks count{.addFoundFile = [&](const FoundFile&, const std::wstring&) { ++found; }};
     FillDefaultPage(form);
     // The three walks take turns, so that a drift of the machine's load touches all of them alike.
     std::vector<double> floors, engines, guis;
@@ -119,7 +119,7 @@ void RowBenchmarks(TFormMain& form) {
     form.resultsPage.scanRows.Clear();
     form.resultsPage.ListViewScan.Show(true);
     ScanState = Scanning;
-    WIN32_FIND_DATAW e{};
+    wchar_t name[MAX_PATH];
     const wchar_t* stems[] = {L"setup", L"~WRL", L"Report", L"crash", L"\x4E34\x65F6", L"caf\xE9"};
     size_t before = WorkingSet();
     double fill = Seconds([&] {
@@ -128,9 +128,8 @@ void RowBenchmarks(TFormMain& form) {
             if (i % 10 == 0)
                 folder =
                     L"D:\\tree\\top" + std::to_wstring(i % 977) + L"\\sub" + std::to_wstring(i / 10) + L"\\";
-            swprintf(e.cFileName, MAX_PATH, L"%ls%07d.tmp", stems[i % 6], (i * 7919) % kRows);
-            e.nFileSizeLow = DWORD((i * 2654435761u) % 5000000);
-            form.resultsPage.AddFoundFile(e, folder);
+            swprintf(name, MAX_PATH, L"%ls%07d.tmp", stems[i % 6], (i * 7919) % kRows);
+            form.resultsPage.AddFoundFile({name, int64_t((i * 2654435761u) % 5000000), 0}, folder);
         }
         ScanState = Idle;
         form.resultsPage.RefreshScanView();  // as at the scan's end

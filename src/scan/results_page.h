@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "scan/scan_engine.h"
 #include "scan/scan_rows.h"
 #include "shared/page_host.h"
 #include "shared/scan_settings.h"
@@ -46,7 +47,7 @@ class ResultsPage {
     void ListViewScanColumnClick(int column);
     void m_InitScan();
     void StartScan();
-    void AddFoundFile(const WIN32_FIND_DATAW& entry, const std::wstring& folder);
+    void AddFoundFile(const FoundFile& file, const std::wstring& folder);
     // The rows behind the owner-data ListViewScan, and its sort state.
     ScanRows scanRows;
     ListSortState scanSort{4};
@@ -55,7 +56,8 @@ class ResultsPage {
     bool closeRequested = false;
     // True while the Delete handler runs: the window answers, but the pages stay as they are.
     bool deleting = false;
-    // Pending counters, status and rows reach the controls at most every scanViewInterval.
+    // Pending messages run every scanMessageInterval during a scan; pending counters, status and rows
+    // reach the controls at most every scanViewInterval.
     void ShowScanCounters();
     void ShowSelectCounters();
     void RefreshScanView();
@@ -66,8 +68,9 @@ class ResultsPage {
     void ShowDeleteProgress(size_t done, size_t total);
     uint64_t lastDeletePump = 0;
     uint64_t deleteViewInterval = 100;  // milliseconds
-    uint64_t lastScanPump = 0, lastStatusShown = 0;
+    uint64_t lastScanPump = 0, lastScanRefresh = 0, lastStatusShown = 0;
     uint64_t scanViewInterval = 200;  // milliseconds; 0 shows every folder and runs every pump
+    uint64_t scanMessageInterval = 20;  // milliseconds between two message pumps of a running scan
     bool scanCountersChanged = false;
     std::string scanStatus;  // the status not yet shown
 

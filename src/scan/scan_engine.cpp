@@ -1,13 +1,24 @@
 #include "scan/scan_engine.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "platform/filesystem.h"
 #include "platform/text.h"
 #include "scan/core/match_mask.h"
+#include "scan/core/prefetch_queue.h"
+#include "scan/folder_reader.h"
 #include "shared/all_var.h"
 
 namespace {
+
+// Listings read ahead but not yet walked stay within this much memory and this many folders.
+constexpr size_t kPrefetchBudgetBytes = size_t(32) << 20;
+constexpr size_t kPrefetchBudgetListings = 4096;
+// A wide folder's entries are matched in runs of this many between two calls of the pump, which
+// lets messages run when their time has come.
+constexpr size_t kEntriesPerPump = 512;
+constexpr DWORD kListingWaitMs = 20;
 
 bool AnyMatches(std::string_view text, const std::vector<std::string>& patterns) {
     if (IsDotName(text)) return false;
@@ -29,45 +40,76 @@ void ToUtf8(const wchar_t* wide, std::string& out) {
     }
 }
 
-bool IsListedFile(const WIN32_FIND_DATAW& e, std::string_view name) {
+bool IsListedFile(const ListedEntry& e, std::string_view name) {
     if (IsDotName(name) || IsExcludedName(name)) return false;
-    DWORD a = e.dwFileAttributes;
-    if (IsSkippedByAttributes(a & FILE_ATTRIBUTE_READONLY, a & FILE_ATTRIBUTE_SYSTEM,
-                              a & FILE_ATTRIBUTE_HIDDEN, ScanOptionFlags))
+    const uint32_t a = e.attributes;
+    if (IsSkippedByAttributes(a & FILE_ATTRIBUTE_READONLY, a & FILE_ATTRIBUTE_SYSTEM, a & FILE_ATTRIBUTE_HIDDEN,
+                              ScanOptionFlags))
         return false;
     if (IsIncludedName(name)) return true;
-    return ScanOptionFlags.size() > 3 && ScanOptionFlags[3] == '1' && EntrySize(e) == 0;
+    return ScanOptionFlags.size() > 3 && ScanOptionFlags[3] == '1' && e.size == 0;
 }
 
-struct PendingFolder {
+// A folder of the walk: its listing has been consumed, its subfolders are visited in order.
+struct WalkFrame {
+    PrefetchQueue::Folder* folder;
     std::wstring path;  // with its trailing "\"
-    std::string utf8Path;
-    std::vector<std::wstring> subfolders;
+    std::vector<PrefetchQueue::Folder*> subfolders;
+    std::vector<std::wstring> subfolderPaths;
     size_t next = 0;
 };
 
-// Lists one folder's files and collects the subfolders to walk after it.
-void ListFolder(PendingFolder& folder, const ScanCallbacks& cb) {
+// Enters a folder: the status, its listing once read, then its files. False when the scan was stopped
+// meanwhile.
+bool VisitFolder(WalkFrame& frame, PrefetchQueue& queue, HANDLE listingReady, const ScanCallbacks& cb) {
     if (cb.pump) cb.pump();
-    if (cb.enterFolder) cb.enterFolder(folder.path);
-    WIN32_FIND_DATAW entry;
-    HANDLE find = OpenFolderEnumeration(folder.path, entry);
-    if (find == INVALID_HANDLE_VALUE) return;
-    std::string name, fullPath;
-    bool first = true;
-    do {
-        if (!first && ScanState == Idle) break;
-        first = false;
-        if (IsReparsePoint(entry.dwFileAttributes)) continue;
-        ToUtf8(entry.cFileName, name);
-        if (IsSubfolder(entry)) {
-            fullPath.assign(folder.utf8Path).append(name);
-            if (!IsExcludedPath(fullPath)) folder.subfolders.emplace_back(entry.cFileName);
-        } else if (IsListedFile(entry, name) && cb.addFoundFile) {
-            cb.addFoundFile(entry, folder.path);
+    if (cb.enterFolder) cb.enterFolder(frame.path);
+    FolderListing listing;
+    while (!queue.TryTake(frame.folder, listing, frame.subfolders)) {
+        if (ScanState == Idle) return false;
+        if (cb.waitForListing)
+            cb.waitForListing(listingReady);
+        else
+            WaitForSingleObject(listingReady, kListingWaitMs);
+    }
+    for (uint32_t index : listing.subfolders)
+        frame.subfolderPaths.push_back(frame.path + listing.Name(listing.entries[index]) + L'\\');
+    std::string name;
+    for (size_t i = 0; i < listing.entries.size(); ++i) {
+        // Every entry after the first looks at the state, so a stop ends the folder at once.
+        if (i > 0 && ScanState == Idle) return false;
+        if (i % kEntriesPerPump == kEntriesPerPump - 1 && cb.pump) cb.pump();
+        const ListedEntry& e = listing.entries[i];
+        if (e.attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT)) continue;
+        ToUtf8(listing.Name(e), name);
+        if (IsListedFile(e, name) && cb.addFoundFile) cb.addFoundFile({listing.Name(e), e.size, e.lastWrite}, frame.path);
+    }
+    return true;
+}
+
+// The depth-first walk over the listings the queue reads ahead.
+void Walk(const std::wstring& root, PrefetchQueue& queue, HANDLE listingReady, const ScanCallbacks& cb) {
+    std::vector<WalkFrame> stack;
+    WalkFrame first{queue.Start(root), root, {}, {}, 0};
+    if (!VisitFolder(first, queue, listingReady, cb)) return;
+    stack.push_back(std::move(first));
+    while (!stack.empty()) {
+        WalkFrame& top = stack.back();
+        if (top.next == top.subfolders.size()) {
+            queue.Release(top.folder);
+            stack.pop_back();
+            continue;
         }
-    } while (FindNextFileW(find, &entry));
-    FindClose(find);
+        if (ScanState == Idle) return;
+        if (ScanState == Paused) {
+            if (cb.waitWhilePaused) cb.waitWhilePaused();
+            continue;
+        }
+        WalkFrame child{top.subfolders[top.next], std::move(top.subfolderPaths[top.next]), {}, {}, 0};
+        ++top.next;
+        if (!VisitFolder(child, queue, listingReady, cb)) return;
+        stack.push_back(std::move(child));
+    }
 }
 
 std::wstring WithBackslash(std::wstring path) {
@@ -76,6 +118,12 @@ std::wstring WithBackslash(std::wstring path) {
 }
 
 }  // namespace
+
+int PrefetchThreads() {
+    SYSTEM_INFO info;
+    GetSystemInfo(&info);
+    return std::max(2, int(info.dwNumberOfProcessors));
+}
 
 bool IsSubfolder(const WIN32_FIND_DATAW& entry) {
     if (!(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) return false;
@@ -87,24 +135,20 @@ bool IsExcludedName(std::string_view name) { return AnyMatches(name, ExcludeMask
 bool IsIncludedName(std::string_view name) { return AnyMatches(name, IncludeMaskList); }
 
 void ScanFolder(const std::wstring& folder, const ScanCallbacks& cb) {
-    std::vector<PendingFolder> stack;
-    stack.push_back({WithBackslash(folder), Narrow(WithBackslash(folder)), {}, 0});
-    ListFolder(stack.back(), cb);
-    while (!stack.empty()) {
-        PendingFolder& top = stack.back();
-        if (top.next == top.subfolders.size()) {
-            stack.pop_back();
-            continue;
-        }
-        if (ScanState == Idle) return;
-        if (ScanState == Paused) {
-            if (cb.waitWhilePaused) cb.waitWhilePaused();
-            continue;
-        }
-        std::wstring child = WithBackslash(top.path + top.subfolders[top.next]);
-        ++top.next;
-        PendingFolder next{child, Narrow(child), {}, 0};
-        ListFolder(next, cb);
-        stack.push_back(std::move(next));
+    HANDLE listingReady = CreateEventW(nullptr, FALSE, FALSE, nullptr);
+    {
+        // The readers get their own copy of the excluded-folder patterns: the shared list belongs to
+        // the GUI thread. The queue stops its readers and frees every listing when it goes.
+        PrefetchQueue queue(
+            [excluded = ExcludePathList](const std::wstring& path, FolderListing& listing,
+                                         const std::atomic<bool>& stop) {
+                ReadFolderListing(path, excluded, listing, stop);
+            },
+            {.threads = PrefetchThreads(),
+             .budgetBytes = kPrefetchBudgetBytes,
+             .budgetListings = kPrefetchBudgetListings,
+             .listingReady = [listingReady] { SetEvent(listingReady); }});
+        Walk(WithBackslash(folder), queue, listingReady, cb);
     }
+    CloseHandle(listingReady);
 }

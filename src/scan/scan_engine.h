@@ -1,6 +1,7 @@
 #pragma once
 #include <windows.h>
 
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -8,17 +9,29 @@
 // The walk of the Drive Clean scan. It reads its inputs (ExcludePathList, IncludeMaskList,
 // ExcludeMaskList, ScanOptionFlags) and ScanState from the shared state and reports through callbacks,
 // so the window and the benchmarks drive the same code.
+struct FoundFile {
+    const wchar_t* name;
+    int64_t size;
+    uint64_t lastWrite;
+};
+
 struct ScanCallbacks {
     std::function<void()> pump;                                   // lets pending messages run
     std::function<void()> waitWhilePaused;                        // one wait step of a paused walk
+    std::function<void(HANDLE listingReady)> waitForListing;      // one wait step for the next folder
     std::function<void(const std::wstring& folder)> enterFolder;  // folder with its trailing "\"
-    std::function<void(const WIN32_FIND_DATAW& entry, const std::wstring& folder)> addFoundFile;
+    std::function<void(const FoundFile& file, const std::wstring& folder)> addFoundFile;
 };
 
 // Walks a folder ("D:\" or "D:\X\") depth-first: all its files first, then each subfolder in
-// enumeration order. Only one enumeration is open at a time, and the walk keeps its own stack, so
-// neither handles nor the call stack grow with the depth. Links are never entered nor listed.
+// enumeration order. Worker threads read the folders' listings ahead of the walk, in the walk's order
+// and within a memory budget; the calling thread only matches names and reports, and never waits on
+// the file system itself: while the next listing is read it runs waitForListing. Links are never
+// entered nor listed, and excluded folders are never opened.
 void ScanFolder(const std::wstring& folder, const ScanCallbacks& callbacks);
+
+// How many threads read listings ahead of the walk: one per core, at least two.
+int PrefetchThreads();
 
 // A folder entry other than "." and "..". The walks of the Other Clean page use the same test.
 bool IsSubfolder(const WIN32_FIND_DATAW& entry);

@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include "platform/dialogs.h"
 #include "platform/filesystem.h"
 #include "platform/message_pump.h"
@@ -53,7 +55,7 @@ void ResultsPage::StartScan() {
     ListView_SetItemCountEx(ListViewScan.hwnd, 0, 0);
     scanCountersChanged = false;
     scanStatus.clear();
-    lastScanPump = lastStatusShown = 0;
+    lastScanPump = lastScanRefresh = lastStatusShown = 0;
 
     ScanCallbacks callbacks{
         .pump = [this] { PumpDuringScan(); },
@@ -63,13 +65,19 @@ void ResultsPage::StartScan() {
                 MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
                 ProcessMessages();
             },
+        // Input wakes the wait as soon as it arrives, and so does the listing being read.
+        .waitForListing =
+            [this](HANDLE listingReady) {
+                MsgWaitForMultipleObjects(1, &listingReady, FALSE, DWORD(scanMessageInterval), QS_ALLINPUT);
+                lastScanPump = 0;
+                PumpDuringScan();
+            },
         .enterFolder =
             [this](const std::wstring& folder) {
                 scanStatus = "Scaning: " + Narrow(folder);
                 if (GetTickCount64() - lastStatusShown >= scanViewInterval) RefreshScanView();
             },
-        .addFoundFile = [this](const WIN32_FIND_DATAW& e,
-                               const std::wstring& folder) { AddFoundFile(e, folder); },
+        .addFoundFile = [this](const FoundFile& file, const std::wstring& folder) { AddFoundFile(file, folder); },
     };
     for (const std::string& drive : ScanDriveList) {
         while (ScanState == Paused) callbacks.waitWhilePaused();
@@ -82,26 +90,28 @@ void ResultsPage::StartScan() {
     ScanState = Idle;
 }
 
-void ResultsPage::AddFoundFile(const WIN32_FIND_DATAW& entry, const std::wstring& folder) {
-    const int64_t size = EntrySize(entry);
+void ResultsPage::AddFoundFile(const FoundFile& file, const std::wstring& folder) {
     TotalFileCount += 1;
     SelectedFileCount += 1;
-    TotalBytes += size;
-    SelectedBytes += size;
+    TotalBytes += file.size;
+    SelectedBytes += file.size;
     scanCountersChanged = true;
     // The row is in place before messages run, so a Select all or a tick in between counts it too.
-    scanRows.Append(folder, entry.cFileName, size, FileTimeValue(entry.ftLastWriteTime));
+    scanRows.Append(folder, file.name, file.size, file.lastWrite);
     PumpDuringScan();
 }
 
-// The scan's message pump. Pending messages run, and the list, counters and status catch up, at most
-// every scanViewInterval: under Wine each label update paints at once and costs more than listing a
-// file, so the walk spends its time on the disk rather than on repainting. The rows found so far
+// The scan's message pump. Pending messages run every scanMessageInterval, so the window answers
+// while the walk goes on; the list, counters and status catch up only every scanViewInterval: under
+// Wine each label update paints at once and costs more than listing a file. The rows found so far
 // reach the list before messages run, so whatever the user does in between sees them as they are.
 void ResultsPage::PumpDuringScan() {
-    uint64_t now = GetTickCount64();
-    if (lastScanPump != 0 && now - lastScanPump < scanViewInterval) return;
-    RefreshScanView();
+    const uint64_t now = GetTickCount64();
+    if (lastScanPump != 0 && now - lastScanPump < std::min(scanMessageInterval, scanViewInterval)) return;
+    if (lastScanRefresh == 0 || now - lastScanRefresh >= scanViewInterval) {
+        RefreshScanView();
+        lastScanRefresh = now;
+    }
     ProcessMessages();
     lastScanPump = GetTickCount64();
 }

@@ -36,3 +36,30 @@ mkdir -p "$p/drives/f/swap_target" "$p/drives/k/link_holder"
 echo keep > "$p/drives/f/swap_target/keep.tmp"
 ln -sfn "$p/drives/f/swap_target" "$p/drives/k/link_holder/swapped.tmp"
 ln -sfn ../drives/k "$p/dosdevices/k:"
+# A tree for comparing the read-ahead scan with the plain sequential walk, on R:: deep nesting, a wide
+# folder, excluded folders, a link loop, Unicode names and paths over 260 characters.
+r=$p/drives/r
+rm -rf "$r"
+mkdir -p "$r/wide" "$r/WINDOWS/Temp/below" "$r/WINDOWS/Temp2" "$r/名前/sub"
+for i in $(seq 1 3000); do : > "$r/wide/w$i.tmp"; done
+for i in $(seq 1 300); do echo x > "$r/wide/keep$i.txt"; done
+echo t > "$r/WINDOWS/Temp/t.tmp"
+echo b > "$r/WINDOWS/Temp/below/b.tmp"
+echo t2 > "$r/WINDOWS/Temp2/t2.tmp"
+echo u > "$r/名前/临时.tmp"
+echo c > "$r/名前/sub/café.log"
+deep=$r
+for level in $(seq 1 30); do
+    deep=$deep/level_$(printf %02d "$level")_with_a_long_name_xxxxxxxxxxxxxxxx
+    mkdir -p "$deep"
+    echo "$level" > "$deep/f$level.tmp"
+    echo "$level" > "$deep/g$level.txt"
+    [ $((level % 5)) = 0 ] && ln -sfn .. "$deep/loop"
+done
+for t in $(seq 1 40); do
+    mkdir -p "$r/top$t/a" "$r/top$t/b"
+    echo "$t" > "$r/top$t/a/x$t.tmp"
+    echo "$t" > "$r/top$t/b/y$t.log"
+    : > "$r/top$t/b/empty$t.dat"
+done
+ln -sfn ../drives/r "$p/dosdevices/r:"
