@@ -139,7 +139,8 @@ void DriveCleanPage::ListViewDriveMouseDown(MouseButton button, int x, int y) {
 void DriveCleanPage::ListViewDriveCustomDrawItem(NMLVCUSTOMDRAW& draw) {
     const bool keyboard = KeyboardCuesShown(ListViewDrive.hwnd);
     if (ListViewDrive.Selected() >= 0 || (!keyboard && ListViewDrive.FocusedRow() >= 0))
-        ListView_SetItemState(ListViewDrive.hwnd, -1, 0, keyboard ? LVIS_SELECTED : LVIS_SELECTED | LVIS_FOCUSED);
+        ListView_SetItemState(ListViewDrive.hwnd, -1, 0,
+                              keyboard ? LVIS_SELECTED : LVIS_SELECTED | LVIS_FOCUSED);
     draw.nmcd.uItemState &= ~(keyboard ? CDIS_SELECTED : CDIS_SELECTED | CDIS_FOCUS);
 }
 

@@ -9,7 +9,9 @@
 #include "widgets/theme.h"
 
 void ListView::Create(Widget& parent, int x, int y, int w, int h, DWORD extraStyle) {
-    CreateChild(parent, WC_LISTVIEWW, "", LVS_REPORT | LVS_SHOWSELALWAYS | LVS_SHAREIMAGELISTS | WS_VISIBLE | WS_TABSTOP | extraStyle, x, y, w, h);
+    CreateChild(parent, WC_LISTVIEWW, "",
+                LVS_REPORT | LVS_SHOWSELALWAYS | LVS_SHAREIMAGELISTS | WS_VISIBLE | WS_TABSTOP | extraStyle,
+                x, y, w, h);
     ListView_SetExtendedListViewStyle(hwnd, LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER);
     SendMessageW(hwnd, WM_SETFONT, WPARAM(GetFont({.face = L"Tahoma", .height = -11})), TRUE);
 }
@@ -122,7 +124,7 @@ void ListView::SetFocusedRow(int row, bool select) {
 bool ListView::HandleKey(UINT vk) {
     switch (vk) {
         case VK_SPACE:
-            // Taken even without a handler: the control would otherwise search for a row starting with a blank.
+            // Taken even without a handler, or the control would look for a row that starts with a blank.
             if (onTickKey && FocusedRow() >= 0) onTickKey(FocusedRow());
             return true;
         case VK_DELETE:
@@ -135,7 +137,7 @@ bool ListView::HandleKey(UINT vk) {
         case VK_END:
         case VK_PRIOR:
         case VK_NEXT:
-            // Entered by Tab, the list has no focused row yet: End finds the last row, any other key the first.
+            // Entered by Tab, no row has the focus yet: End finds the last row, any other key the first.
             if (FocusedRow() >= 0 || Count() == 0) return false;
             SetFocusedRow(vk == VK_END ? Count() - 1 : 0, true);
             return true;

@@ -35,8 +35,9 @@ TEST_F(OtherCleanKeys, CookieRowsTickBySpaceAndTabVisitsTheDialogInOrder) {
         d.m_ListViewAdd4(d.ListViewCookieF, name, kMarkUnticked);
     ShowWindow(d.hwnd, SW_SHOW);
     SetFocus(d.hwnd);
-    EXPECT_EQ(TabWalk(d.hwnd, 6), (std::vector<std::string>{"ListViewCookieF", "CCheckBoxAll", "CCheckBoxAllN",
-                                                            "suiButtonSave", "suiButton1", "ListViewCookieF"}));
+    EXPECT_EQ(TabWalk(d.hwnd, 6),
+              (std::vector<std::string>{"ListViewCookieF", "CCheckBoxAll", "CCheckBoxAllN", "suiButtonSave",
+                                        "suiButton1", "ListViewCookieF"}));
     PressKey(d.hwnd, VK_END);
     PressKey(d.hwnd, VK_SPACE);
     PressKey(d.hwnd, VK_HOME);

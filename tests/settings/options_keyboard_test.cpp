@@ -108,7 +108,8 @@ TEST_F(OptionsKeys, EscInEitherAddFilterDialogAddsNothingAndEnterConfirmsATypedM
         EditBox* mask;
         int tab;
     } dialogs[] = {
-        {AddFilter, &OptionsPage::ifButtonAdd, &OptionsPage::ListViewFilterI, &AddFilter->EditIncludeFilter, 2},
+        {AddFilter, &OptionsPage::ifButtonAdd, &OptionsPage::ListViewFilterI, &AddFilter->EditIncludeFilter,
+         2},
         {AddFilterExclude, &OptionsPage::efButtonAdd, &OptionsPage::ListViewFilterE,
          &AddFilterExclude->EditExincludeFilter, 3},
     };

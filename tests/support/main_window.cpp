@@ -27,7 +27,7 @@ void PumpFor(int milliseconds) {
         MSG msg;
         while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
             if (msg.message == WM_QUIT) continue;  // a closed main window; the test goes on
-            DispatchUiMessage(msg);  // as the program's own loops do
+            DispatchUiMessage(msg);                // as the program's own loops do
         }
         Sleep(5);
     } while (GetTickCount() < end);
