@@ -9,6 +9,17 @@
 using namespace otherclean_test;
 
 namespace {
+// Keys pump messages, and with them the 20 ms timer of WhileModal: a poll that presses keys must not run
+// again inside itself.
+class Once {
+  public:
+    bool Enter() { return !inside_ && (inside_ = true); }
+    void Leave() { inside_ = false; }
+
+  private:
+    bool inside_ = false;
+};
+
 class OtherCleanKeys : public MainWindowTest {
   protected:
     void SetUp() override {
@@ -52,8 +63,9 @@ TEST_F(OtherCleanKeys, CookieRowsTickBySpaceAndTabVisitsTheDialogInOrder) {
 TEST_F(OtherCleanKeys, EscClosesTheCookieDialogAsCancelDoesAndF1OpensItsPage) {
     ASSERT_TRUE(WriteConfigValue("Config.ini", "Drive", "Cookie", "kept.example/|)E(|"));
     bool shown = false;
+    Once once;
     WhileModal keys([&] {
-        if (!formCookie || !IsWindowVisible(formCookie->hwnd)) return false;
+        if (shown || !formCookie || !IsWindowVisible(formCookie->hwnd) || !once.Enter()) return false;
         shown = true;
         formCookie->CCheckBoxAllClick();  // a change that Esc must not store
         SetFocus(formCookie->ListViewCookieF.hwnd);
@@ -71,18 +83,24 @@ TEST_F(OtherCleanKeys, EscClosesTheCookieDialogAsCancelDoesAndF1OpensItsPage) {
 
 TEST_F(OtherCleanKeys, EscLeavesTheCleaningRunOpenUntilItHasFinishedThenClosesIt) {
     form->otherCleanPage.OCCheckBox5.SetChecked(true);
-    bool openAfterEarlyEsc = false, tried = false;
+    bool openAfterEarlyEsc = false, tried = false, closed = false;
+    Once once;
     WhileModal keys([&] {
-        if (!formClean || !IsWindowVisible(formClean->hwnd)) return false;
+        if (closed || !formClean || !IsWindowVisible(formClean->hwnd) || !once.Enter()) return false;
         if (!tried) {
             tried = true;
             if (!formClean->suiButton1.Visible()) {  // still before or inside the run
                 PressKey(formClean->hwnd, VK_ESCAPE);
                 openAfterEarlyEsc = formClean && IsWindowVisible(formClean->hwnd);
             }
+            once.Leave();
             return false;
         }
-        if (!formClean->suiButton1.Visible()) return false;
+        if (!formClean->suiButton1.Visible()) {
+            once.Leave();
+            return false;
+        }
+        closed = true;
         PressKey(formClean->hwnd, VK_ESCAPE);
         return true;
     });
