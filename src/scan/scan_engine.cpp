@@ -19,6 +19,7 @@ constexpr size_t kPrefetchBudgetListings = 4096;
 // lets messages run when their time has come.
 constexpr size_t kEntriesPerPump = 512;
 constexpr DWORD kListingWaitMs = 20;
+size_t lastPrefetchPeakBytes = 0;
 
 bool AnyMatches(std::string_view text, const std::vector<std::string>& patterns) {
     if (IsDotName(text)) return false;
@@ -125,6 +126,8 @@ int PrefetchThreads() {
     return std::max(2, int(info.dwNumberOfProcessors));
 }
 
+size_t LastPrefetchPeakBytes() { return lastPrefetchPeakBytes; }
+
 bool IsSubfolder(const WIN32_FIND_DATAW& entry) {
     if (!(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) return false;
     return wcscmp(entry.cFileName, L".") != 0 && wcscmp(entry.cFileName, L"..") != 0;
@@ -147,8 +150,11 @@ void ScanFolder(const std::wstring& folder, const ScanCallbacks& cb) {
             {.threads = PrefetchThreads(),
              .budgetBytes = kPrefetchBudgetBytes,
              .budgetListings = kPrefetchBudgetListings,
-             .listingReady = [listingReady] { SetEvent(listingReady); }});
+             .listingReady = [listingReady] { SetEvent(listingReady); },
+             // The window's thread goes first when the cores are busy: it must answer at once.
+             .workerStarted = [] { SetThreadPriority(GetCurrentThread(), THREAD_PRIORITY_BELOW_NORMAL); }});
         Walk(WithBackslash(folder), queue, listingReady, cb);
+        lastPrefetchPeakBytes = queue.PeakReadyBytes();
     }
     CloseHandle(listingReady);
 }

@@ -55,6 +55,7 @@ class PrefetchQueue {
         size_t budgetBytes = size_t(32) << 20;
         size_t budgetListings = 4096;
         std::function<void()> listingReady;  // called on a worker after each listing; wakes the walk
+        std::function<void()> workerStarted;  // called first on each worker thread
     };
 
     PrefetchQueue(ReadFolder read, Options options);
