@@ -88,7 +88,8 @@ class AnswerWatch {
                   DWORD_PTR result;
                   SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, 10000, &result);
                   QueryPerformanceCounter(&b);
-                  longest_ = std::max(longest_.load(), double(b.QuadPart - a.QuadPart) * 1000 / double(f.QuadPart));
+                  longest_ =
+                      std::max(longest_.load(), double(b.QuadPart - a.QuadPart) * 1000 / double(f.QuadPart));
                   Sleep(1);
               }
               finished_ = true;
@@ -215,7 +216,8 @@ void ScanBenchmarks(TFormMain& form) {
         }));
         guis.push_back(Seconds([&] { form.resultsPage.suiButtonScanClick(); }));
     }
-    double floor = Median(floors), sharedFloor = Median(sharedFloors), engine = Median(engines), gui = Median(guis);
+    double floor = Median(floors), sharedFloor = Median(sharedFloors), engine = Median(engines),
+           gui = Median(guis);
     std::printf("scan_matches: %ld\n", found);
     std::printf("gui_rows: %d\n", ListView_GetItemCount(form.resultsPage.ListViewScan.hwnd));
     std::printf("floor_walk_s: %.3f\nscan_engine_s: %.3f\nscan_gui_s: %.3f\n", floor, engine, gui);

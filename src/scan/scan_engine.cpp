@@ -44,8 +44,8 @@ void ToUtf8(const wchar_t* wide, std::string& out) {
 bool IsListedFile(const ListedEntry& e, std::string_view name) {
     if (IsDotName(name) || IsExcludedName(name)) return false;
     const uint32_t a = e.attributes;
-    if (IsSkippedByAttributes(a & FILE_ATTRIBUTE_READONLY, a & FILE_ATTRIBUTE_SYSTEM, a & FILE_ATTRIBUTE_HIDDEN,
-                              ScanOptionFlags))
+    if (IsSkippedByAttributes(a & FILE_ATTRIBUTE_READONLY, a & FILE_ATTRIBUTE_SYSTEM,
+                              a & FILE_ATTRIBUTE_HIDDEN, ScanOptionFlags))
         return false;
     if (IsIncludedName(name)) return true;
     return ScanOptionFlags.size() > 3 && ScanOptionFlags[3] == '1' && e.size == 0;
@@ -83,7 +83,8 @@ bool VisitFolder(WalkFrame& frame, PrefetchQueue& queue, HANDLE listingReady, co
         const ListedEntry& e = listing.entries[i];
         if (e.attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT)) continue;
         ToUtf8(listing.Name(e), name);
-        if (IsListedFile(e, name) && cb.addFoundFile) cb.addFoundFile({listing.Name(e), e.size, e.lastWrite}, frame.path);
+        if (IsListedFile(e, name) && cb.addFoundFile)
+            cb.addFoundFile({listing.Name(e), e.size, e.lastWrite}, frame.path);
     }
     return true;
 }
