@@ -47,3 +47,19 @@ perl -CS -e '
     }
     print "tree_files: $nFiles\ntree_folders: $nFolders\ntree_matches: $nMatch\n";
 ' "$root" "$files" "$folders"
+# One folder of 100,000 files (every tenth a junk file) on W:, for the longest time the window goes
+# unanswered during a scan.
+wide=$prefix/drives/w/wide
+rm -rf "$prefix/drives/w"
+mkdir -p "$wide"
+perl -e '
+    my ($dir, $n) = @ARGV;
+    for my $i (0 .. $n - 1) {
+        my $name = $i % 10 == 0 ? "junk$i.tmp" : "file$i.dat";
+        open(my $fh, ">", "$dir/$name") or die "$dir/$name: $!";
+        print $fh "x" if $i % 10 == 0;
+        close($fh);
+    }
+' "$wide" "${SCAN_BENCH_WIDE:-100000}"
+ln -sfn ../drives/w "$prefix/dosdevices/w:"
+echo "wide_folder_files: ${SCAN_BENCH_WIDE:-100000}"

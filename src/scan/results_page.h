@@ -69,7 +69,7 @@ class ResultsPage {
     uint64_t lastDeletePump = 0;
     uint64_t deleteViewInterval = 100;  // milliseconds
     uint64_t lastScanPump = 0, lastScanRefresh = 0, lastStatusShown = 0;
-    uint64_t scanViewInterval = 200;  // milliseconds; 0 shows every folder and runs every pump
+    uint64_t scanViewInterval = 200;    // milliseconds; 0 shows every folder and runs every pump
     uint64_t scanMessageInterval = 20;  // milliseconds between two message pumps of a running scan
     bool scanCountersChanged = false;
     std::string scanStatus;  // the status not yet shown

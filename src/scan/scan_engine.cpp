@@ -19,6 +19,7 @@ constexpr size_t kPrefetchBudgetListings = 4096;
 // lets messages run when their time has come.
 constexpr size_t kEntriesPerPump = 512;
 constexpr DWORD kListingWaitMs = 20;
+size_t lastPrefetchPeakBytes = 0;
 
 bool AnyMatches(std::string_view text, const std::vector<std::string>& patterns) {
     if (IsDotName(text)) return false;
@@ -43,8 +44,8 @@ void ToUtf8(const wchar_t* wide, std::string& out) {
 bool IsListedFile(const ListedEntry& e, std::string_view name) {
     if (IsDotName(name) || IsExcludedName(name)) return false;
     const uint32_t a = e.attributes;
-    if (IsSkippedByAttributes(a & FILE_ATTRIBUTE_READONLY, a & FILE_ATTRIBUTE_SYSTEM, a & FILE_ATTRIBUTE_HIDDEN,
-                              ScanOptionFlags))
+    if (IsSkippedByAttributes(a & FILE_ATTRIBUTE_READONLY, a & FILE_ATTRIBUTE_SYSTEM,
+                              a & FILE_ATTRIBUTE_HIDDEN, ScanOptionFlags))
         return false;
     if (IsIncludedName(name)) return true;
     return ScanOptionFlags.size() > 3 && ScanOptionFlags[3] == '1' && e.size == 0;
@@ -82,7 +83,8 @@ bool VisitFolder(WalkFrame& frame, PrefetchQueue& queue, HANDLE listingReady, co
         const ListedEntry& e = listing.entries[i];
         if (e.attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT)) continue;
         ToUtf8(listing.Name(e), name);
-        if (IsListedFile(e, name) && cb.addFoundFile) cb.addFoundFile({listing.Name(e), e.size, e.lastWrite}, frame.path);
+        if (IsListedFile(e, name) && cb.addFoundFile)
+            cb.addFoundFile({listing.Name(e), e.size, e.lastWrite}, frame.path);
     }
     return true;
 }
@@ -125,6 +127,8 @@ int PrefetchThreads() {
     return std::max(2, int(info.dwNumberOfProcessors));
 }
 
+size_t LastPrefetchPeakBytes() { return lastPrefetchPeakBytes; }
+
 bool IsSubfolder(const WIN32_FIND_DATAW& entry) {
     if (!(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) return false;
     return wcscmp(entry.cFileName, L".") != 0 && wcscmp(entry.cFileName, L"..") != 0;
@@ -147,8 +151,11 @@ void ScanFolder(const std::wstring& folder, const ScanCallbacks& cb) {
             {.threads = PrefetchThreads(),
              .budgetBytes = kPrefetchBudgetBytes,
              .budgetListings = kPrefetchBudgetListings,
-             .listingReady = [listingReady] { SetEvent(listingReady); }});
+             .listingReady = [listingReady] { SetEvent(listingReady); },
+             // The window's thread goes first when the cores are busy: it must answer at once.
+             .workerStarted = [] { SetThreadPriority(GetCurrentThread(), THREAD_PRIORITY_BELOW_NORMAL); }});
         Walk(WithBackslash(folder), queue, listingReady, cb);
+        lastPrefetchPeakBytes = queue.PeakReadyBytes();
     }
     CloseHandle(listingReady);
 }

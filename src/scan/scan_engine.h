@@ -33,6 +33,10 @@ void ScanFolder(const std::wstring& folder, const ScanCallbacks& callbacks);
 // How many threads read listings ahead of the walk: one per core, at least two.
 int PrefetchThreads();
 
+// The most memory that listings read ahead but not yet walked held during the last ScanFolder, for the
+// benchmarks.
+size_t LastPrefetchPeakBytes();
+
 // A folder entry other than "." and "..". The walks of the Other Clean page use the same test.
 bool IsSubfolder(const WIN32_FIND_DATAW& entry);
 

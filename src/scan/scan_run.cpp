@@ -77,7 +77,8 @@ void ResultsPage::StartScan() {
                 scanStatus = "Scaning: " + Narrow(folder);
                 if (GetTickCount64() - lastStatusShown >= scanViewInterval) RefreshScanView();
             },
-        .addFoundFile = [this](const FoundFile& file, const std::wstring& folder) { AddFoundFile(file, folder); },
+        .addFoundFile = [this](const FoundFile& file,
+                               const std::wstring& folder) { AddFoundFile(file, folder); },
     };
     for (const std::string& drive : ScanDriveList) {
         while (ScanState == Paused) callbacks.waitWhilePaused();

@@ -127,7 +127,8 @@ TEST_F(ParallelScan, RowsEqualTheSequentialWalkRowForRowEveryTime) {
     for (int run = 0; run < 20; ++run) {
         form->resultsPage.suiButtonScanClick();
         ASSERT_EQ(run == 0 ? Rows() : RowsKept(), expected) << "run " << run;
-        EXPECT_EQ(form->resultsPage.LabelTotalCount.Text(), "Total Files: " + std::to_string(expected.size()));
+        EXPECT_EQ(form->resultsPage.LabelTotalCount.Text(),
+                  "Total Files: " + std::to_string(expected.size()));
         EXPECT_EQ(form->resultsPage.LabelStatus.Text(), kCompleted);
     }
 }
@@ -201,8 +202,8 @@ TEST_F(ParallelScan, ClosingTheWindowWhileFoldersAreReadAheadEndsTheScanAndTheRe
 TEST_F(ParallelScan, AFolderThatVanishesWhileTheWalkIsPausedGivesOneOfTheTwoPlainOutcomes) {
     TickOnlyDrives({"D:"});
     for (const char* folder : {"D:\\a", "D:\\gone", "D:\\gone\\deeper", "D:\\z"}) MakeFolder(folder);
-    for (const char* file : {"D:\\a\\a.tmp", "D:\\gone\\g1.tmp", "D:\\gone\\g2.tmp", "D:\\gone\\deeper\\d.tmp",
-                             "D:\\z\\z.tmp"})
+    for (const char* file :
+         {"D:\\a\\a.tmp", "D:\\gone\\g1.tmp", "D:\\gone\\g2.tmp", "D:\\gone\\deeper\\d.tmp", "D:\\z\\z.tmp"})
         MakeFile(file);
     const std::vector<ResultRow> before = Expected();
     PostClick(form->resultsPage.suiButtonPause);  // runs in the first pump, before the root is listed

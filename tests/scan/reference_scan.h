@@ -28,8 +28,8 @@ inline void ReferenceScanFolder(const std::wstring& folder, std::vector<ResultRo
         }
         if (IsDotName(name) || IsExcludedName(name)) continue;
         const DWORD a = e.dwFileAttributes;
-        if (IsSkippedByAttributes(a & FILE_ATTRIBUTE_READONLY, a & FILE_ATTRIBUTE_SYSTEM, a & FILE_ATTRIBUTE_HIDDEN,
-                                  ScanOptionFlags))
+        if (IsSkippedByAttributes(a & FILE_ATTRIBUTE_READONLY, a & FILE_ATTRIBUTE_SYSTEM,
+                                  a & FILE_ATTRIBUTE_HIDDEN, ScanOptionFlags))
             continue;
         const bool zeroListed = ScanOptionFlags.size() > 3 && ScanOptionFlags[3] == '1' && EntrySize(e) == 0;
         if (IsIncludedName(name) || zeroListed)

@@ -52,6 +52,7 @@ bool PrefetchQueue::CanReadNext() const {
 }
 
 void PrefetchQueue::Work() {
+    if (options_.workerStarted) options_.workerStarted();
     for (;;) {
         Folder* folder;
         {

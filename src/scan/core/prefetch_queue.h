@@ -48,13 +48,14 @@ class PrefetchQueue {
     struct Folder;  // a folder of the walk, known to the queue; the walk holds it as a handle
     // Fills a listing of the folder (its path ends in "\"), choosing the subfolders to walk into. It
     // should look at `stop` now and then and give up early when it is set.
-    using ReadFolder =
-        std::function<void(const std::wstring& folder, FolderListing& listing, const std::atomic<bool>& stop)>;
+    using ReadFolder = std::function<void(const std::wstring& folder, FolderListing& listing,
+                                          const std::atomic<bool>& stop)>;
     struct Options {
         int threads = 2;
         size_t budgetBytes = size_t(32) << 20;
         size_t budgetListings = 4096;
-        std::function<void()> listingReady;  // called on a worker after each listing; wakes the walk
+        std::function<void()> listingReady;   // called on a worker after each listing; wakes the walk
+        std::function<void()> workerStarted;  // called first on each worker thread
     };
 
     PrefetchQueue(ReadFolder read, Options options);

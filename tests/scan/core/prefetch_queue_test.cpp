@@ -40,7 +40,8 @@ PrefetchQueue::ReadFolder TreeReader(const Tree& tree, std::atomic<int>* reads =
         auto it = tree.find(folder);
         if (it == tree.end() || stop) return;
         listing.opened = true;
-        for (int f = 0; f < int(folder.size() % 5); ++f) listing.Add((L"f" + std::to_wstring(f)).c_str(), 0, f, 0);
+        for (int f = 0; f < int(folder.size() % 5); ++f)
+            listing.Add((L"f" + std::to_wstring(f)).c_str(), 0, f, 0);
         for (const std::wstring& name : it->second) {
             listing.subfolders.push_back(uint32_t(listing.entries.size()));
             listing.Add(name.c_str(), 0x10, 0, 0);
@@ -68,7 +69,8 @@ std::vector<std::wstring> QueueWalk(PrefetchQueue& queue, const std::wstring& ro
         while (!queue.TryTake(frame.folder, listing, frame.subs))
             std::this_thread::sleep_for(std::chrono::microseconds(20));
         order.push_back(frame.path);
-        for (uint32_t i : listing.subfolders) frame.subPaths.push_back(frame.path + listing.Name(listing.entries[i]) + L"\\");
+        for (uint32_t i : listing.subfolders)
+            frame.subPaths.push_back(frame.path + listing.Name(listing.entries[i]) + L"\\");
     };
     std::vector<Frame> stack;
     stack.push_back({queue.Start(root), root, {}, {}, 0});
@@ -95,14 +97,16 @@ TEST(PrefetchQueue, TheWalkSeesEveryFolderInDepthFirstOrderWhateverTheThreadsAnd
     struct Case {
         int threads;
         size_t budgetBytes, budgetListings;
-    } cases[] = {{1, 1, 1}, {2, 1, 1}, {2, size_t(32) << 20, 4096}, {4, 4096, 3}, {8, 1, 1000}, {8, size_t(1) << 30, 2}};
+    } cases[] = {{1, 1, 1},    {2, 1, 1},    {2, size_t(32) << 20, 4096},
+                 {4, 4096, 3}, {8, 1, 1000}, {8, size_t(1) << 30, 2}};
     for (const Case& c : cases) {
         for (int repeat = 0; repeat < 3; ++repeat) {
             std::atomic<int> reads{0};
-            PrefetchQueue queue(TreeReader(tree, &reads), {.threads = c.threads,
-                                                           .budgetBytes = c.budgetBytes,
-                                                           .budgetListings = c.budgetListings});
-            EXPECT_EQ(QueueWalk(queue, L"R\\"), expected) << c.threads << " threads, budget " << c.budgetListings;
+            PrefetchQueue queue(
+                TreeReader(tree, &reads),
+                {.threads = c.threads, .budgetBytes = c.budgetBytes, .budgetListings = c.budgetListings});
+            EXPECT_EQ(QueueWalk(queue, L"R\\"), expected)
+                << c.threads << " threads, budget " << c.budgetListings;
             EXPECT_EQ(reads.load(), int(expected.size())) << "each folder is read exactly once";
         }
     }
@@ -116,7 +120,8 @@ TEST(PrefetchQueue, ReadAheadStaysWithinTheBudgetWhileTheWalkDoesNotTake) {
     } cases[] = {{1, 2}, {5, 2}, {5, 8}, {40, 4}};
     for (const Case& c : cases) {
         std::atomic<int> reads{0};
-        PrefetchQueue queue(TreeReader(tree, &reads), {.threads = c.threads, .budgetListings = c.budgetListings});
+        PrefetchQueue queue(TreeReader(tree, &reads),
+                            {.threads = c.threads, .budgetListings = c.budgetListings});
         PrefetchQueue::Folder* root = queue.Start(L"R\\");
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
         // The root is read, then at most the budget's worth more, plus one per worker that started
@@ -181,9 +186,9 @@ TEST(PrefetchQueue, AnUnreadableFolderIsAnEmptyListingAndTheWalkGoesOn) {
         },
         {.threads = 2});
     std::vector<std::wstring> order = QueueWalk(queue, L"R\\");
-    std::vector<std::wstring> expected{L"R\\",          L"R\\a0_0\\", L"R\\a0_0\\a1_0\\", L"R\\a0_0\\b1_1\\",
-                                       L"R\\a0_0\\a1_2\\", L"R\\b0_1\\", L"R\\a0_2\\", L"R\\a0_2\\a1_0\\",
-                                       L"R\\a0_2\\b1_1\\", L"R\\a0_2\\a1_2\\"};
+    std::vector<std::wstring> expected{
+        L"R\\",       L"R\\a0_0\\", L"R\\a0_0\\a1_0\\", L"R\\a0_0\\b1_1\\", L"R\\a0_0\\a1_2\\",
+        L"R\\b0_1\\", L"R\\a0_2\\", L"R\\a0_2\\a1_0\\", L"R\\a0_2\\b1_1\\", L"R\\a0_2\\a1_2\\"};
     EXPECT_EQ(order, expected);
 }
 
