@@ -17,7 +17,7 @@ cd "$prefix/drive_c/tests"
 # The slowest executable takes about 25 s on a busy 2-core machine; the margin is six times that. CMake
 # gives ctest a longer limit, so that this one ends first and the prefix's processes are stopped below.
 log=$prefix/test.log
-timeout ${WINE_TEST_TIMEOUT:-150} xvfb-run -a -s "-screen 0 1280x1024x24" \
+timeout 150 xvfb-run -a -s "-screen 0 1280x1024x24" \
     "$WINE_BIN" "C:\\tests\\$(basename "$exe")" --gtest_brief=1 "$@" 2>&1 | tee "$log"
 rc=${PIPESTATUS[0]}
 "$WINESERVER_BIN" -k 2>/dev/null
