@@ -4,7 +4,10 @@
 
 #include "widgets/keyboard.h"
 
+void (*onProcessMessages)() = nullptr;
+
 void ProcessMessages() {
+    if (onProcessMessages) onProcessMessages();
     MSG msg;
     while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
         if (msg.message == WM_QUIT) {

@@ -19,6 +19,9 @@ constexpr size_t kPrefetchBudgetListings = 4096;
 // lets messages run when their time has come.
 constexpr size_t kEntriesPerPump = 512;
 constexpr DWORD kListingWaitMs = 20;
+// Each wake-up of the walk costs a round trip through the wine server; when the walk has caught up
+// with the readers, it wakes for a batch of listings rather than for each.
+constexpr size_t kWakeAfterListings = 16;
 size_t lastPrefetchPeakBytes = 0;
 
 bool AnyMatches(std::string_view text, const std::vector<std::string>& patterns) {
@@ -151,6 +154,7 @@ void ScanFolder(const std::wstring& folder, const ScanCallbacks& cb) {
             {.threads = PrefetchThreads(),
              .budgetBytes = kPrefetchBudgetBytes,
              .budgetListings = kPrefetchBudgetListings,
+             .wakeAfterListings = kWakeAfterListings,
              .listingReady = [listingReady] { SetEvent(listingReady); },
              // The window's thread goes first when the cores are busy: it must answer at once.
              .workerStarted = [] { SetThreadPriority(GetCurrentThread(), THREAD_PRIORITY_BELOW_NORMAL); }});

@@ -51,23 +51,30 @@ bool PrefetchQueue::CanReadNext() const {
     return readyBytes_ < options_.budgetBytes && readyListings_ < options_.budgetListings;
 }
 
+// Under Wine every wake-up of another thread is a round trip through the wine server, so the
+// workers and the walk wake each other only when the other side has something to do.
 void PrefetchQueue::Work() {
     if (options_.workerStarted) options_.workerStarted();
     for (;;) {
         Folder* folder;
         {
             std::unique_lock<std::mutex> lock(mutex_);
+            ++idleWorkers_;
             workAvailable_.wait(lock, [this] { return stop_ || CanReadNext(); });
+            --idleWorkers_;
             if (stop_) return;
             folder = unread_.top();
             unread_.pop();
             folder->state = Folder::State::kReading;
+            ++readingWorkers_;
         }
         // The folder stays alive while it is read: the walk releases a folder only after taking it.
         FolderListing listing;
         read_(folder->path, listing, stop_);
+        bool wakeWorkers, wakeWalk;
         {
             std::lock_guard<std::mutex> lock(mutex_);
+            --readingWorkers_;
             if (stop_) return;
             for (uint32_t index = 0; index < listing.subfolders.size(); ++index) {
                 auto sub = std::make_unique<Folder>();
@@ -84,14 +91,17 @@ void PrefetchQueue::Work() {
             listingsRead_ += 1;
             folder->listing = std::move(listing);
             folder->state = Folder::State::kReady;
+            wakeWorkers = idleWorkers_ > 0 && CanReadNext();
+            wakeWalk = awaited_ && awaited_->state == Folder::State::kReady &&
+                       (readyListings_ >= options_.wakeAfterListings || readingWorkers_ == 0);
         }
-        workAvailable_.notify_all();
-        if (options_.listingReady) options_.listingReady();
+        if (wakeWorkers) workAvailable_.notify_all();
+        if (wakeWalk && options_.listingReady) options_.listingReady();
     }
 }
 
 bool PrefetchQueue::TryTake(Folder* folder, FolderListing& listing, std::vector<Folder*>& subfolders) {
-    bool taken = false;
+    bool taken = false, wakeWorkers;
     {
         std::lock_guard<std::mutex> lock(mutex_);
         if (folder->state != Folder::State::kReady) {
@@ -108,9 +118,10 @@ bool PrefetchQueue::TryTake(Folder* folder, FolderListing& listing, std::vector<
             folder->state = Folder::State::kTaken;
             if (awaited_ == folder) awaited_ = nullptr;
         }
+        // Either the awaited folder changed or the budget has room again.
+        wakeWorkers = idleWorkers_ > 0 && CanReadNext();
     }
-    // Either the awaited folder changed or the budget has room again.
-    workAvailable_.notify_all();
+    if (wakeWorkers) workAvailable_.notify_all();
     return taken;
 }
 

@@ -54,7 +54,10 @@ class PrefetchQueue {
         int threads = 2;
         size_t budgetBytes = size_t(32) << 20;
         size_t budgetListings = 4096;
-        std::function<void()> listingReady;   // called on a worker after each listing; wakes the walk
+        // The walk is woken when the listing it awaits has been read and this many listings are ready,
+        // or no other is being read: fewer, larger steps when the walk outpaces the readers.
+        size_t wakeAfterListings = 1;
+        std::function<void()> listingReady;   // called on a worker to wake the walk
         std::function<void()> workerStarted;  // called first on each worker thread
     };
 
@@ -97,6 +100,7 @@ class PrefetchQueue {
     std::priority_queue<Folder*, std::vector<Folder*>, LaterInWalk> unread_;
     std::unordered_map<Folder*, std::unique_ptr<Folder>> folders_;
     Folder* awaited_ = nullptr;
+    int idleWorkers_ = 0, readingWorkers_ = 0;
     size_t readyBytes_ = 0, readyListings_ = 0, peakReadyBytes_ = 0, listingsRead_ = 0;
     std::vector<std::thread> workers_;
 };

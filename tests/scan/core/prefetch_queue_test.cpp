@@ -112,6 +112,53 @@ TEST(PrefetchQueue, TheWalkSeesEveryFolderInDepthFirstOrderWhateverTheThreadsAnd
     }
 }
 
+// The walk sleeps until the queue says the listing it waits for is there; a wake-up the queue failed to
+// give would leave it asleep.
+TEST(PrefetchQueue, TheWalkIsWokenForEveryListingItWaitsFor) {
+    const Tree tree = MakeTree(3, 5);  // 364 folders
+    std::vector<std::wstring> expected;
+    ReferenceWalk(tree, L"R\\", expected);
+    for (auto [threads, batch] : {std::pair{1, 1}, {2, 1}, {4, 1}, {1, 16}, {2, 16}, {4, 100000}}) {
+        std::mutex mutex;
+        std::condition_variable woken;
+        int wakeUps = 0;
+        PrefetchQueue queue(TreeReader(tree), {.threads = threads,
+                                               .budgetListings = 8,
+                                               .wakeAfterListings = size_t(batch),
+                                               .listingReady = [&] {
+                                                   std::lock_guard<std::mutex> lock(mutex);
+                                                   ++wakeUps;
+                                                   woken.notify_one();
+                                               }});
+        std::vector<std::wstring> order;
+        bool missed = false;
+        std::vector<std::pair<PrefetchQueue::Folder*, std::wstring>> pending{{queue.Start(L"R\\"), L"R\\"}};
+        while (!pending.empty() && !missed) {
+            auto [folder, path] = pending.back();
+            pending.pop_back();
+            FolderListing listing;
+            std::vector<PrefetchQueue::Folder*> subs;
+            for (;;) {
+                std::unique_lock<std::mutex> lock(mutex);
+                const int seen = wakeUps;
+                lock.unlock();
+                if (queue.TryTake(folder, listing, subs)) break;
+                lock.lock();
+                if (!woken.wait_for(lock, std::chrono::seconds(5), [&] { return wakeUps != seen; })) {
+                    missed = true;
+                    break;
+                }
+            }
+            order.push_back(path);
+            for (size_t i = subs.size(); i-- > 0;)
+                pending.push_back(
+                    {subs[i], path + listing.Name(listing.entries[listing.subfolders[i]]) + L"\\"});
+        }
+        EXPECT_FALSE(missed) << threads << " threads";
+        EXPECT_EQ(order, expected);
+    }
+}
+
 TEST(PrefetchQueue, ReadAheadStaysWithinTheBudgetWhileTheWalkDoesNotTake) {
     const Tree tree = MakeTree(6, 3);  // 259 folders
     struct Case {
