@@ -5,21 +5,11 @@
 #include "platform/app_paths.h"
 #include "platform/shell_folders.h"
 #include "platform/shell_open.h"
+#include "shell_recording.h"
 #include "support/main_window.h"
 
 namespace {
-class Help : public MainWindowTest {
-  protected:
-    void SetUp() override {
-        MainWindowTest::SetUp();
-        SetShellOpenHook([this](const ShellOpenCall& c) { calls.push_back(c); });
-    }
-    void TearDown() override {
-        SetShellOpenHook({});
-        MainWindowTest::TearDown();
-    }
-    std::vector<ShellOpenCall> calls;
-};
+using Help = ShellRecordingTest;
 
 void Click(Widget& w) {
     SendMessageW(w.hwnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));

@@ -5,22 +5,15 @@
 #include "platform/shell_open.h"
 #include "shared/all_var.h"
 #include "support/keys.h"
+#include "shell_recording.h"
 #include "support/main_window.h"
 #include "widgets/keyboard.h"
 
 namespace {
 using Names = std::vector<std::string>;
 
-class Keyboard : public MainWindowTest {
+class Keyboard : public ShellRecordingTest {
   protected:
-    void SetUp() override {
-        MainWindowTest::SetUp();
-        SetShellOpenHook([this](const ShellOpenCall& c) { calls.push_back(c); });
-    }
-    void TearDown() override {
-        SetShellOpenHook({});
-        MainWindowTest::TearDown();
-    }
     // Tab from the window itself once round all of its tab stops and back to the first; then the same
     // backwards with Shift+Tab.
     void ExpectTabOrder(const Names& expected) {
@@ -33,7 +26,6 @@ class Keyboard : public MainWindowTest {
         EXPECT_EQ(TabWalk(form->hwnd, int(backward.size()), true), backward);
     }
     std::string HelpTarget() const { return ExeFolder() + "Sweepwell.chm::/"; }
-    std::vector<ShellOpenCall> calls;
 };
 
 const Names kShellStops = {"帮助", "LeftMenu1", "LeftMenu2", "LeftMenu3", "btmURL"};

@@ -33,21 +33,6 @@ LRESULT CALLBACK WatchTotal(HWND h, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DW
     return DefSubclassProc(h, msg, wp, lp);
 }
 
-std::map<UINT_PTR, std::function<void()>> g_timers;
-void CALLBACK RunTimer(HWND, UINT, UINT_PTR id, DWORD) {
-    auto fn = g_timers[id];
-    if (fn) fn();
-}
-UINT_PTR Every(int milliseconds, std::function<void()> fn) {
-    UINT_PTR id = SetTimer(nullptr, 0, milliseconds, RunTimer);
-    g_timers[id] = std::move(fn);
-    return id;
-}
-void StopTimer(UINT_PTR id) {
-    KillTimer(nullptr, id);
-    g_timers.erase(id);
-}
-
 int ThreadCount() {
     HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
     THREADENTRY32 t{sizeof(t)};

@@ -27,21 +27,6 @@ LRESULT CALLBACK ClickWhenCounted(HWND h, UINT msg, WPARAM wp, LPARAM lp, UINT_P
     return DefSubclassProc(h, msg, wp, lp);
 }
 
-std::map<UINT_PTR, std::function<void()>> g_timers;
-void CALLBACK RunTimer(HWND, UINT, UINT_PTR id, DWORD) {
-    auto fn = g_timers[id];
-    if (fn) fn();
-}
-// Runs fn every period from whatever message pump is active, until the test ends.
-UINT_PTR Every(int milliseconds, std::function<void()> fn) {
-    UINT_PTR id = SetTimer(nullptr, 0, milliseconds, RunTimer);
-    g_timers[id] = std::move(fn);
-    return id;
-}
-void StopTimer(UINT_PTR id) {
-    KillTimer(nullptr, id);
-    g_timers.erase(id);
-}
 }  // namespace
 
 using ScanEngine = ScanTest;

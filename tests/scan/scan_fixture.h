@@ -1,6 +1,8 @@
 #pragma once
 #include <windows.h>
 
+#include <functional>
+#include <map>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -61,6 +63,22 @@ inline void EmptyFolder(const std::wstring& folder) {
             DeleteFileW(extended.c_str());
         }
     }
+}
+
+// Runs fn every period from whatever message pump is active, until StopTimer.
+inline std::map<UINT_PTR, std::function<void()>> g_timers;
+inline void CALLBACK RunTimer(HWND, UINT, UINT_PTR id, DWORD) {
+    auto fn = g_timers[id];
+    if (fn) fn();
+}
+inline UINT_PTR Every(int milliseconds, std::function<void()> fn) {
+    UINT_PTR id = SetTimer(nullptr, 0, milliseconds, RunTimer);
+    g_timers[id] = std::move(fn);
+    return id;
+}
+inline void StopTimer(UINT_PTR id) {
+    KillTimer(nullptr, id);
+    g_timers.erase(id);
 }
 
 struct ResultRow {
