@@ -18,6 +18,18 @@ std::string Narrow(std::wstring_view wide) {
     return out;
 }
 
+void AppendNarrow(const wchar_t* wide, std::string& out) {
+    const size_t start = out.size();
+    for (const wchar_t* p = wide; *p; ++p) {
+        if (*p >= 0x80) {
+            out.resize(start);
+            out += Narrow(wide);
+            return;
+        }
+        out.push_back(char(*p));
+    }
+}
+
 bool ToAnsi(std::string_view utf8, std::string& ansi) {
     ansi.clear();
     std::wstring wide = Widen(utf8);

@@ -5,6 +5,9 @@
 // Text is UTF-8 inside the program and UTF-16 at the W API calls.
 std::wstring Widen(std::string_view utf8);
 std::string Narrow(std::wstring_view wide);
+// Appends a NUL-terminated name in UTF-8. Names are nearly always ASCII, and those are copied by hand:
+// the scan converts every name it sees.
+void AppendNarrow(const wchar_t* wide, std::string& out);
 
 // The ANSI code page boundary of the stored files. ToAnsi reports false when the text holds a
 // character the code page cannot represent, so that it is refused instead of stored as something else.

@@ -6,23 +6,6 @@
 #include "platform/text.h"
 #include "scan/core/match_mask.h"
 
-namespace {
-
-// Names are nearly always ASCII; converting those by hand keeps the reader close to the bare walk.
-void AppendUtf8(const wchar_t* wide, std::string& out) {
-    size_t start = out.size();
-    for (const wchar_t* p = wide; *p; ++p) {
-        if (*p >= 0x80) {
-            out.resize(start);
-            out += Narrow(wide);
-            return;
-        }
-        out.push_back(char(*p));
-    }
-}
-
-}  // namespace
-
 void ReadFolderListing(const std::wstring& folder, const std::vector<std::string>& excludedPaths,
                        FolderListing& listing, const std::atomic<bool>& stop) {
     WIN32_FIND_DATAW e;
@@ -37,7 +20,7 @@ void ReadFolderListing(const std::wstring& folder, const std::vector<std::string
         listing.Add(e.cFileName, e.dwFileAttributes, EntrySize(e), FileTimeValue(e.ftLastWriteTime));
         if (!isFolder || IsReparsePoint(e.dwFileAttributes) || IsDotEntry(e.cFileName)) continue;
         fullPath = utf8Folder;
-        AppendUtf8(e.cFileName, fullPath);
+        AppendNarrow(e.cFileName, fullPath);
         bool excluded = false;
         for (const std::string& pattern : excludedPaths) {
             if ((excluded = MatchMask(fullPath, pattern))) break;

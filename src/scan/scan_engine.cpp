@@ -32,18 +32,6 @@ bool AnyMatches(std::string_view text, const std::vector<std::string>& patterns)
     return false;
 }
 
-// Names are nearly always ASCII; converting those by hand keeps the walk close to the bare enumeration.
-void ToUtf8(const wchar_t* wide, std::string& out) {
-    out.clear();
-    for (const wchar_t* p = wide; *p; ++p) {
-        if (*p >= 0x80) {
-            out = Narrow(wide);
-            return;
-        }
-        out.push_back(char(*p));
-    }
-}
-
 bool IsListedFile(const ListedEntry& e, std::string_view name) {
     if (IsDotName(name) || IsExcludedName(name)) return false;
     const uint32_t a = e.attributes;
@@ -85,7 +73,8 @@ bool VisitFolder(WalkFrame& frame, PrefetchQueue& queue, HANDLE listingReady, co
         if (i % kEntriesPerPump == kEntriesPerPump - 1 && cb.pump) cb.pump();
         const ListedEntry& e = listing.entries[i];
         if (e.attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT)) continue;
-        ToUtf8(listing.Name(e), name);
+        name.clear();
+        AppendNarrow(listing.Name(e), name);
         if (IsListedFile(e, name) && cb.addFoundFile)
             cb.addFoundFile({listing.Name(e), e.size, e.lastWrite}, frame.path);
     }
