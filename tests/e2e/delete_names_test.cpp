@@ -115,12 +115,17 @@ Outcome ScanAndDelete(const std::string& general) {
         PostMessageW(ChildWithText(main, L"删除"), BM_CLICK, 0, 0);
         HWND confirm = WaitForWindow(pi.dwProcessId, main, 10000);
         EXPECT_NE(confirm, nullptr);
-        if (confirm) PostMessageW(confirm, WM_COMMAND, IDOK, 0);
+        if (confirm) {
+            PostMessageW(confirm, WM_COMMAND, IDOK, 0);
+            // Until it is gone the confirmation itself would pass for the report.
+            for (int waited = 0; waited < 10000 && IsWindow(confirm); waited += 50) Sleep(50);
+        }
         // The report, when some ticked file was left, or the drive list again.
-        for (int waited = 0; waited < 20000 && !ChildWithText(main, L"开始扫描"); waited += 50) {
-            if (HWND report = WaitForWindow(pi.dwProcessId, main, 50)) {
-                run.reportRows =
-                    int(SendMessageW(ChildOfClass(report, WC_LISTVIEWW), LVM_GETITEMCOUNT, 0, 0));
+        for (int waited = 0; waited < 30000 && !ChildWithText(main, L"开始扫描"); waited += 50) {
+            HWND report = WaitForWindow(pi.dwProcessId, main, 50);
+            HWND list = report ? ChildOfClass(report, WC_LISTVIEWW) : nullptr;
+            if (list) {
+                run.reportRows = int(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
                 PostMessageW(report, WM_CLOSE, 0, 0);
                 break;
             }
