@@ -16,18 +16,6 @@ TformCookie* formCookie = nullptr;
 
 namespace {
 constexpr int kTickColumnWidth = 27;
-
-// The tick column keeps its width: its divider cannot be dragged or double-clicked.
-LRESULT CALLBACK FixedTickColumn(HWND h, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR) {
-    if (msg == WM_NOTIFY) {
-        auto* header = reinterpret_cast<NMHEADERW*>(lp);
-        UINT code = header->hdr.code;
-        bool resizing = code == HDN_BEGINTRACKW || code == HDN_BEGINTRACKA || code == HDN_DIVIDERDBLCLICKW ||
-                        code == HDN_DIVIDERDBLCLICKA;
-        if (resizing && header->iItem == 0) return TRUE;
-    }
-    return DefSubclassProc(h, msg, wp, lp);
-}
 }  // namespace
 
 TformCookie::~TformCookie() {
@@ -56,7 +44,7 @@ void TformCookie::FormCreate(HWND owner) {
     ListViewCookieF.AddColumn("", kTickColumnWidth);
     ListViewCookieF.AddColumn(kCookieNameCaption, 300);
     ListViewCookieF.SetRowMarks(16);
-    SetWindowSubclass(ListViewCookieF.hwnd, FixedTickColumn, 1, 0);
+    ListViewCookieF.FixColumnWidth(0);
     ListViewCookieF.onMouseDown = [this](MouseButton b, int x, int y) { ListViewCookieFMouseDown(b, x, y); };
     ListViewCookieF.onColumnClick = [this](int column) { ListViewCookieFColumnClick(column); };
     ListViewCookieF.onTickKey = [this](int row) { ListViewCookieFTickKey(row); };

@@ -19,32 +19,6 @@ const char* const kSelectNone = "全否";
 // Geometry of a list sheet: the list on the left, its buttons in a column on the right.
 constexpr int kListX = 10, kListY = 10, kListWidth = 384, kButtonX = 404, kButtonWidth = 82;
 
-// Keeps a column at its width: the header's attempts to track or change it are refused.
-LRESULT CALLBACK FixedColumnProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR column) {
-    if (msg == WM_NOTIFY) {
-        const NMHEADERW* n = reinterpret_cast<const NMHEADERW*>(lp);
-        if (n->hdr.hwndFrom == ListView_GetHeader(hwnd) && n->iItem == int(column)) {
-            switch (n->hdr.code) {
-                case HDN_BEGINTRACKW:
-                case HDN_BEGINTRACKA:
-                    return TRUE;
-                case HDN_DIVIDERDBLCLICKW:
-                case HDN_DIVIDERDBLCLICKA:
-                    return 0;
-                case HDN_ITEMCHANGINGW:
-                case HDN_ITEMCHANGINGA:
-                    if (n->pitem && (n->pitem->mask & HDI_WIDTH)) return TRUE;
-                    break;
-            }
-        }
-    }
-    return DefSubclassProc(hwnd, msg, wp, lp);
-}
-
-void FixColumnWidth(ListView& list, int column) {
-    SetWindowSubclass(list.hwnd, FixedColumnProc, 1, DWORD_PTR(column));
-}
-
 void CreateFilterList(ListView& list, Panel& sheet) {
     RECT area;
     GetClientRect(sheet.hwnd, &area);
@@ -55,7 +29,7 @@ void CreateFilterList(ListView& list, Panel& sheet) {
     list.AddColumn("类型", 50);
     list.AddColumn("文件说明", 170);
     list.SetRowMarks(16);
-    FixColumnWidth(list, 0);
+    list.FixColumnWidth(0);
 }
 
 void CreateSideButton(Button& button, Panel& sheet, const char* caption, int y, Button::Style style = kPush) {

@@ -83,7 +83,7 @@ LRESULT Form::OnSubclassMessage(UINT msg, WPARAM wp, LPARAM lp, bool& handled) {
         return result;
     }
     if (msg == WM_SETTEXT && titleBar_) {
-        LRESULT r = DefSubclassProc(hwnd, msg, wp, lp);
+        LRESULT r = CallOriginal(msg, wp, lp);
         titleBar_->Invalidate();
         handled = true;
         return r;

@@ -1,12 +1,18 @@
 #include "widgets/keyboard.h"
 
+#include <mutex>
+#include <unordered_set>
+
 #include "widgets/widget.h"
 
 namespace {
 std::function<void(const std::string&)> g_helpOpener;
 
 constexpr WORD kCueFlags = UISF_HIDEFOCUS | UISF_HIDEACCEL;
-const wchar_t* const kCuesShownProp = L"KdcKeyboardCues";
+// The top-level windows that show their cues. Kept in the process rather than as a window property:
+// owner-drawn controls ask on every paint, and under Wine a property read is a wine-server round trip.
+std::mutex cuesLock;
+std::unordered_set<HWND> cuesShown;
 
 bool KeyDown(int vk) { return GetKeyState(vk) < 0; }
 
@@ -66,22 +72,30 @@ bool HandleKey(MSG& msg, HWND root) {
 // record, and the standard controls get the state through WM_CHANGEUISTATE.
 bool KeyboardCuesShown(HWND hwnd) {
     HWND root = hwnd ? GetAncestor(hwnd, GA_ROOT) : nullptr;
-    return root && GetPropW(root, kCuesShownProp) != nullptr;
+    if (!root) return false;
+    std::lock_guard lock(cuesLock);
+    return cuesShown.count(root) != 0;
 }
 
 void ShowKeyboardCues(HWND hwnd, bool show) {
     HWND root = hwnd ? GetAncestor(hwnd, GA_ROOT) : nullptr;
     if (!root || KeyboardCuesShown(root) == show) return;
-    if (show)
-        SetPropW(root, kCuesShownProp, HANDLE(1));
-    else
-        RemovePropW(root, kCuesShownProp);
+    {
+        std::lock_guard lock(cuesLock);
+        if (show)
+            cuesShown.insert(root);
+        else
+            cuesShown.erase(root);
+    }
     SendMessageW(root, WM_CHANGEUISTATE, MAKEWPARAM(show ? UIS_CLEAR : UIS_SET, kCueFlags), 0);
     // The owner-drawn controls read the state when they paint; the standard ones repaint themselves.
     RedrawWindow(root, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
 }
 
-void ForgetKeyboardCues(HWND hwnd) { RemovePropW(hwnd, kCuesShownProp); }
+void ForgetKeyboardCues(HWND hwnd) {
+    std::lock_guard lock(cuesLock);
+    cuesShown.erase(hwnd);
+}
 
 std::vector<HWND> TabStops(HWND root) {
     std::vector<HWND> stops;

@@ -49,7 +49,9 @@ std::string ListView::ColumnCaption(int column) const {
     return Narrow(buffer);
 }
 
-void ListView::SetRowMarks(int imageSize) { ListView_SetImageList(hwnd, RowMarkImages(imageSize), LVSIL_STATE); }
+void ListView::SetRowMarks(int imageSize) {
+    ListView_SetImageList(hwnd, RowMarkImages(imageSize), LVSIL_STATE);
+}
 
 int ListView::Count() const { return ListView_GetItemCount(hwnd); }
 void ListView::Clear() { ListView_DeleteAllItems(hwnd); }
@@ -100,7 +102,8 @@ int ListView::Selected() const { return ListView_GetNextItem(hwnd, -1, LVNI_SELE
 
 void ListView::Select(int row) {
     ListView_SetItemState(hwnd, -1, 0, LVIS_SELECTED | LVIS_FOCUSED);
-    if (row >= 0) ListView_SetItemState(hwnd, row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+    if (row >= 0)
+        ListView_SetItemState(hwnd, row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
 }
 
 int ListView::HitTest(int x, int y, bool* onStateIcon, UINT* flags) const {
@@ -196,6 +199,35 @@ void ListView::Sort(const std::function<int(int, int)>& compare) {
     }
     SortContext ctx{&compare};
     ListView_SortItems(hwnd, CompareRows, LPARAM(&ctx));
+}
+
+void ListView::FixColumnWidth(int column) { fixedColumn_ = column; }
+
+// The header's attempts to track or change the fixed column's width are refused.
+LRESULT ListView::OnSubclassMessage(UINT msg, WPARAM wp, LPARAM lp, bool& handled) {
+    if (msg == WM_NOTIFY && fixedColumn_ >= 0) {
+        const NMHEADERW* n = reinterpret_cast<const NMHEADERW*>(lp);
+        if (n->hdr.hwndFrom == ListView_GetHeader(hwnd) && n->iItem == fixedColumn_) {
+            switch (n->hdr.code) {
+                case HDN_BEGINTRACKW:
+                case HDN_BEGINTRACKA:
+                    handled = true;
+                    return TRUE;
+                case HDN_DIVIDERDBLCLICKW:
+                case HDN_DIVIDERDBLCLICKA:
+                    handled = true;
+                    return 0;
+                case HDN_ITEMCHANGINGW:
+                case HDN_ITEMCHANGINGA:
+                    if (n->pitem && (n->pitem->mask & HDI_WIDTH)) {
+                        handled = true;
+                        return TRUE;
+                    }
+                    break;
+            }
+        }
+    }
+    return Widget::OnSubclassMessage(msg, wp, lp, handled);
 }
 
 bool ListView::HandleNotify(NMHDR* header, LRESULT& result) {

@@ -10,13 +10,15 @@ enum RowMark { kMarkUnticked = 1, kMarkTicked = 2, kMarkFolder = 3 };
 
 // A thin wrapper over a report-view SysListView32. Cells are UTF-8; column 0 is the row caption.
 class ListView : public Widget {
-public:
+  public:
     void Create(Widget& parent, int x, int y, int w, int h, DWORD extraStyle = 0);
     void AddColumn(const std::string& caption, int width, int format = LVCFMT_LEFT);
     int ColumnCount() const;
     void SetColumnCaption(int column, const std::string& caption);
     std::string ColumnCaption(int column) const;
     void SetRowMarks(int imageSize);  // state images: the three row marks at the given size
+    // Keeps a column at its width: its divider can be neither dragged nor double-clicked.
+    void FixColumnWidth(int column);
 
     int Count() const;
     void Clear();
@@ -52,6 +54,12 @@ public:
     std::function<void(int column)> onColumnClick;
     std::function<bool(NMHDR*, LRESULT&)> onNotify;  // everything else
     bool HandleNotify(NMHDR* header, LRESULT& result) override;
+
+  protected:
+    LRESULT OnSubclassMessage(UINT msg, WPARAM wp, LPARAM lp, bool& handled) override;
+
+  private:
+    int fixedColumn_ = -1;
 };
 
 // The row-mark images (box, ticked box, folder) drawn at the given size; owned by the program.

@@ -74,7 +74,7 @@ LRESULT PageControl::OnSubclassMessage(UINT msg, WPARAM wp, LPARAM lp, bool& han
     if (msg == WM_SIZE) {
         // The sheets follow the display area rather than keep their offsets, so a resize never uncovers the
         // tabs.
-        LRESULT r = DefSubclassProc(hwnd, msg, wp, lp);
+        LRESULT r = CallOriginal(msg, wp, lp);
         RECT area = SheetArea();
         for (Panel* sheet : sheets_)
             sheet->SetBounds(area.left, area.top, area.right - area.left, area.bottom - area.top);

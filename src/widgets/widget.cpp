@@ -3,6 +3,8 @@
 #include <windowsx.h>
 #include <oleacc.h>
 
+#include <mutex>
+#include <unordered_map>
 #include <vector>
 
 #include "platform/text.h"
@@ -10,44 +12,98 @@
 #include "widgets/busy_cursor.h"
 #include "widgets/keyboard.h"
 
+// Under Wine every read of a window property is a round trip to the wine server, and the common
+// controls' subclassing reads one for each message: some 200 µs a message, which made painting and
+// the scan's status updates slow. A widget therefore replaces the window procedure itself, keeps the
+// link from its window in the window's user data, and the handle-to-widget lookup in a table of its own.
+struct Widget::Hook {
+    Widget* widget;  // nullptr once the widget is gone while another procedure still calls this one
+    WNDPROC original;
+};
+
 namespace {
-const wchar_t* const kWidgetProp = L"KdcWidget";
+std::mutex widgetsLock;
+std::unordered_map<HWND, Widget*> widgets;
+
+void Register(HWND h, Widget* w) {
+    std::lock_guard lock(widgetsLock);
+    if (w)
+        widgets[h] = w;
+    else
+        widgets.erase(h);
 }
+}  // namespace
 
 Widget::~Widget() {
-    if (hwnd && IsWindow(hwnd)) {
-        RemovePropW(hwnd, kWidgetProp);
-        RemoveWindowSubclass(hwnd, SubclassProc, 0);
-    }
+    if (hwnd && IsWindow(hwnd)) Detach();
 }
 
-Widget* Widget::From(HWND h) { return h ? static_cast<Widget*>(GetPropW(h, kWidgetProp)) : nullptr; }
+Widget* Widget::From(HWND h) {
+    if (!h) return nullptr;
+    std::lock_guard lock(widgetsLock);
+    auto found = widgets.find(h);
+    return found == widgets.end() ? nullptr : found->second;
+}
 
-void Widget::CreateChild(Widget& parent, const wchar_t* cls, const std::string& text, DWORD style, int x, int y,
-                         int w, int h, DWORD exStyle) {
-    HWND created = CreateWindowExW(exStyle, cls, Widen(text).c_str(), style | WS_CHILD | WS_CLIPSIBLINGS, x, y,
-                                   w, h, parent.hwnd, nullptr, GetModuleHandleW(nullptr), this);
+void Widget::CreateChild(Widget& parent, const wchar_t* cls, const std::string& text, DWORD style, int x,
+                         int y, int w, int h, DWORD exStyle) {
+    HWND created = CreateWindowExW(exStyle, cls, Widen(text).c_str(), style | WS_CHILD | WS_CLIPSIBLINGS, x,
+                                   y, w, h, parent.hwnd, nullptr, GetModuleHandleW(nullptr), this);
     Attach(created);
 }
 
 void Widget::Attach(HWND created) {
     hwnd = created;
-    SetPropW(hwnd, kWidgetProp, this);
-    SetWindowSubclass(hwnd, SubclassProc, 0, reinterpret_cast<DWORD_PTR>(this));
+    if (!hwnd) return;
+    hook_ = new Hook{this, nullptr};
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, LONG_PTR(hook_));
+    hook_->original = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(hwnd, GWLP_WNDPROC, LONG_PTR(HookProc)));
+    Register(hwnd, this);
 }
 
-LRESULT CALLBACK Widget::SubclassProc(HWND h, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR ref) {
-    Widget* self = reinterpret_cast<Widget*>(ref);
-    bool handled = false;
-    LRESULT r = self->OnSubclassMessage(msg, wp, lp, handled);
-    if (handled) return r;
-    if (msg == WM_NCDESTROY) {
-        RemovePropW(h, kWidgetProp);
-        ForgetKeyboardCues(h);
-        RemoveWindowSubclass(h, SubclassProc, 0);
-        self->hwnd = nullptr;
+// The window lives on without its widget: the original procedure goes back in place, or, when another
+// procedure was put in front of this one since, the hook stays in the chain and only passes messages on.
+void Widget::Detach() {
+    Register(hwnd, nullptr);
+    if (GetWindowLongPtrW(hwnd, GWLP_WNDPROC) == LONG_PTR(HookProc)) {
+        SetWindowLongPtrW(hwnd, GWLP_WNDPROC, LONG_PTR(hook_->original));
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+        delete hook_;
+    } else {
+        hook_->widget = nullptr;
     }
-    return DefSubclassProc(h, msg, wp, lp);
+    hook_ = nullptr;
+    hwnd = nullptr;
+}
+
+LRESULT Widget::CallOriginal(UINT msg, WPARAM wp, LPARAM lp) {
+    return hook_ ? CallWindowProcW(hook_->original, hwnd, msg, wp, lp) : DefWindowProcW(hwnd, msg, wp, lp);
+}
+
+LRESULT CALLBACK Widget::HookProc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
+    Hook* hook = reinterpret_cast<Hook*>(GetWindowLongPtrW(h, GWLP_USERDATA));
+    if (!hook) return DefWindowProcW(h, msg, wp, lp);
+    // A handler may destroy the widget, and with it the hook: only what is read here is used after it.
+    const WNDPROC original = hook->original;
+    if (Widget* self = hook->widget) {
+        bool handled = false;
+        LRESULT r = self->OnSubclassMessage(msg, wp, lp, handled);
+        if (handled) return r;
+    }
+    if (msg == WM_NCDESTROY) {
+        if (Hook* last = reinterpret_cast<Hook*>(GetWindowLongPtrW(h, GWLP_USERDATA))) {
+            if (Widget* self = last->widget) {
+                Register(h, nullptr);
+                self->hook_ = nullptr;
+                self->hwnd = nullptr;
+            }
+            SetWindowLongPtrW(h, GWLP_WNDPROC, LONG_PTR(original));
+            SetWindowLongPtrW(h, GWLP_USERDATA, 0);
+            delete last;
+        }
+        ForgetKeyboardCues(h);
+    }
+    return CallWindowProcW(original, h, msg, wp, lp);
 }
 
 LRESULT Widget::OnSubclassMessage(UINT msg, WPARAM wp, LPARAM lp, bool& handled) {
@@ -67,7 +123,7 @@ LRESULT Widget::OnSubclassMessage(UINT msg, WPARAM wp, LPARAM lp, bool& handled)
         case WM_RBUTTONDOWN:
         case WM_MBUTTONDOWN:
             if (onMouseDown) {
-                MouseButton b = msg == WM_LBUTTONDOWN ? kLeftButton
+                MouseButton b = msg == WM_LBUTTONDOWN   ? kLeftButton
                                 : msg == WM_RBUTTONDOWN ? kRightButton
                                                         : kMiddleButton;
                 onMouseDown(b, GET_X_LPARAM(lp), GET_Y_LPARAM(lp));

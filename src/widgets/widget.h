@@ -13,7 +13,7 @@ enum Anchor : unsigned { kAnchorLeft = 1, kAnchorTop = 2, kAnchorRight = 4, kAnc
 enum MouseButton { kLeftButton = 0, kRightButton = 1, kMiddleButton = 2 };
 
 class Widget {
-public:
+  public:
     Widget() = default;
     Widget(const Widget&) = delete;
     Widget& operator=(const Widget&) = delete;
@@ -77,15 +77,21 @@ public:
     // Keeps anchored children in place when this container changes size.
     void LayoutChildren(int oldWidth, int oldHeight, int newWidth, int newHeight);
 
-protected:
+  protected:
     // Creates the window, remembers the widget in it and listens to its mouse.
     void CreateChild(Widget& parent, const wchar_t* cls, const std::string& text, DWORD style, int x, int y,
                      int w, int h, DWORD exStyle = 0);
     void Attach(HWND created);
+    // A message the widget saw first; unhandled ones go on to the window's own procedure.
     virtual LRESULT OnSubclassMessage(UINT msg, WPARAM wp, LPARAM lp, bool& handled);
+    // The window's own procedure, for a handler that adds to what it does.
+    LRESULT CallOriginal(UINT msg, WPARAM wp, LPARAM lp);
 
-private:
-    static LRESULT CALLBACK SubclassProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
+  private:
+    struct Hook;
+    static LRESULT CALLBACK HookProc(HWND, UINT, WPARAM, LPARAM);
+    void Detach();
+    Hook* hook_ = nullptr;
     bool trackingMouse_ = false;
 };
 
