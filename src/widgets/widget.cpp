@@ -53,6 +53,7 @@ void Widget::CreateChild(Widget& parent, const wchar_t* cls, const std::string& 
 }
 
 void Widget::Attach(HWND created) {
+    if (hook_ && hwnd && IsWindow(hwnd)) Detach();  // a widget made again keeps no link to its old window
     hwnd = created;
     if (!hwnd) return;
     hook_ = new Hook{this, nullptr};
