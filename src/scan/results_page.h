@@ -60,7 +60,7 @@ class ResultsPage {
     // reach the controls at most every scanViewInterval.
     void ShowScanCounters();
     void ShowSelectCounters();
-    void RefreshScanView();
+    void RefreshScanView(bool countMayLag = false);
     void PumpDuringScan();
     bool ServeScanRow(NMLVDISPINFOW& info);
     void ToggleScanRow(int row);
@@ -68,9 +68,10 @@ class ResultsPage {
     void ShowDeleteProgress(size_t done, size_t total);
     uint64_t lastDeletePump = 0;
     uint64_t deleteViewInterval = 100;  // milliseconds
-    uint64_t lastScanPump = 0, lastScanRefresh = 0, lastStatusShown = 0;
+    uint64_t lastScanPump = 0, lastScanRefresh = 0, lastStatusShown = 0, lastScanCountShown = 0;
     uint64_t scanViewInterval = 200;    // milliseconds; 0 shows every folder and runs every pump
     uint64_t scanMessageInterval = 20;  // milliseconds between two message pumps of a running scan
+    uint64_t scanCountInterval = 1000;  // milliseconds the list's count may lag while its view is full
     bool scanCountersChanged = false;
     std::string scanStatus;  // the status not yet shown
 

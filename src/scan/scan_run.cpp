@@ -55,7 +55,7 @@ void ResultsPage::StartScan() {
     ListView_SetItemCountEx(ListViewScan.hwnd, 0, 0);
     scanCountersChanged = false;
     scanStatus.clear();
-    lastScanPump = lastScanRefresh = lastStatusShown = 0;
+    lastScanPump = lastScanRefresh = lastStatusShown = lastScanCountShown = 0;
 
     ScanCallbacks callbacks{
         .pump = [this] { PumpDuringScan(); },
@@ -75,7 +75,7 @@ void ResultsPage::StartScan() {
         .enterFolder =
             [this](const std::wstring& folder) {
                 scanStatus = "Scaning: " + Narrow(folder);
-                if (GetTickCount64() - lastStatusShown >= scanViewInterval) RefreshScanView();
+                if (GetTickCount64() - lastStatusShown >= scanViewInterval) RefreshScanView(true);
             },
         .addFoundFile = [this](const FoundFile& file,
                                const std::wstring& folder) { AddFoundFile(file, folder); },
@@ -104,13 +104,13 @@ void ResultsPage::AddFoundFile(const FoundFile& file, const std::wstring& folder
 
 // The scan's message pump. Pending messages run every scanMessageInterval, so the window answers
 // while the walk goes on; the list, counters and status catch up only every scanViewInterval: under
-// Wine each label update paints at once and costs more than listing a file. The rows found so far
-// reach the list before messages run, so whatever the user does in between sees them as they are.
+// Wine each label update paints at once and costs more than listing a file. The rows found so far are
+// in place before messages run, so whatever the user does in between (a tick, Select all) counts them.
 void ResultsPage::PumpDuringScan() {
     const uint64_t now = GetTickCount64();
     if (lastScanPump != 0 && now - lastScanPump < std::min(scanMessageInterval, scanViewInterval)) return;
     if (lastScanRefresh == 0 || now - lastScanRefresh >= scanViewInterval) {
-        RefreshScanView();
+        RefreshScanView(true);
         lastScanRefresh = now;
     }
     ProcessMessages();

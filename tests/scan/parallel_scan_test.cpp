@@ -131,7 +131,7 @@ TEST_F(ParallelScan, PauseInAWideFolderListsTheRestOfItThenWaitsUntilContinue) {
                          .count = wide + 100};
     // The walk waits once the rows stop growing while paused.
     size_t rowsWhilePaused = 0, lastRows = 0;
-    int steady = 0;
+    int listedWhilePaused = 0, steady = 0;
     UINT_PTR timer = Every(30, [&] {
         if (ScanState != Paused) return;
         const size_t rows = form->resultsPage.scanRows.rows.size();
@@ -139,11 +139,13 @@ TEST_F(ParallelScan, PauseInAWideFolderListsTheRestOfItThenWaitsUntilContinue) {
         lastRows = rows;
         if (steady < 5) return;
         rowsWhilePaused = rows;
+        listedWhilePaused = form->resultsPage.ListViewScan.Count();
         form->resultsPage.suiButtonPauseClick();
     });
     ScanWithTotalWatched(post);
     StopTimer(timer);
     EXPECT_EQ(rowsWhilePaused, afterWide);
+    EXPECT_EQ(listedWhilePaused, int(afterWide)) << "a paused scan shows every row it has found";
     EXPECT_EQ(Rows(), expected);
 }
 
