@@ -2,10 +2,10 @@
 #include "app/form_main.h"
 #include "platform/app_paths.h"
 #include "platform/shell_open.h"
+#include "shared/app_title.h"
 
 namespace {
 const wchar_t* const kHelpWindowTitle = L"Kestrune Disk Cleaner Help";
-const char* const kHelpFile = "Sweepwell.chm";
 const FontSpec kHelpFont{.face = L"MS Sans Serif", .height = -12, .bold = true};
 // The Help menu hangs right-aligned from the header's bottom edge, 40 pixels in from the right.
 constexpr int kHelpMenuRightInset = 40, kHeaderBottom = 95;
@@ -26,7 +26,7 @@ void TFormMain::menuHelp1Click() {
         SetForegroundWindow(viewer);
         return;
     }
-    ShellOpen("", ExeFolder() + kHelpFile, SW_SHOW);
+    ShellOpen("", ExeFolder() + kHelpFileName, SW_SHOW);
 }
 
 // Each use makes a fresh box; it is destroyed when it closes rather than kept hidden until exit.

@@ -1,11 +1,11 @@
 #include "app/form_main.h"
 #include "platform/app_paths.h"
 #include "platform/shell_open.h"
+#include "shared/app_title.h"
 #include "shared/all_var.h"
 #include "widgets/keyboard.h"
 
 namespace {
-const char* const kHelpFile = "Sweepwell.chm";
 const char* const kHelpViewer = "hh.exe";
 }  // namespace
 
@@ -15,7 +15,7 @@ void TFormMain::WireKeyboard() {
     for (Label* l : {&topHelp, &LeftMenu1, &LeftMenu2, &LeftMenu3}) l->SetTabStop(true);
     onKeyPreview = [this](UINT vk) { return FormKeyPreview(vk); };
     SetHelpOpener([](const std::string& page) {
-        ShellOpen("open", kHelpViewer, SW_SHOW, ExeFolder() + kHelpFile + "::/" + page);
+        ShellOpen("open", kHelpViewer, SW_SHOW, ExeFolder() + kHelpFileName + "::/" + page);
     });
 }
 
