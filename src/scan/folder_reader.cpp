@@ -21,11 +21,7 @@ void ReadFolderListing(const std::wstring& folder, const std::vector<std::string
         if (!isFolder || IsReparsePoint(e.dwFileAttributes) || IsDotEntry(e.cFileName)) continue;
         fullPath = utf8Folder;
         AppendNarrow(e.cFileName, fullPath);
-        bool excluded = false;
-        for (const std::string& pattern : excludedPaths) {
-            if ((excluded = MatchMask(fullPath, pattern))) break;
-        }
-        if (!excluded) listing.subfolders.push_back(index);
+        if (!MatchesAnyMask(fullPath, excludedPaths)) listing.subfolders.push_back(index);
     } while (!stop.load(std::memory_order_relaxed) && FindNextFileW(find, &e));
     FindClose(find);
 }

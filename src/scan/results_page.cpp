@@ -156,9 +156,11 @@ void ResultsPage::RefreshScanView(bool countMayLag) {
     const int rows = int(scanRows.rows.size());
     const int shown = ListView_GetItemCount(ListViewScan.hwnd);
     const uint64_t now = GetTickCount64();
-    const bool viewFull =
-        shown > ListView_GetTopIndex(ListViewScan.hwnd) + ListView_GetCountPerPage(ListViewScan.hwnd);
-    if (shown != rows && !(countMayLag && viewFull && now - lastScanCountShown < scanCountInterval)) {
+    // Read only when the count differs: whether every row in view is there already.
+    auto viewFull = [&] {
+        return shown > ListView_GetTopIndex(ListViewScan.hwnd) + ListView_GetCountPerPage(ListViewScan.hwnd);
+    };
+    if (shown != rows && !(countMayLag && now - lastScanCountShown < scanCountInterval && viewFull())) {
         ListView_SetItemCountEx(ListViewScan.hwnd, rows, LVSICF_NOINVALIDATEALL | LVSICF_NOSCROLL);
         lastScanCountShown = now;
     }

@@ -24,14 +24,6 @@ constexpr DWORD kListingWaitMs = 20;
 constexpr size_t kWakeAfterListings = 16;
 size_t lastPrefetchPeakBytes = 0;
 
-bool AnyMatches(std::string_view text, const std::vector<std::string>& patterns) {
-    if (IsDotName(text)) return false;
-    for (const std::string& p : patterns) {
-        if (MatchMask(text, p)) return true;
-    }
-    return false;
-}
-
 bool IsListedFile(const ListedEntry& e, std::string_view name) {
     if (IsDotName(name) || IsExcludedName(name)) return false;
     const uint32_t a = e.attributes;
@@ -126,9 +118,9 @@ bool IsSubfolder(const WIN32_FIND_DATAW& entry) {
     return wcscmp(entry.cFileName, L".") != 0 && wcscmp(entry.cFileName, L"..") != 0;
 }
 
-bool IsExcludedPath(std::string_view folderPath) { return AnyMatches(folderPath, ExcludePathList); }
-bool IsExcludedName(std::string_view name) { return AnyMatches(name, ExcludeMaskList); }
-bool IsIncludedName(std::string_view name) { return AnyMatches(name, IncludeMaskList); }
+bool IsExcludedPath(std::string_view folderPath) { return MatchesAnyMask(folderPath, ExcludePathList); }
+bool IsExcludedName(std::string_view name) { return MatchesAnyMask(name, ExcludeMaskList); }
+bool IsIncludedName(std::string_view name) { return MatchesAnyMask(name, IncludeMaskList); }
 
 void ScanFolder(const std::wstring& folder, const ScanCallbacks& cb) {
     HANDLE listingReady = CreateEventW(nullptr, FALSE, FALSE, nullptr);

@@ -69,6 +69,14 @@ bool MatchMask(std::string_view name, std::string_view mask) {
 
 bool IsDotName(std::string_view name) { return name == "." || name == ".."; }
 
+bool MatchesAnyMask(std::string_view name, const std::vector<std::string>& masks) {
+    if (IsDotName(name)) return false;
+    for (const std::string& m : masks) {
+        if (MatchMask(name, m)) return true;
+    }
+    return false;
+}
+
 bool IsSkippedByAttributes(bool readOnly, bool system, bool hidden, std::string_view flags) {
     auto off = [&](size_t pos) { return pos >= flags.size() || flags[pos] == '0'; };
     return (readOnly && off(0)) || (system && off(1)) || (hidden && off(2));

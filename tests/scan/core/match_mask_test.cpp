@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -157,6 +158,16 @@ TEST(IsDotName, OnlyTheTwoDirectoryEntries) {
     EXPECT_FALSE(IsDotName("..."));
     EXPECT_FALSE(IsDotName(".git"));
     EXPECT_FALSE(IsDotName(""));
+}
+
+TEST(MatchesAnyMask, SomeMaskOfTheListMatchesAndTheDirectoryEntriesNever) {
+    const std::vector<std::string> masks{"*.tmp", "~*.*", "?:\\win*\\temp"};
+    EXPECT_TRUE(MatchesAnyMask("a.tmp", masks));
+    EXPECT_TRUE(MatchesAnyMask("~doc.txt", masks));
+    EXPECT_TRUE(MatchesAnyMask("C:\\Windows\\Temp", masks));
+    EXPECT_FALSE(MatchesAnyMask("a.txt", masks));
+    EXPECT_FALSE(MatchesAnyMask("a.tmp", {}));
+    EXPECT_FALSE(MatchesAnyMask("..", {"*", "*.*", ".."}));
 }
 
 TEST(IsSkippedByAttributes, EachAttributeHasItsFlag) {
