@@ -63,6 +63,14 @@ foreach(dir ${KDC_TEST_DIRS})
     set_tests_properties(${name}_tests PROPERTIES TIMEOUT 300)
 endforeach()
 
+# The deletion tests once more without root's override of permission bits: there a folder in which the
+# user may not delete is one.
+add_test(NAME scan_tests_unprivileged
+         COMMAND env KDC_TEST_PREFIX=test-scan-unprivileged ${CMAKE_SOURCE_DIR}/tools/unprivileged.sh
+                 ${KDC_WINE_TEST} scan $<TARGET_FILE:scan_tests> ${KDC_DIST}
+                 --gtest_filter=DeleteFiles.*:*/DeleteEveryTickedFile.*)
+set_tests_properties(scan_tests_unprivileged PROPERTIES TIMEOUT 300)
+
 file(GLOB KDC_BENCH_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/bench/*_bench.cpp)
 foreach(src ${KDC_BENCH_SOURCES})
     get_filename_component(name ${src} NAME_WE)

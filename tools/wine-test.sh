@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
 # Runs one in-process test executable under Wine and Xvfb, in a fresh prefix of its own.
-# usage: wine-test.sh NAME TEST_EXE DIST_DIR [gtest args]
+# usage: wine-test.sh NAME TEST_EXE DIST_DIR [gtest args]; KDC_TEST_PREFIX names another prefix for it
 set -u
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
 . "$ROOT/tools/wine-env.sh"
 name=$1 exe=$2 dist=$3; shift 3
-prefix=$(wine_fresh_prefix "test-$name") || exit 1
+prefix=$(wine_fresh_prefix "${KDC_TEST_PREFIX:-test-$name}") || exit 1
 wine_env "$prefix"
 wine_install_dist "$prefix" "$dist"
 mkdir -p "$prefix/drive_c/tests"

@@ -183,8 +183,11 @@ bool TFormMain::FormMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
             FormClose();
             // A scan or deletion may be running below this message, inside its own handler: destroying
             // the window under it would pull its controls away. Hide now; that handler destroys the
-            // window when it has unwound.
-            if (resultsPage.longWorkRunning) {
+            // window when it has unwound. A deletion stops after the file in hand and keeps the window
+            // answering meanwhile, with the busy panel saying so.
+            if (resultsPage.deleting) {
+                resultsPage.StopDeletionToClose();
+            } else if (resultsPage.longWorkRunning) {
                 resultsPage.closeRequested = true;
                 ShowWindow(hwnd, SW_HIDE);
             } else {

@@ -53,10 +53,12 @@ void OtherCleanPage::m_GetSize(int area, const std::string& folderText) {
 }
 
 void OtherCleanPage::m_GetCookie() {
-    const std::vector<std::string> keepList = ReadCookieKeepList();
+    // With an unreadable keep list no cookie would be deleted, so none counts.
+    const std::optional<std::vector<std::string>> keepList = ReadCookieKeepList();
     AreaTotal[6] = 0;
     WalkUrlCache([&](const UrlCacheEntry& entry) {
-        if ((entry.type & COOKIE_CACHE_ENTRY) && !IsKeptCookie(CookieNameFromUrl(entry.sourceUrl), keepList))
+        if (keepList && (entry.type & COOKIE_CACHE_ENTRY) &&
+            !IsKeptCookie(CookieNameFromUrl(entry.sourceUrl), *keepList))
             AreaTotal[6] += 4;
     });
     OTLabel6.SetText(FormatCookieKilobytes(AreaTotal[6], UserDecimalSeparator()));

@@ -9,7 +9,9 @@
 #include "otherclean/form_clean.h"
 #include "otherclean/history_index_file.h"
 #include "otherclean/leftover_file.h"
+#include "shared/app_title.h"
 #include "platform/app_paths.h"
+#include "platform/dialogs.h"
 #include "platform/file_tree.h"
 #include "platform/history_store.h"
 #include "platform/known_folders.h"
@@ -123,9 +125,13 @@ void TformClean::DelRecent() {
 }
 
 void TformClean::m_DelCookie() {
-    const std::vector<std::string> keepList = ReadCookieKeepList();
+    const std::optional<std::vector<std::string>> keepList = ReadCookieKeepList();
+    if (!keepList) {
+        ShowMessageBox(hwnd, kKeepListUnreadableText, kAppTitle, MB_ICONWARNING | MB_OK);
+        return;
+    }
     RemoveUrlCacheEntries([&](const UrlCacheEntry& entry) {
         return (entry.type & COOKIE_CACHE_ENTRY) &&
-               !IsKeptCookie(CookieNameFromUrl(entry.sourceUrl), keepList);
+               !IsKeptCookie(CookieNameFromUrl(entry.sourceUrl), *keepList);
     });
 }

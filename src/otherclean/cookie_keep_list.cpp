@@ -7,9 +7,11 @@
 #include "settings/core/config_lists.h"
 #include "settings/core/filter_input.h"
 
-std::vector<std::string> ReadCookieKeepList() {
-    return ParseEntryList(
-        ReadConfigValue(std::string(kConfigFileName), std::string(kConfigSection), std::string(kKeyCookie)));
+std::optional<std::vector<std::string>> ReadCookieKeepList() {
+    const std::optional<std::string> value = ReadConfigValueIfReadable(
+        std::string(kConfigFileName), std::string(kConfigSection), std::string(kKeyCookie));
+    if (!value) return std::nullopt;
+    return ParseEntryList(*value);
 }
 
 bool IsKeptCookie(const std::string& name, const std::vector<std::string>& keepList) {

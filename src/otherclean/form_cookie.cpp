@@ -69,11 +69,17 @@ void TformCookie::FormCreate(HWND owner) {
     cancelButton = &suiButton1;
     helpPage = "other_clean.html";
 
-    const std::vector<std::string> keepList = ReadCookieKeepList();
+    // A keep list that cannot be read is not offered for saving: an empty list would overwrite it.
+    const std::optional<std::vector<std::string>> keepList = ReadCookieKeepList();
+    if (!keepList) {
+        Label1.SetText(kKeepListUnreadableDialogText);
+        suiButtonSave.Enable(false);
+    }
     WalkUrlCache([&](const UrlCacheEntry& entry) {
         if (!(entry.type & COOKIE_CACHE_ENTRY)) return;
         std::string name = CookieNameFromUrl(entry.sourceUrl);
-        m_ListViewAdd4(ListViewCookieF, name, IsKeptCookie(name, keepList) ? kMarkTicked : kMarkUnticked);
+        m_ListViewAdd4(ListViewCookieF, name,
+                       keepList && IsKeptCookie(name, *keepList) ? kMarkTicked : kMarkUnticked);
     });
 }
 
@@ -144,6 +150,7 @@ void TformCookie::CCheckBoxAllNClick() {
 void TformCookie::CCheckBoxAllNDblClick() { CCheckBoxAllNClick(); }
 
 void TformCookie::suiButtonSaveClick() {
+    if (!suiButtonSave.Enabled()) return;  // the keep list could not be read
     std::vector<std::string> kept;
     for (int row = 0; row < ListViewCookieF.Count(); ++row) {
         if (ListViewCookieF.Mark(row) != kMarkTicked) continue;

@@ -32,18 +32,25 @@ ExactNames::Lookup ExactNames::Find(const std::wstring& folder, const std::wstri
             error = GetLastError();
             return IsMissing(error) ? Lookup::kMissing : Lookup::kUnreadable;
         }
-        FindClose(find);
         if (name == found.cFileName) {
             entry = EntryOf(found);
-            return Lookup::kFound;
+            // Another entry under the very same name can only follow the first one.
+            WIN32_FIND_DATAW next;
+            const bool twin = FindNextFileW(find, &next) && name == next.cFileName;
+            FindClose(find);
+            return twin ? Lookup::kAmbiguous : Lookup::kFound;
         }
+        FindClose(find);
         // The lookup answered with a twin, or the name holds wildcards: only the listing can tell.
     }
     if (!listed_) {
         listed_ = true;
         listError_ = 0;
-        if (!ForEachFolderEntry(folder,
-                                [&](const WIN32_FIND_DATAW& e) { entries_[e.cFileName] = EntryOf(e); }))
+        if (!ForEachFolderEntry(folder, [&](const WIN32_FIND_DATAW& e) {
+                Listed& listed = entries_[e.cFileName];
+                listed.entry = EntryOf(e);
+                listed.count += 1;
+            }))
             listError_ = GetLastError();
     }
     if (listError_ && !IsMissing(listError_)) {
@@ -52,6 +59,6 @@ ExactNames::Lookup ExactNames::Find(const std::wstring& folder, const std::wstri
     }
     auto it = entries_.find(name);
     if (it == entries_.end()) return Lookup::kMissing;
-    entry = it->second;
-    return Lookup::kFound;
+    entry = it->second.entry;
+    return it->second.count == 1 ? Lookup::kFound : Lookup::kAmbiguous;
 }

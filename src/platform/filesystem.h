@@ -19,3 +19,16 @@ inline int64_t EntrySize(const WIN32_FIND_DATAW& e) {
 inline uint64_t FileTimeValue(const FILETIME& t) {
     return (uint64_t(t.dwHighDateTime) << 32) | t.dwLowDateTime;
 }
+
+// Opens an entry itself, never a link's target (a folder opens too, so that it can be recognised),
+// through its "\\?\" path; share is the sharing granted to others.
+HANDLE OpenEntry(const std::wstring& path, DWORD access,
+                 DWORD share = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE);
+
+// Whether the last failed open met a file whose deletion is pending: the system names that only in its
+// own status, which the Win32 error folds into "access denied".
+bool LastOpenMetPendingDeletion();
+
+// Whether the security of the file or of its folder forbids this user to delete it: the file grants no
+// DELETE, or its folder grants no right to remove entries. False when that cannot be told.
+bool SecurityForbidsDeleting(const std::wstring& path);

@@ -80,7 +80,9 @@ bool ReplaceWholeFile(const std::wstring& path, std::string_view bytes) {
     const DWORD kept = attributes == INVALID_FILE_ATTRIBUTES ? 0 : attributes & kKeptAttributes;
 
     const std::wstring temporary = target + L".tmp";
-    DeleteFileW(temporary.c_str());  // left by a save that was cut short
+    // Left by a save that was cut short; it may carry any attributes the target had.
+    SetFileAttributesW(temporary.c_str(), FILE_ATTRIBUTE_NORMAL);
+    DeleteFileW(temporary.c_str());
     if (!WriteNewFile(temporary, bytes, kept ? kept : FILE_ATTRIBUTE_NORMAL) ||
         !MoveIntoPlace(temporary, target, attributes)) {
         DeleteFileW(temporary.c_str());

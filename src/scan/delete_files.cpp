@@ -8,6 +8,8 @@
 #include "widgets/busy_cursor.h"
 
 namespace {
+const char* const kStoppingText = "Stopping…";
+
 // The ticked rows in row order, copied: the rows may be sorted or ticked while the deletion runs.
 std::vector<DeletionTarget> TickedFiles(const ScanRows& scanRows) {
     std::vector<DeletionTarget> targets;
@@ -38,7 +40,11 @@ void ResultsPage::suiButtonDeleteClick() {
     UpdateWindow(host_.window);
     ProcessMessages();
 
-    auto progress = [&](size_t done) { ShowDeleteProgress(done, targets.size()); };
+    // A close request ends the deletion after the file or shell operation in hand.
+    auto progress = [&](size_t done) {
+        ShowDeleteProgress(done, targets.size());
+        return !closeRequested;
+    };
     const DeletionOutcome outcome =
         toRecycleBin ? DeleteToRecycleBin(targets, progress) : DeletePermanently(targets, progress);
 
@@ -64,12 +70,19 @@ void ResultsPage::ShowDeleteProgress(size_t done, size_t total) {
     const uint64_t now = GetTickCount64();
     if (done != 0 && done != total && now - lastDeletePump < deleteViewInterval) return;
     lastDeletePump = now;
-    delingProgressLabel.SetText(std::to_string(done) + " of " + std::to_string(total) + " files");
+    delingProgressLabel.SetText(closeRequested
+                                    ? std::string(kStoppingText)
+                                    : std::to_string(done) + " of " + std::to_string(total) + " files");
     delingProgressBar.SetMax(int(total));
     delingProgressBar.SetPosition(int(done));
     if (done == 0) return;
     UpdateWindow(suiPanelDeling.hwnd);
     ProcessMessages();
+}
+
+void ResultsPage::StopDeletionToClose() {
+    closeRequested = true;
+    delingProgressLabel.SetText(kStoppingText);
 }
 
 void ResultsPage::suiButtonBackClick() {

@@ -1,6 +1,8 @@
 #include "scan/file_deletion.h"
 
+#include <algorithm>
 #include <atomic>
+#include <optional>
 #include <thread>
 
 #include "platform/exact_names.h"
@@ -11,16 +13,24 @@
 namespace {
 // What was found at a listed file's path, or what deleting it did.
 enum class FileOutcome {
-    kAsListed,  // still the listed file (a check only)
-    kDeleted,
-    kGone,     // nothing with the listed name there any more
-    kChanged,  // something else there now: another size or time, a folder, a link
-    kFailed,   // the system refused; the error says why
+    kAsListed,     // still the listed file (a check only)
+    kDeleted,      // the system took the deletion; the check afterwards tells whether the name went
+    kGone,         // nothing with the listed name there any more
+    kChanged,      // something else there now: another size or time, a folder, a link
+    kUnreachable,  // the listing holds the name more than once
+    kFailed,       // the system refused; the error says why
 };
 
 bool IsMissing(DWORD error) { return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND; }
 
-// The listed name in its folder's listing: kAsListed (with the entry) when it is there.
+// A name that no path reaches exactly, in the file's name or in a folder above it.
+bool IsUnreachable(const DeletionTarget& target) {
+    return HoldsUnreachableCharacter(target.name) ||
+           HoldsUnreachableCharacter(
+               std::wstring_view(target.folder).substr(std::min<size_t>(3, target.folder.size())), true);
+}
+
+// The listed name in its folder's listing: kAsListed (with the entry) when it is there once.
 FileOutcome FindInListing(const DeletionTarget& target, ExactNames& names, ExactNames::Entry& entry,
                           DWORD& error) {
     switch (names.Find(target.folder, target.name, entry, error)) {
@@ -28,6 +38,8 @@ FileOutcome FindInListing(const DeletionTarget& target, ExactNames& names, Exact
             return FileOutcome::kAsListed;
         case ExactNames::Lookup::kMissing:
             return FileOutcome::kGone;
+        case ExactNames::Lookup::kAmbiguous:
+            return FileOutcome::kUnreachable;
         case ExactNames::Lookup::kUnreadable:
             break;
     }
@@ -59,13 +71,6 @@ FileOutcome Compare(HANDLE file, const DeletionTarget& target, ExactNames& names
     return same ? FileOutcome::kAsListed : FileOutcome::kChanged;
 }
 
-// Opens the entry itself, never a link's target; a folder opens too, so that it can be recognised.
-HANDLE OpenForDeletion(const std::wstring& path, DWORD access) {
-    return CreateFileW(ExtendedLengthPath(path).c_str(), access,
-                       FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
-                       FILE_FLAG_OPEN_REPARSE_POINT | FILE_FLAG_BACKUP_SEMANTICS, nullptr);
-}
-
 bool SetAttributes(HANDLE file, DWORD attributes) {
     FILE_BASIC_INFO info{};  // zero times are left as they are
     info.FileAttributes = attributes ? attributes : FILE_ATTRIBUTE_NORMAL;
@@ -85,6 +90,31 @@ FileOutcome CheckListedFile(const DeletionTarget& target, ExactNames& names, DWO
                                                                                       : FileOutcome::kChanged;
 }
 
+// Marks the file for deletion through the handle: with the disposition that takes the name away at
+// once where the system offers it (other programs holding the file keep their handles), else with the
+// plain one, whose name stays until the last handle closes.
+bool SetDeleteDisposition(HANDLE file, DWORD& error) {
+    struct DispositionEx {
+        DWORD flags;
+    };
+    constexpr auto kDispositionInfoEx = FILE_INFO_BY_HANDLE_CLASS(21);
+    constexpr DWORD kDelete = 0x1, kPosixSemantics = 0x2;
+    static std::atomic<bool> exOffered{true};
+    if (exOffered) {
+        DispositionEx ex{kDelete | kPosixSemantics};
+        if (SetFileInformationByHandle(file, kDispositionInfoEx, &ex, sizeof ex)) return true;
+        error = GetLastError();
+        if (error != ERROR_INVALID_PARAMETER && error != ERROR_NOT_SUPPORTED &&
+            error != ERROR_INVALID_FUNCTION)
+            return false;
+        exOffered = false;  // this system (or file system) knows only the plain disposition
+    }
+    FILE_DISPOSITION_INFO disposition{TRUE};
+    if (SetFileInformationByHandle(file, FileDispositionInfo, &disposition, sizeof disposition)) return true;
+    error = GetLastError();
+    return false;
+}
+
 // Deletes exactly the listed file, permanently: opens it through its "\\?\" path without following a
 // link, checks through that handle that it is still the listed plain file under the listed name, clears
 // a read-only flag and deletes it through the same handle, so nothing can be swapped in between the
@@ -92,11 +122,11 @@ FileOutcome CheckListedFile(const DeletionTarget& target, ExactNames& names, DWO
 FileOutcome DeleteListedFile(const DeletionTarget& target, ExactNames& names, DWORD& error) {
     error = 0;
     const std::wstring path = target.Path();
-    HANDLE file = OpenForDeletion(path, DELETE | FILE_READ_ATTRIBUTES | FILE_WRITE_ATTRIBUTES);
+    HANDLE file = OpenEntry(path, DELETE | FILE_READ_ATTRIBUTES | FILE_WRITE_ATTRIBUTES);
     // Without the right to change attributes a file can still be deletable; it just cannot lose a
     // read-only flag.
     if (file == INVALID_HANDLE_VALUE && GetLastError() == ERROR_ACCESS_DENIED)
-        file = OpenForDeletion(path, DELETE | FILE_READ_ATTRIBUTES);
+        file = OpenEntry(path, DELETE | FILE_READ_ATTRIBUTES);
     if (file == INVALID_HANDLE_VALUE) {
         error = GetLastError();
         return IsMissing(error) ? FileOutcome::kGone : FileOutcome::kFailed;
@@ -109,24 +139,13 @@ FileOutcome DeleteListedFile(const DeletionTarget& target, ExactNames& names, DW
         // back if the deletion fails.
         const bool readOnly = attributes & FILE_ATTRIBUTE_READONLY;
         if (readOnly) SetAttributes(file, attributes & ~DWORD(FILE_ATTRIBUTE_READONLY));
-        FILE_DISPOSITION_INFO disposition{TRUE};
-        if (!SetFileInformationByHandle(file, FileDispositionInfo, &disposition, sizeof disposition)) {
-            error = GetLastError();
+        if (!SetDeleteDisposition(file, error)) {
             outcome = FileOutcome::kFailed;
             if (readOnly) SetAttributes(file, attributes);
         }
     }
     CloseHandle(file);
     return outcome;
-}
-
-// The error that opening the file for deletion meets now (0 when it could be opened): tells a file in
-// use from one the user may not delete.
-DWORD DeleteAccessError(const std::wstring& path) {
-    HANDLE file = OpenForDeletion(path, DELETE | FILE_READ_ATTRIBUTES);
-    if (file == INVALID_HANDLE_VALUE) return GetLastError();
-    CloseHandle(file);
-    return 0;
 }
 }  // namespace
 
@@ -145,27 +164,130 @@ LeftReason ReasonOfError(DWORD error) {
 }
 
 namespace {
-void Leave(DeletionOutcome& outcome, const DeletionTarget& target, LeftReason reason, DWORD error = 0) {
-    outcome.left.push_back({target.folder, target.name, reason, error});
+LeftFile LeftWith(const DeletionTarget& target, LeftReason reason, DWORD error = 0, int shellResult = 0) {
+    return {target.folder, target.name, reason, error, shellResult};
 }
 
-void Settle(DeletionOutcome& outcome, const DeletionTarget& target, FileOutcome result, DWORD error) {
+// When the question why a file is still there is asked.
+enum class Asked {
+    kBeforeDeleting,    // the Recycle Bin cannot take the path; would permanent mode get through?
+    kAfterDisposition,  // permanent mode: the system took the deletion and the name stayed
+    kAfterShell,        // Recycle Bin mode: the shell left the file
+};
+
+// Why a file is still there: opened as a deletion would open it, looked at for a pending deletion and
+// for other programs holding it, and its security read. kRecycleRefused where nothing of that explains
+// it before or after the shell.
+LeftFile WhyStillThere(const DeletionTarget& target, Asked asked, int shellResult = 0) {
+    const std::wstring path = target.Path();
+    HANDLE file = OpenEntry(path, DELETE | FILE_READ_ATTRIBUTES);
+    if (file == INVALID_HANDLE_VALUE) {
+        const DWORD error = GetLastError();
+        if (LastOpenMetPendingDeletion()) return LeftWith(target, LeftReason::kPostponed);
+        return LeftWith(target, ReasonOfError(error), error);
+    }
+    FILE_STANDARD_INFO standard{};
+    const bool pending = GetFileInformationByHandleEx(file, FileStandardInfo, &standard, sizeof standard) &&
+                         standard.DeletePending;
+    CloseHandle(file);
+    if (pending) return LeftWith(target, LeftReason::kPostponed);
+    if (asked != Asked::kBeforeDeleting) {
+        // Some systems keep a deleted name while another program holds the file, without saying so.
+        HANDLE alone = OpenEntry(path, DELETE | FILE_READ_ATTRIBUTES, 0);
+        if (alone != INVALID_HANDLE_VALUE)
+            CloseHandle(alone);
+        else if (GetLastError() == ERROR_SHARING_VIOLATION)
+            return LeftWith(target,
+                            asked == Asked::kAfterDisposition ? LeftReason::kPostponed : LeftReason::kInUse,
+                            ERROR_SHARING_VIOLATION);
+    }
+    if (SecurityForbidsDeleting(path))
+        return LeftWith(target, LeftReason::kAccessDenied, ERROR_ACCESS_DENIED);
+    if (asked == Asked::kAfterDisposition) return LeftWith(target, LeftReason::kNotDeleted);
+    return LeftWith(target, LeftReason::kRecycleRefused, 0, shellResult);
+}
+
+// The state of each target as the deletion goes; the outcome is summed from it in row order at the end.
+struct Settlement {
+    enum class State { kUntried, kToVerify, kGoneBefore, kLeft } state = State::kUntried;
+    LeftFile left;
+    int shellResult = 0;
+};
+
+void Settle(Settlement& s, const DeletionTarget& target, FileOutcome result, DWORD error) {
+    using State = Settlement::State;
     switch (result) {
         case FileOutcome::kDeleted:
-            outcome.deleted += 1;
-            outcome.bytesFreed += target.listed.size;
+            s.state = State::kToVerify;
             break;
         case FileOutcome::kGone:
-            outcome.deleted += 1;  // someone else was quicker: what the user wanted has happened
+            s.state = State::kGoneBefore;  // someone else was quicker: what the user wanted has happened
             break;
         case FileOutcome::kChanged:
-            Leave(outcome, target, LeftReason::kChanged);
+            s = {State::kLeft, LeftWith(target, LeftReason::kChanged)};
+            break;
+        case FileOutcome::kUnreachable:
+            s = {State::kLeft, LeftWith(target, LeftReason::kUnreachable)};
             break;
         case FileOutcome::kAsListed:
         case FileOutcome::kFailed:
-            Leave(outcome, target, ReasonOfError(error), error);
+            s = {State::kLeft, LeftWith(target, ReasonOfError(error), error)};
             break;
     }
+}
+
+// The targets to verify, grouped by folder so that each folder is listed once.
+std::vector<size_t> ByFolder(const std::vector<DeletionTarget>& targets,
+                             const std::vector<Settlement>& settled) {
+    std::vector<size_t> order;
+    for (size_t i = 0; i < targets.size(); ++i) {
+        if (settled[i].state == Settlement::State::kToVerify) order.push_back(i);
+    }
+    std::stable_sort(order.begin(), order.end(),
+                     [&](size_t a, size_t b) { return targets[a].folder < targets[b].folder; });
+    return order;
+}
+
+// Whether the listed name is still in a fresh listing of its folder, else what keeps the answer unknown.
+std::optional<LeftFile> StillListed(const DeletionTarget& target, ExactNames& fresh, bool& present) {
+    ExactNames::Entry entry;
+    DWORD error = 0;
+    switch (fresh.Find(target.folder, target.name, entry, error)) {
+        case ExactNames::Lookup::kMissing:
+            present = false;
+            return std::nullopt;
+        case ExactNames::Lookup::kFound:
+        case ExactNames::Lookup::kAmbiguous:
+            present = true;
+            return std::nullopt;
+        case ExactNames::Lookup::kUnreadable:
+            break;
+    }
+    present = true;
+    return LeftWith(target, ReasonOfError(error), error);  // a deletion that cannot be seen is not claimed
+}
+
+DeletionOutcome Summed(const std::vector<DeletionTarget>& targets, const std::vector<Settlement>& settled,
+                       bool stopped) {
+    DeletionOutcome outcome;
+    outcome.stopped = stopped;
+    for (size_t i = 0; i < targets.size(); ++i) {
+        switch (settled[i].state) {
+            case Settlement::State::kToVerify:  // verified as gone
+                outcome.deleted += 1;
+                outcome.bytesFreed += targets[i].listed.size;
+                break;
+            case Settlement::State::kGoneBefore:
+                outcome.deleted += 1;
+                break;
+            case Settlement::State::kLeft:
+                outcome.left.push_back(settled[i].left);
+                break;
+            case Settlement::State::kUntried:
+                break;
+        }
+    }
+    return outcome;
 }
 
 // The shell deletes in list order, so the files of its list that are gone form a prefix: a binary
@@ -206,79 +328,92 @@ std::wstring ShellList(const std::wstring& path) { return path + L'\0'; }
 
 DeletionOutcome DeletePermanently(const std::vector<DeletionTarget>& targets,
                                   const DeletionProgress& progress) {
-    DeletionOutcome outcome;
+    std::vector<Settlement> settled(targets.size());
     ExactNames names;
-    for (size_t i = 0; i < targets.size(); ++i) {
+    bool stopped = false;
+    for (size_t i = 0; i < targets.size() && !stopped; ++i) {
         DWORD error = 0;
-        FileOutcome result = DeleteListedFile(targets[i], names, error);
-        Settle(outcome, targets[i], result, error);
-        progress(i + 1);
+        const FileOutcome result = IsUnreachable(targets[i]) ? FileOutcome::kUnreachable
+                                                             : DeleteListedFile(targets[i], names, error);
+        Settle(settled[i], targets[i], result, error);
+        stopped = !progress(i + 1);
     }
-    return outcome;
+    // The system may take a deletion and still keep the name: refuse it when the handle closes, or
+    // keep it while another program holds the file.
+    ExactNames fresh;
+    for (size_t i : ByFolder(targets, settled)) {
+        bool present = false;
+        if (std::optional<LeftFile> unknown = StillListed(targets[i], fresh, present))
+            settled[i] = {Settlement::State::kLeft, *unknown};
+        else if (present)
+            settled[i] = {Settlement::State::kLeft, WhyStillThere(targets[i], Asked::kAfterDisposition)};
+    }
+    return Summed(targets, settled, stopped);
 }
 
 DeletionOutcome DeleteToRecycleBin(const std::vector<DeletionTarget>& targets,
                                    const DeletionProgress& progress) {
-    DeletionOutcome outcome;
+    using State = Settlement::State;
+    std::vector<Settlement> settled(targets.size());
     ExactNames names;
     std::vector<size_t> batch;  // files for the shell, in row order
     std::wstring list;
-    for (const DeletionTarget& t : targets) {
+    size_t settledCount = 0;
+    bool stopped = false;
+    for (size_t i = 0; i < targets.size() && !stopped; ++i) {
+        const DeletionTarget& t = targets[i];
         const std::wstring path = t.Path();
         DWORD error = 0;
-        FileOutcome now = CheckListedFile(t, names, error);
+        const FileOutcome now =
+            IsUnreachable(t) ? FileOutcome::kUnreachable : CheckListedFile(t, names, error);
         if (now != FileOutcome::kAsListed) {
-            Settle(outcome, t, now, error);
+            Settle(settled[i], t, now, error);
+            settledCount += 1;
         } else if (ShellPathProblem problem = ShellPathProblemOf(path); problem != ShellPathProblem::kNone) {
-            // Pointing to permanent mode is advice only for a file that it could open.
-            if (DWORD refused = DeleteAccessError(path))
-                Leave(outcome, t, ReasonOfError(refused), refused);
-            else
-                Leave(outcome, t,
-                      problem == ShellPathProblem::kTooLong ? LeftReason::kRecyclePathTooLong
-                                                            : LeftReason::kRecycleName);
+            // Pointing to permanent mode is advice only for a file that it could delete.
+            LeftFile why = WhyStillThere(t, Asked::kBeforeDeleting);
+            if (why.reason == LeftReason::kRecycleRefused)
+                why.reason = problem == ShellPathProblem::kTooLong ? LeftReason::kRecyclePathTooLong
+                                                                   : LeftReason::kRecycleName;
+            settled[i] = {State::kLeft, why};
+            settledCount += 1;
         } else {
-            batch.push_back(&t - targets.data());
+            batch.push_back(i);
             list += ShellList(path);
         }
-        progress(outcome.deleted + outcome.left.size());  // files for the shell count once it has run
+        stopped = !progress(settledCount);  // files for the shell count once it has run
     }
-    if (batch.empty()) return outcome;
+    if (stopped) {
+        for (size_t i : batch) settled[i].state = State::kUntried;  // nothing was handed to the shell
+        return Summed(targets, settled, true);
+    }
+    if (batch.empty()) return Summed(targets, settled, false);
 
-    const size_t settledBefore = outcome.deleted + outcome.left.size();
-    const int result = ShellDeleteWhileAnswering(
-        list + L'\0', [&] { progress(settledBefore + GonePrefix(targets, batch)); });
+    const int result = ShellDeleteWhileAnswering(list + L'\0', [&] {
+        if (!progress(settledCount + GonePrefix(targets, batch))) stopped = true;
+    });
 
-    // What the shell left is tried again on its own, so that its failure is known by file. The folders
-    // are read afresh: the names seen before the shell ran are stale now.
-    ExactNames namesAfter;
-    size_t done = settledBefore;
-    for (size_t index : batch) {
-        const DeletionTarget& t = targets[index];
-        const std::wstring path = t.Path();
-        DWORD error = 0;
-        FileOutcome now = CheckListedFile(t, namesAfter, error);
+    // What the shell left is tried again on its own (unless the user is closing), so that its failure is
+    // known by file. The folders are read afresh: the names seen before the shell ran are stale now.
+    for (size_t i : batch) settled[i].state = State::kToVerify;
+    ExactNames fresh;
+    for (size_t i : ByFolder(targets, settled)) {
+        const DeletionTarget& t = targets[i];
+        bool present = false;
+        if (std::optional<LeftFile> unknown = StillListed(t, fresh, present)) {
+            settled[i] = {State::kLeft, *unknown};
+            continue;
+        }
+        if (!present) continue;
         int single = result;
-        if (now == FileOutcome::kAsListed) {
-            single = ShellDeleteFiles(ShellList(path) + L'\0', true);
+        if (!stopped) {
+            single = ShellDeleteFiles(ShellList(t.Path()) + L'\0', true);
             ExactNames namesNow;
-            now = CheckListedFile(t, namesNow, error);
+            DWORD error = 0;
+            if (CheckListedFile(t, namesNow, error) == FileOutcome::kGone) continue;
         }
-        if (now == FileOutcome::kGone) {
-            outcome.deleted += 1;
-            outcome.bytesFreed += t.listed.size;
-        } else if (now == FileOutcome::kAsListed) {
-            // The shell's own codes say little; opening the file as the shell would tells in use from
-            // no access.
-            error = DeleteAccessError(path);
-            if (error)
-                Leave(outcome, t, ReasonOfError(error), error);
-            else
-                outcome.left.push_back({t.folder, t.name, LeftReason::kRecycleRefused, 0, single});
-        } else {
-            Settle(outcome, t, now, error);
-        }
-        progress(++done);
+        settled[i] = {State::kLeft, WhyStillThere(t, Asked::kAfterShell, single)};
     }
-    return outcome;
+    progress(settledCount + batch.size());
+    return Summed(targets, settled, stopped);
 }

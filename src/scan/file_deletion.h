@@ -7,7 +7,8 @@
 #include <vector>
 
 // The deletion of the ticked results. Every file is tried on its own, in row order, and only through a
-// name that reaches exactly that file; the outcome of every file is recorded.
+// name that reaches exactly that file. A file counts as deleted only when a fresh listing of its folder
+// no longer holds its name; every other file is recorded with the reason it is still there.
 
 // A file as the scan listed it: the deletion acts only on a file that still looks like this.
 struct ListedFile {
@@ -28,6 +29,9 @@ enum class LeftReason {
     kInUse,
     kAccessDenied,
     kChanged,             // not the file the scan listed any more
+    kPostponed,           // deleted, but another program still has it open; it goes when that one closes it
+    kNotDeleted,          // the system said yes and the name stayed, for no reason it names
+    kUnreachable,         // no Win32 path reaches exactly this name; nothing was handed a delete call
     kRecycleName,         // the Recycle Bin cannot take the name; permanent mode can delete it
     kRecyclePathTooLong,  // the path is too long for the Recycle Bin; permanent mode can delete it
     kRecycleRefused,      // the shell left it without a reason the system can name
@@ -42,13 +46,15 @@ struct LeftFile {
 };
 
 struct DeletionOutcome {
-    size_t deleted = 0;      // files gone afterwards, those already gone before included
-    int64_t bytesFreed = 0;  // the listed sizes of the files this deletion removed
-    std::vector<LeftFile> left;
+    size_t deleted = 0;          // files gone afterwards, those already gone before included
+    int64_t bytesFreed = 0;      // the listed sizes of the files this deletion removed
+    std::vector<LeftFile> left;  // in row order
+    bool stopped = false;        // ended early: the files not yet tried are in neither count
 };
 
-// Called often with the number of files settled so far; the caller keeps the window answering.
-using DeletionProgress = std::function<void(size_t done)>;
+// Called often with the number of files settled so far; the caller keeps the window answering. False
+// stops the deletion after the file in hand (permanent mode) or the shell operation in hand.
+using DeletionProgress = std::function<bool(size_t done)>;
 
 DeletionOutcome DeletePermanently(const std::vector<DeletionTarget>& targets,
                                   const DeletionProgress& progress);

@@ -52,6 +52,14 @@ std::string LeftReasonText(const LeftFile& file) {
             return "Access denied";
         case LeftReason::kChanged:
             return "Changed since the scan";
+        case LeftReason::kPostponed:
+            return "Deletion was postponed: another program still has it open; it goes when that program "
+                   "closes it";
+        case LeftReason::kNotDeleted:
+            return "The system did not delete it";
+        case LeftReason::kUnreachable:
+            return "This name cannot be reached exactly; delete it with the tools of the system it comes "
+                   "from";
         case LeftReason::kRecycleName:
             return "The Recycle Bin cannot take this name; permanent mode can delete it";
         case LeftReason::kRecyclePathTooLong:

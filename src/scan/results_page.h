@@ -66,6 +66,8 @@ class ResultsPage {
     void ToggleScanRow(int row);
     // The deletion's view: how far it has come, shown at most every deleteViewInterval.
     void ShowDeleteProgress(size_t done, size_t total);
+    // A close request during the deletion: it ends after the file in hand, then the window goes.
+    void StopDeletionToClose();
     uint64_t lastDeletePump = 0;
     uint64_t deleteViewInterval = 100;  // milliseconds
     uint64_t lastScanPump = 0, lastScanRefresh = 0, lastStatusShown = 0, lastScanCountShown = 0;

@@ -17,6 +17,13 @@ std::string ReadConfigValue(const std::string& fileName, const std::string& sect
     return IniReadText(bytes, section, key, kAnsiCodePage);
 }
 
+std::optional<std::string> ReadConfigValueIfReadable(const std::string& fileName, const std::string& section,
+                                                     const std::string& key) {
+    std::string bytes;
+    if (!ReadWholeFile(ConfigPath(fileName), bytes)) return std::nullopt;
+    return IniReadText(bytes, section, key, kAnsiCodePage);
+}
+
 bool WriteConfigValue(const std::string& fileName, const std::string& section, const std::string& key,
                       const std::string& value) {
     return WriteConfigValues(fileName, section, {{key, value}});

@@ -277,6 +277,40 @@ TEST_F(CleaningRun, KeepListSparesCookiesComparingCase) {
     EXPECT_EQ(form->otherCleanPage.OTLabel6.Text(), "0 KB");
 }
 
+// A keep list that cannot be read (Config.ini held open without sharing by another program) keeps every
+// cookie and says so in a box owned by the cleaning dialog; without Config.ini the keep list is empty and
+// every cookie goes.
+TEST_F(CleaningRun, UnreadableKeepListKeepsEveryCookie) {
+    const struct {
+        bool configThere, held;
+        size_t cookiesLeft;
+    } cases[] = {{true, true, 3}, {false, false, 0}, {true, false, 1}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "Config.ini there " << c.configThere << ", held " << c.held);
+        boxes.clear();
+        SetCookie("http://kept.example/", "a");
+        SetCookie("http://b.example/", "b");
+        SetCookie("http://c.example/", "c");
+        RemoveFile(ConfigPath());
+        if (c.configThere)
+            ASSERT_TRUE(WriteConfigValue("Config.ini", "Drive", "Cookie", "kept.example/|)E(|"));
+        HANDLE holder = c.held ? CreateFileW(Widen(ConfigPath()).c_str(), GENERIC_READ, 0, nullptr,
+                                             OPEN_EXISTING, 0, nullptr)
+                               : INVALID_HANDLE_VALUE;
+        HWND dialog = nullptr;
+        Run("000001", [&](TformClean& d) { dialog = d.hwnd; });
+        if (holder != INVALID_HANDLE_VALUE) CloseHandle(holder);
+        EXPECT_EQ(CookieUrls().size(), c.cookiesLeft);
+        const auto said = std::find_if(boxes.begin(), boxes.end(), [](const MessageBoxCall& box) {
+            return box.text ==
+                   "The cookie keep list could not be read from Config.ini, so no cookie was deleted.";
+        });
+        EXPECT_EQ(said != boxes.end(), c.held);
+        if (said != boxes.end()) EXPECT_EQ(said->owner, dialog);
+        ClearCookies();
+    }
+}
+
 TEST_F(CleaningRun, RecycleBinIsEmptied) {
     WriteBytes("C:\\recycled.bin", 500);
     std::wstring from = L"C:\\recycled.bin";

@@ -223,6 +223,32 @@ TEST_F(CookieDialog, FailedSaveSaysSoAndStaysOpen) {
     EXPECT_EQ(StoredKeepList(), "alpha.example/|)E(|");
 }
 
+// Opened while Config.ini cannot be read, the dialog says so and offers no Save, so that an empty list
+// cannot overwrite the real one.
+TEST_F(CookieDialog, UnreadableKeepListIsNotOfferedForSaving) {
+    SetCookie("http://kept.example/", "a");
+    ASSERT_TRUE(WriteConfigValue("Config.ini", "Drive", "Cookie", "kept.example/|)E(|"));
+    HANDLE holder =
+        CreateFileW(Widen(ConfigPath()).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(holder, INVALID_HANDLE_VALUE);
+    std::string said;
+    bool saveOffered = true;
+    WhileModal script([&] {
+        if (!formCookie) return false;
+        said = formCookie->Label1.Text();
+        saveOffered = IsWindowEnabled(formCookie->suiButtonSave.hwnd);
+        formCookie->suiButtonSaveClick();
+        SendMessageW(formCookie->suiButton1.hwnd, BM_CLICK, 0, 0);
+        return true;
+    });
+    form->otherCleanPage.OTBtn6Click();
+    CloseHandle(holder);
+    EXPECT_EQ(said, "The cookie keep list could not be read from Config.ini.");
+    EXPECT_FALSE(saveOffered);
+    EXPECT_EQ(StoredKeepList(), "kept.example/|)E(|");
+    EXPECT_TRUE(boxes.empty());
+}
+
 TEST_F(CookieDialog, NamesThatWouldBreakTheListAreLeftOut) {
     TformCookie d;
     d.FormCreate(form->hwnd);

@@ -4,6 +4,7 @@
 
 #include "scan/form_delete_report.h"
 #include "scan_fixture.h"
+#include "support/held_open.h"
 
 namespace {
 // "D:\kkk…\lll…\…" with names of 60 characters: a file in it has a path far over 260 characters.
@@ -20,15 +21,20 @@ std::string FolderForPathOfLength(size_t length, char letter) {
     return folder;
 }
 
-// Every file and folder under a drive or folder, found through "\\?\" paths without entering links.
-void ListTree(const std::string& folder, std::set<std::string>& out) {
+// Every file and folder under a drive or folder, found through "\\?\" paths without entering links. A
+// name holding "\\" shows it as "<\\>", apart from the path it would spell; names that read alike all count.
+using Tree = std::multiset<std::string>;
+void ListTree(const std::string& folder, Tree& out) {
     WIN32_FIND_DATAW e;
     HANDLE h = FindFirstFileW(Long(folder + "\\*").c_str(), &e);
     if (h == INVALID_HANDLE_VALUE) return;
     do {
         std::string name = Narrow(e.cFileName);
         if (name == "." || name == "..") continue;
-        out.insert(folder + "\\" + name);
+        std::string shown = name;
+        for (size_t at = 0; (at = shown.find('\\', at)) != std::string::npos; at += 4)
+            shown.replace(at, 1, "<\\>");
+        out.insert(folder + "\\" + shown);
         if ((e.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) &&
             !(e.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT))
             ListTree(folder + "\\" + name, out);
@@ -36,48 +42,16 @@ void ListTree(const std::string& folder, std::set<std::string>& out) {
     FindClose(h);
 }
 
-std::set<std::string> Everything(std::initializer_list<const char*> roots) {
-    std::set<std::string> all;
+Tree Everything(std::initializer_list<const char*> roots) {
+    Tree all;
     for (const char* root : roots) ListTree(root, all);
     return all;
 }
 
-std::set<std::string> Minus(std::set<std::string> all, const std::set<std::string>& gone) {
+Tree Minus(Tree all, const std::set<std::string>& gone) {
     for (const std::string& path : gone) all.erase(path);
     return all;
 }
-
-// A file held open without sharing by another process (the test executable itself, started with
-// --hold-open), as an editor or a running program would.
-class HeldOpen {
-  public:
-    explicit HeldOpen(const std::string& path) {
-        wchar_t exe[MAX_PATH];
-        GetModuleFileNameW(nullptr, exe, MAX_PATH);
-        std::wstring command = L"\"" + std::wstring(exe) + L"\" --hold-open \"" + Long(path) + L"\"";
-        STARTUPINFOW si{sizeof si};
-        CreateProcessW(exe, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &process_);
-        // Ready once another open meets the sharing violation.
-        for (int i = 0; i < 500; ++i) {
-            HANDLE h = CreateFileW(Long(path).c_str(), GENERIC_READ,
-                                   FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                   OPEN_EXISTING, 0, nullptr);
-            if (h == INVALID_HANDLE_VALUE && GetLastError() == ERROR_SHARING_VIOLATION) return;
-            if (h != INVALID_HANDLE_VALUE) CloseHandle(h);
-            Sleep(10);
-        }
-        ADD_FAILURE() << "the helper did not open " << path;
-    }
-    ~HeldOpen() {
-        TerminateProcess(process_.hProcess, 0);
-        WaitForSingleObject(process_.hProcess, 5000);
-        CloseHandle(process_.hProcess);
-        CloseHandle(process_.hThread);
-    }
-
-  private:
-    PROCESS_INFORMATION process_{};
-};
 
 void SetWriteTime(const std::string& path, FILETIME time) {
     HANDLE h = CreateFileW(Long(path).c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING, 0, nullptr);
@@ -121,6 +95,17 @@ class DeleteFiles : public ScanTest {
             if (rows[i].location + rows[i].name == path) return int(i);
         }
         return -1;
+    }
+
+    void UntickRow(const std::string& location, const std::string& name) {
+        std::vector<ResultRow> rows = Rows();
+        for (size_t i = 0; i < rows.size(); ++i) {
+            if (rows[i].location != location || rows[i].name != name) continue;
+            ClickScanBox(int(i));
+            ASSERT_EQ(Rows()[i].mark, kMarkUnticked);
+            return;
+        }
+        ADD_FAILURE() << "no row " << location << name;
     }
 
     void Untick(const std::string& path) {
@@ -220,7 +205,7 @@ TEST_P(DeleteEveryTickedFile, OnlyTheTickedFilesGoAndEachLeftFileHasItsReason) {
     // fixtures.sh; moving a link itself under Wine would move its target).
     ASSERT_TRUE(MoveFileW(Long("K:\\swap").c_str(), Long("K:\\swap_old").c_str()));
     ASSERT_TRUE(MoveFileW(Long("K:\\link_holder").c_str(), Long("K:\\swap").c_str()));
-    const std::set<std::string> drivesBefore = Everything({"D:", "E:", "F:", "G:", "K:"});
+    const Tree drivesBefore = Everything({"D:", "E:", "F:", "G:", "K:"});
     const size_t trashBefore = Everything({"H:\\files"}).size();
 
     std::set<std::string> deleted;
@@ -241,7 +226,7 @@ TEST_P(DeleteEveryTickedFile, OnlyTheTickedFilesGoAndEachLeftFileHasItsReason) {
     }
     Report report;
     {
-        HeldOpen held("D:\\held.tmp");
+        HeldOpen held(Long("D:\\held.tmp"));
         report = Delete();
     }
 
@@ -266,23 +251,34 @@ INSTANTIATE_TEST_SUITE_P(BothModes, DeleteEveryTickedFile,
                              return info.param == Mode::kPermanent ? "Permanent" : "RecycleBin";
                          });
 
-// Case twins and characters Win32 names cannot hold exist on drives backed by other file systems.
+// Case twins and names that no Win32 path reaches exactly exist on drives backed by other file systems:
+// "back\\slash.tmp" beside a folder "back" holding "slash.tmp", and two names whose bytes both read as
+// "caf\uFFFD.tmp". Only the ticked files that a path reaches exactly go.
 TEST_P(DeleteEveryTickedFile, CaseTwinsAndNamesWin32CannotHold) {
     const bool recycle = GetParam() == Mode::kRecycleBin;
     UseMode(GetParam());
     const std::string drive = recycle ? "J:" : "I:";
+    const std::string unreachable =
+        "This name cannot be reached exactly; delete it with the tools of the system it comes from";
+    const std::string twinName = Narrow(L"caf\uFFFD.tmp");
     TickOnlyDrives({drive});
     form->resultsPage.suiButtonScanClick();
     Untick(drive + "\\case.tmp");
-    const std::set<std::string> before = Everything({drive.c_str()});
+    UntickRow(drive + "\\back\\", "slash.tmp");
+    UntickRow(drive + "\\", twinName);  // the first of the two; the second stays ticked
+    const Tree before = Everything({drive.c_str(), "D:", "F:"});
     Report report = Delete();
-    EXPECT_EQ(Everything({drive.c_str()}), Minus(before, {drive + "\\Case.tmp", drive + "\\zz.tmp"}));
+    EXPECT_EQ(Everything({drive.c_str(), "D:", "F:"}),
+              Minus(before, {drive + "\\Case.tmp", drive + "\\zz.tmp"}));
     ASSERT_TRUE(report.shown);
-    ASSERT_EQ(report.reasons.size(), 1u) << report.copied;
-    // Not even its own handle reaches such a name here, so the system's words say why.
-    EXPECT_EQ(report.reasons.begin()->first, drive + "\\what?.tmp");
-    EXPECT_EQ(report.reasons.begin()->second,
-              LeftReasonText({L"", L"", LeftReason::kSystem, ERROR_INVALID_NAME}));
+    // Not even its own handle reaches "what?.tmp" here, so the system's words say why.
+    const std::map<std::string, std::string> expected = {
+        {drive + "\\what?.tmp", LeftReasonText({L"", L"", LeftReason::kSystem, ERROR_INVALID_NAME})},
+        {drive + "\\back\\slash.tmp", unreachable},
+        {drive + "\\" + twinName, unreachable},
+    };
+    EXPECT_EQ(report.reasons, expected) << report.copied;
+    EXPECT_EQ(report.summary, "Deleted 2 files, 10 Byte(s) freed. 3 files were not deleted:");
 }
 
 // A ticked file that vanished after the scan counts as gone; its case twin, alike in size and time, which
@@ -294,7 +290,7 @@ TEST_P(DeleteEveryTickedFile, AVanishedFileIsNeverTakenForItsCaseTwin) {
     form->resultsPage.suiButtonScanClick();
     Untick(drive + "\\twin.tmp");
     ASSERT_TRUE(DeleteFileW(Long(drive + "\\Twin.tmp").c_str()));
-    const std::set<std::string> before = Everything({drive.c_str()});
+    const Tree before = Everything({drive.c_str()});
     Report report = Delete();
     EXPECT_FALSE(report.shown);
     EXPECT_EQ(Everything({drive.c_str()}),
@@ -375,4 +371,165 @@ TEST_F(DeleteFiles, BusyPanelShowsHowFarTheDeletionHasCome) {
     EXPECT_EQ(form->resultsPage.delingProgressBar.Position(), 300);
     EXPECT_EQ(form->resultsPage.delingProgressBar.Max(), 300);
     EXPECT_FALSE(Exists("D:\\f299.tmp"));
+}
+
+// The summary counts only what a fresh listing no longer holds: singular and plural at their edges, the
+// bytes as the size texts read, files already gone counted without bytes, and a file another program
+// holds with delete sharing reported as postponed (the name stays until that program closes it).
+TEST_F(DeleteFiles, SummaryCountsWhatTheDiskShows) {
+    const std::string postponed =
+        "Deletion was postponed: another program still has it open; it goes when that program closes it";
+    const DWORD shareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
+    const struct Case {
+        Mode mode;
+        std::vector<std::pair<std::string, int64_t>> files;  // made before the scan, with their sizes
+        std::string held;                                    // held open by another program
+        DWORD heldShare;
+        bool folderVanishes;  // D:\gone with three ticked files is removed after the scan
+        std::string summary;
+        std::string heldReason;
+    } cases[] = {
+        {Mode::kPermanent,
+         {},
+         "D:\\only.tmp",
+         0,
+         false,
+         "Deleted 0 files, 0 Byte(s) freed. 1 file was not deleted:",
+         "In use by another program"},
+        {Mode::kRecycleBin,
+         {{"D:\\one.tmp", 2048}},
+         "D:\\only.tmp",
+         0,
+         false,
+         "Deleted 1 file, 2.00 KB freed. 1 file was not deleted:",
+         "In use by another program"},
+        {Mode::kPermanent,
+         {{"D:\\big.tmp", 3 << 19}, {"D:\\one.tmp", 5}},
+         "D:\\shared.tmp",
+         shareAll,
+         false,
+         "Deleted 2 files, 1.50 MB freed. 1 file was not deleted:",
+         postponed},
+        {Mode::kRecycleBin,
+         {{"D:\\one.tmp", 5}},
+         "D:\\only.tmp",
+         0,
+         true,
+         "Deleted 4 files, 5 Byte(s) freed. 1 file was not deleted:",
+         "In use by another program"},
+        {Mode::kPermanent,
+         {{"D:\\one.tmp", 5}},
+         "D:\\only.tmp",
+         0,
+         true,
+         "Deleted 4 files, 5 Byte(s) freed. 1 file was not deleted:",
+         "In use by another program"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.summary);
+        EmptyFolder(L"D:\\");
+        UseMode(c.mode);
+        for (const auto& [path, size] : c.files) MakeFileOfSize(path, size);
+        MakeFile(c.held);
+        if (c.folderVanishes) {
+            MakeFolder("D:\\gone");
+            for (const char* name : {"a.tmp", "b.tmp", "c.tmp"}) MakeFile(std::string("D:\\gone\\") + name);
+        }
+        form->resultsPage.suiButtonScanClick();
+        if (c.folderVanishes) {
+            EmptyFolder(L"D:\\gone\\");  // another program was quicker with the whole folder
+            ASSERT_TRUE(RemoveDirectoryW(Long("D:\\gone").c_str()));
+        }
+        Report report;
+        {
+            HeldOpen held(Long(c.held), c.heldShare);
+            report = Delete();
+            EXPECT_TRUE(Exists(c.held));
+        }
+        ASSERT_TRUE(report.shown);
+        EXPECT_EQ(report.summary, c.summary);
+        EXPECT_EQ(report.reasons, (std::map<std::string, std::string>{{c.held, c.heldReason}}));
+        for (const auto& file : c.files) EXPECT_FALSE(Exists(file.first)) << file.first;
+    }
+}
+
+// Closing the window during a deletion ends it after the file in hand (permanent mode) or the shell
+// operation in hand: the files not yet tried stay, the busy panel says so meanwhile, and the program ends
+// without the report, although a file was left.
+TEST_P(DeleteEveryTickedFile, ClosingDuringADeletionStopsItWithoutAReport) {
+    {
+        const Mode mode = GetParam();
+        UseMode(mode);
+        MakeFile("D:\\0held.tmp");
+        for (int i = 0; i < 2000; ++i) MakeFile("D:\\f" + std::to_string(10000 + i) + ".tmp");
+        form->resultsPage.suiButtonScanClick();
+        std::vector<std::string> rows;
+        for (const ResultRow& r : Rows()) rows.push_back(r.location + r.name);
+        ASSERT_EQ(rows.size(), 2001u);
+        ASSERT_EQ(rows.front(), "D:\\0held.tmp");
+        form->resultsPage.deleteViewInterval = 0;
+        size_t doneAtClose = 0;
+        bool stayedToFinish = false, reportOpened = false;
+        std::string busyText;
+        UINT_PTR closer = 0;
+        closer = Every(1, [&] {
+            if (formDeleteReport) {
+                reportOpened = true;
+                SendMessageW(formDeleteReport->suiButtonClose.hwnd, BM_CLICK, 0, 0);
+                return;
+            }
+            const std::string progress = form->resultsPage.delingProgressLabel.Text();
+            if (!form->resultsPage.deleting || progress == "0 of 2001 files" || busyText.size()) return;
+            doneAtClose = std::stoul(progress);
+            SendMessageW(form->hwnd, WM_CLOSE, 0, 0);
+            busyText = form->resultsPage.delingProgressLabel.Text();
+            stayedToFinish = IsWindowVisible(form->hwnd) && form->resultsPage.suiPanelDeling.Visible();
+        });
+        HeldOpen held(Long("D:\\0held.tmp"));
+        form->resultsPage.suiButtonDeleteClick();
+        StopTimer(closer);
+        EXPECT_FALSE(IsWindow(form->hwnd));
+        EXPECT_FALSE(reportOpened);
+        EXPECT_EQ(busyText, "Stopping…");
+        EXPECT_TRUE(stayedToFinish);
+        EXPECT_TRUE(messages.size() == 1 && messages[0] == "Delete all selected files?");
+        // What went is a run of rows from the first on: nothing after the file in hand was tried.
+        size_t gone = 0;
+        while (gone + 1 < rows.size() && !Exists(rows[gone + 1])) ++gone;
+        for (size_t i = gone + 1; i < rows.size(); ++i) EXPECT_TRUE(Exists(rows[i])) << rows[i];
+        EXPECT_TRUE(Exists(rows.front()));
+        if (mode == Mode::kPermanent) {
+            EXPECT_GT(doneAtClose, 0u);
+            EXPECT_LE(gone, doneAtClose + 1);
+        } else {
+            EXPECT_TRUE(gone == 0 || gone == 2000) << gone;  // before the shell operation, or after it
+        }
+        EmptyFolder(L"D:\\");
+    }
+}
+
+// Run without root's override of permission bits (the unprivileged run of these tests): files in a
+// folder where the user may not delete stay, are reported as such in both modes, and are not counted.
+TEST_F(DeleteFiles, AFolderWithoutTheRightToDeleteKeepsItsFilesAndSaysWhy) {
+    HANDLE probe = CreateFileW(Long("L:\\locked\\probe.tmp").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                               FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+    if (probe != INVALID_HANDLE_VALUE) {
+        CloseHandle(probe);
+        GTEST_SKIP() << "this process may write anywhere (root's override of permission bits)";
+    }
+    for (Mode mode : {Mode::kPermanent, Mode::kRecycleBin}) {
+        SCOPED_TRACE(mode == Mode::kPermanent ? "permanent" : "Recycle Bin");
+        UseMode(mode);
+        MakeFile("L:\\free.tmp");
+        TickOnlyDrives({"L:"});
+        form->resultsPage.suiButtonScanClick();
+        const Tree before = Everything({"L:", "D:", "F:"});
+        Report report = Delete();
+        EXPECT_EQ(Everything({"L:", "D:", "F:"}), Minus(before, {"L:\\free.tmp"}));
+        ASSERT_TRUE(report.shown);
+        EXPECT_EQ(report.summary, "Deleted 1 file, 4 Byte(s) freed. 2 files were not deleted:");
+        EXPECT_EQ(report.reasons,
+                  (std::map<std::string, std::string>{{"L:\\locked\\a.tmp", "Access denied"},
+                                                      {"L:\\locked\\b.tmp", "Access denied"}}));
+    }
 }

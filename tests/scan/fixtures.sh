@@ -11,14 +11,21 @@ ln -sfn "$p/drives/f/sentinel" "$p/drives/e/links/to_sentinel"
 # The freedesktop trash of the prefix's home, reachable as H: so the tests can see what the Recycle Bin got.
 mkdir -p "$p/home/.local/share/Trash/files" "$p/home/.local/share/Trash/info"
 ln -sfn "$p/home/.local/share/Trash" "$p/dosdevices/h:"
-# Names that Windows code cannot make, one set per deletion mode: case twins and characters Win32 names
-# cannot hold, on I: and J:.
+# Names that Windows code cannot make, one set per deletion mode: case twins, characters Win32 names
+# cannot hold, a backslash inside a name beside the path it spells, and two names whose bytes are no
+# UTF-8 and both read as "caf\uFFFD.tmp" (all alike in size and time), on I: and J:.
 for d in i j; do
-    mkdir -p "$p/drives/$d"
+    mkdir -p "$p/drives/$d/back"
     echo ticked > "$p/drives/$d/Case.tmp"
     echo twin > "$p/drives/$d/case.tmp"
     echo q > "$p/drives/$d/what?.tmp"
-    echo z > "$p/drives/$d/zz.tmp"
+    echo zz > "$p/drives/$d/zz.tmp"
+    echo same > "$p/drives/$d/back/slash.tmp"
+    echo same > "$p/drives/$d/back\\slash.tmp"
+    printf e > "$p/drives/$d/$(printf 'caf\351.tmp')"
+    printf e > "$p/drives/$d/$(printf 'caf\350.tmp')"
+    touch -r "$p/drives/$d/back/slash.tmp" "$p/drives/$d/back\\slash.tmp"
+    touch -r "$p/drives/$d/$(printf 'caf\351.tmp')" "$p/drives/$d/$(printf 'caf\350.tmp')"
     ln -sfn "../drives/$d" "$p/dosdevices/$d:"
 done
 # Twins alike in size and time, for a ticked file that vanishes after the scan: on P: and Q:.
@@ -63,3 +70,11 @@ for t in $(seq 1 40); do
     : > "$r/top$t/b/empty$t.dat"
 done
 ln -sfn ../drives/r "$p/dosdevices/r:"
+# A folder in which the user may not delete (honoured only by a process without root's override of
+# permission bits; see the unprivileged run of these tests), beside a file that may go, on L:.
+l=$p/drives/l
+mkdir -p "$l/locked"
+echo x > "$l/locked/a.tmp"
+echo x > "$l/locked/b.tmp"
+chmod 555 "$l/locked"
+ln -sfn ../drives/l "$p/dosdevices/l:"

@@ -182,6 +182,29 @@ TEST_F(ConfigFile, NoRoomForTheTemporaryFileLeavesTheOldBytes) {
     EXPECT_EQ(FolderNames(TestExeFolder()), names);
 }
 
+// A save cut short (power loss, a killed process) can leave its temporary file beside Config.ini; the next
+// save, in that run or after a restart, still goes through and leaves nothing beside.
+TEST_F(ConfigFile, StaleTemporaryFileFromACutShortSaveIsReplaced) {
+    const struct {
+        const char* name;
+        DWORD attributes;
+    } cases[] = {{"plain", FILE_ATTRIBUTE_NORMAL},
+                 {"read-only", FILE_ATTRIBUTE_READONLY},
+                 {"hidden", FILE_ATTRIBUTE_HIDDEN}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        WriteConfigBytes("[Drive]\r\nGeneral=111110\r\n");
+        const auto names = FolderNames(TestExeFolder());
+        WriteBytesAt(ConfigPath() + ".tmp", "[Drive]\r\nGeneral=half");
+        SetFileAttributesW(Widen(ConfigPath() + ".tmp").c_str(), c.attributes);
+        EXPECT_TRUE(WriteConfigValues(kFile, "Drive", {{"General", "000001"}, {"Cookie", "a|)E(|"}}));
+        EXPECT_EQ(ReadConfigBytes(), "[Drive]\r\nGeneral=000001\r\nCookie=a|)E(|\r\n");
+        EXPECT_EQ(FolderNames(TestExeFolder()), names);
+        SetFileAttributesW(Widen(ConfigPath() + ".tmp").c_str(), FILE_ATTRIBUTE_NORMAL);
+        DeleteFileW(Widen(ConfigPath() + ".tmp").c_str());
+    }
+}
+
 TEST_F(ConfigFile, SaveKeepsHiddenAndSystemAttributes) {
     const DWORD cases[] = {FILE_ATTRIBUTE_HIDDEN, FILE_ATTRIBUTE_SYSTEM,
                            FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM, FILE_ATTRIBUTE_NORMAL};

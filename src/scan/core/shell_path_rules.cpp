@@ -34,13 +34,14 @@ bool IsRefusedCharacter(wchar_t c) {
     return c < 32 || std::wstring_view(L"<>:\"/|?*").find(c) != std::wstring_view::npos;
 }
 
-bool IsRewrittenName(std::wstring_view name) {
+// A device name only counts as the last name of a path: "C:\con\inner.tmp" is an ordinary file.
+bool IsRewrittenName(std::wstring_view name, bool last) {
     if (name.empty() || name == L"." || name == L"..") return true;
     if (name.back() == L'.' || name.back() == L' ') return true;
     for (wchar_t c : name) {
         if (IsRefusedCharacter(c)) return true;
     }
-    return IsDeviceName(name);
+    return last && IsDeviceName(name);
 }
 
 // UTF-16 units: a character beyond the BMP takes two (wchar_t is 32 bits wide outside Windows).
@@ -58,10 +59,18 @@ ShellPathProblem ShellPathProblemOf(std::wstring_view path) {
     if (rest.empty()) return ShellPathProblem::kName;
     while (!rest.empty()) {
         size_t end = rest.find(L'\\');
-        if (IsRewrittenName(rest.substr(0, end))) return ShellPathProblem::kName;
+        if (IsRewrittenName(rest.substr(0, end), end == std::wstring_view::npos))
+            return ShellPathProblem::kName;
         if (end == std::wstring_view::npos) break;
         rest.remove_prefix(end + 1);
     }
     if (Utf16Length(path) > kShellPathLimit) return ShellPathProblem::kTooLong;
     return ShellPathProblem::kNone;
+}
+
+bool HoldsUnreachableCharacter(std::wstring_view name, bool backslashSeparates) {
+    for (wchar_t c : name) {
+        if (c == L'/' || c == L'\uFFFD' || (c == L'\\' && !backslashSeparates)) return true;
+    }
+    return false;
 }

@@ -40,7 +40,9 @@ TEST(ShellPathProblemOf, NamesThatWin32ParsingRewritesOrRefuses) {
         {L"D:\\lpt².tmp", kName},
         {L"D:\\con .tmp", kName},
         {L"D:\\conout$.tmp", kName},
-        {L"D:\\nul\\a.tmp", kName},
+        {L"D:\\nul\\a.tmp", kNone},  // a device name only matters as the last name
+        {L"D:\\reserved\\con\\inner.tmp", kNone},
+        {L"D:\\reserved\\con\\aux", kName},
         {L"D:\\com0.tmp", kNone},
         {L"D:\\com10.tmp", kNone},
         {L"D:\\lpt.tmp", kNone},
@@ -72,4 +74,19 @@ TEST(ShellPathProblemOf, LengthLimitIsInUtf16Units) {
     EXPECT_EQ(ShellPathProblemOf(astral), ShellPathProblem::kTooLong);
     // A name the shell would rewrite is the first problem even in a long path.
     EXPECT_EQ(ShellPathProblemOf(PathOfLength(300) + L"."), ShellPathProblem::kName);
+}
+
+TEST(HoldsUnreachableCharacter, NamesNoWin32PathAddresses) {
+    const struct {
+        std::wstring name;
+        bool separates, unreachable;
+    } cases[] = {
+        {L"plain.tmp", false, false},      {L"臨時 🗑.tmp", false, false},
+        {L"back\\slash.tmp", false, true}, {L"D:\\back\\", true, false},
+        {L"a/b.tmp", false, true},         {L"D:\\a/b\\", true, true},
+        {L"caf\uFFFD.tmp", false, true},   {L"D:\\caf\uFFFD\\", true, true},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(HoldsUnreachableCharacter(c.name, c.separates), c.unreachable)
+            << std::string(c.name.begin(), c.name.end());
 }
