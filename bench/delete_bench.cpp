@@ -4,6 +4,7 @@
 #include <commctrl.h>
 #include <ole2.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <functional>
 #include <string>
@@ -12,7 +13,9 @@
 #include "app/form_main.h"
 #include "platform/dialogs.h"
 #include "platform/filesystem.h"
+#include "platform/message_pump.h"
 #include "platform/shell.h"
+#include "scan/file_deletion.h"
 #include "scan/scan_engine.h"
 #include "settings/core/default_lists.h"
 #include "settings/list_rows.h"
@@ -59,7 +62,8 @@ void FillDefaultPage(TFormMain& form) {
 }
 
 // Scans one drive through the window and times its Delete button.
-double ProgramDelete(TFormMain& form, const std::string& drive, bool toRecycleBin, size_t& rows) {
+double ProgramDelete(TFormMain& form, const std::string& drive, bool toRecycleBin, size_t& rows,
+                     const std::function<void()>& beforeDelete = nullptr) {
     for (int row = 0; row < form.drivePage.ListViewDrive.Count(); ++row)
         form.drivePage.ListViewDrive.SetMark(
             row, form.drivePage.ListViewDrive.Cell(row, 0).find("(" + drive + ")") != std::string::npos
@@ -69,7 +73,30 @@ double ProgramDelete(TFormMain& form, const std::string& drive, bool toRecycleBi
     form.optionsPage.gRadioPermanently.SetChecked(!toRecycleBin);
     form.resultsPage.suiButtonScanClick();
     rows = form.resultsPage.scanRows.rows.size();
+    if (beforeDelete) beforeDelete();
     return Seconds([&] { form.resultsPage.suiButtonDeleteClick(); });
+}
+LARGE_INTEGER lastPump;
+double longestBetweenPumps = 0;
+void TimePump() {
+    LARGE_INTEGER f, now;
+    QueryPerformanceFrequency(&f);
+    QueryPerformanceCounter(&now);
+    if (lastPump.QuadPart)
+        longestBetweenPumps = std::max(longestBetweenPumps,
+                                       double(now.QuadPart - lastPump.QuadPart) * 1000 / double(f.QuadPart));
+    lastPump = now;
+}
+
+// The longest time between two message pumps while the program deletes every file of a drive.
+double LongestGap(TFormMain& form, const std::string& drive, bool toRecycleBin, size_t& rows) {
+    ProgramDelete(form, drive, toRecycleBin, rows, [] {
+        lastPump.QuadPart = 0;
+        longestBetweenPumps = 0;
+        onProcessMessages = TimePump;
+    });
+    onProcessMessages = nullptr;
+    return longestBetweenPumps;
 }
 }  // namespace
 
@@ -107,6 +134,19 @@ int wmain() {
     std::printf("delete_left_recycle: %zu\n", CountFiles(L"N:\\") + CountFiles(L"O:\\"));
     std::printf("delete_recycle_s: %.3f\ndelete_shell_s: %.3f\n", recycle, shell);
     std::printf("delete_ratio_recycle: %.3f\n", recycle / shell);
+
+    SYSTEM_INFO system;
+    GetSystemInfo(&system);
+    std::printf("cores: %lu\ndeletion_threads: %u\n", system.dwNumberOfProcessors, DeletionThreads());
+    // The scan's own pumps are not timed: the hook is set around the Delete button only.
+    form.resultsPage.deleteViewInterval = 100;
+    const double gapPermanent = LongestGap(form, "P:", false, rows);
+    std::printf("delete_gap_files: %zu\ndelete_gap_left_permanent: %zu\n", rows, CountFiles(L"P:\\"));
+    std::printf("delete_max_gap_ms_permanent: %.1f\n", gapPermanent);
+    const double gapRecycle = LongestGap(form, "Q:", true, rows);
+    std::printf("delete_gap_left_recycle: %zu\n", CountFiles(L"Q:\\"));
+    std::printf("delete_max_gap_ms_recycle: %.1f\n", gapRecycle);
+    std::printf("delete_max_gap_ms: %.1f\n", std::max(gapPermanent, gapRecycle));
 
     SetDialogScript({});
     DestroyWindow(form.hwnd);

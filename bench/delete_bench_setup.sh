@@ -27,4 +27,16 @@ for d in l m n o; do
     ' "$root" "$files"
     ln -sfn "../drives/$d" "$prefix/dosdevices/$d:"
 done
+# One folder of DELETE_GAP_FILES files (default 100,000) on P: and Q:, for the longest wait for an answer
+# in either mode.
+gap=${DELETE_GAP_FILES:-100000}
+for d in p q; do
+    root=$prefix/drives/$d
+    rm -rf "$root"
+    mkdir -p "$root/one"
+    perl -e 'my ($dir, $n) = @ARGV; for my $i (0 .. $n - 1) { open(my $fh, ">", "$dir/f$i.tmp") or die; close($fh); }' \
+        "$root/one" "$gap"
+    ln -sfn "../drives/$d" "$prefix/dosdevices/$d:"
+done
 echo "delete_bench_files_per_tree: $files"
+echo "delete_gap_files: $gap"

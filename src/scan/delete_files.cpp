@@ -32,6 +32,7 @@ void ResultsPage::suiButtonDeleteClick() {
         return;
     longWorkRunning = true;
     deleting = true;
+    stopDeletion = false;
     const bool toRecycleBin = sources_.deleteToRecycleBin();
     SetBusyCursor(true);
     lastDeletePump = 0;
@@ -45,8 +46,9 @@ void ResultsPage::suiButtonDeleteClick() {
         ShowDeleteProgress(done, targets.size());
         return !closeRequested;
     };
-    const DeletionOutcome outcome =
-        toRecycleBin ? DeleteToRecycleBin(targets, progress) : DeletePermanently(targets, progress);
+    const DeletionControl control{.stop = &stopDeletion};
+    const DeletionOutcome outcome = toRecycleBin ? DeleteToRecycleBin(targets, progress, control)
+                                                 : DeletePermanently(targets, progress, control);
 
     suiPanelDeling.Show(false);
     SetBusyCursor(false);
@@ -64,24 +66,26 @@ void ResultsPage::suiButtonDeleteClick() {
     host_.showDriveClean();
 }
 
-// Brings the busy panel up to the deletion and lets the window answer, at most every
-// deleteViewInterval; the first and the last count are always shown.
+// Lets the window answer, and brings the busy panel up to the deletion at most every deleteViewInterval;
+// the first and the last count are always shown. The first call, before the panel shows, only sets it.
 void ResultsPage::ShowDeleteProgress(size_t done, size_t total) {
     const uint64_t now = GetTickCount64();
-    if (done != 0 && done != total && now - lastDeletePump < deleteViewInterval) return;
-    lastDeletePump = now;
-    delingProgressLabel.SetText(closeRequested
-                                    ? std::string(kStoppingText)
-                                    : std::to_string(done) + " of " + std::to_string(total) + " files");
-    delingProgressBar.SetMax(int(total));
-    delingProgressBar.SetPosition(int(done));
-    if (done == 0) return;
-    UpdateWindow(suiPanelDeling.hwnd);
-    ProcessMessages();
+    const bool first = lastDeletePump == 0;
+    if (first || done == total || now - lastDeletePump >= deleteViewInterval) {
+        lastDeletePump = now;
+        delingProgressLabel.SetText(closeRequested
+                                        ? std::string(kStoppingText)
+                                        : std::to_string(done) + " of " + std::to_string(total) + " files");
+        delingProgressBar.SetMax(int(total));
+        delingProgressBar.SetPosition(int(done));
+        if (!first) UpdateWindow(suiPanelDeling.hwnd);
+    }
+    if (!first) ProcessMessages();
 }
 
 void ResultsPage::StopDeletionToClose() {
     closeRequested = true;
+    stopDeletion = true;
     delingProgressLabel.SetText(kStoppingText);
 }
 

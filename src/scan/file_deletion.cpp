@@ -4,6 +4,7 @@
 #include <atomic>
 #include <optional>
 #include <thread>
+#include <unordered_map>
 
 #include "platform/exact_names.h"
 #include "platform/filesystem.h"
@@ -307,113 +308,187 @@ size_t GonePrefix(const std::vector<DeletionTarget>& targets, const std::vector<
     return low;
 }
 
-// Runs one shell operation on a thread of its own while this thread keeps the window answering.
-int ShellDeleteWhileAnswering(const std::wstring& list, const std::function<void()>& whileWaiting) {
-    HANDLE done = CreateEventW(nullptr, TRUE, FALSE, nullptr);
-    std::atomic<int> result{0};
-    std::thread shell([&] {
-        HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-        result = ShellDeleteFiles(list, true);
-        if (SUCCEEDED(com)) CoUninitialize();
-        SetEvent(done);
-    });
-    while (MsgWaitForMultipleObjects(1, &done, FALSE, 50, QS_ALLINPUT) != WAIT_OBJECT_0) whileWaiting();
-    shell.join();
-    CloseHandle(done);
-    return result;
+// Runs work on threads of its own while this thread waits for them, calling back the progress often
+// and whenever a message arrives; a false answer raises stop for the workers.
+void RunWhileAnswering(const std::vector<std::function<void()>>& work, const std::atomic<size_t>& done,
+                       std::atomic<bool>& stop, const DeletionProgress& progress) {
+    std::atomic<size_t> running{work.size()};
+    HANDLE finished = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    std::vector<std::thread> threads;
+    for (const std::function<void()>& part : work) {
+        threads.emplace_back([&, part] {
+            HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);  // the shell wants one
+            part();
+            if (SUCCEEDED(com)) CoUninitialize();
+            if (--running == 0) SetEvent(finished);
+        });
+    }
+    if (work.empty()) SetEvent(finished);
+    while (MsgWaitForMultipleObjects(1, &finished, FALSE, kDeletionAnswerMs, QS_ALLINPUT) != WAIT_OBJECT_0) {
+        if (!progress(done)) stop = true;
+    }
+    for (std::thread& t : threads) t.join();
+    CloseHandle(finished);
+}
+
+size_t SettledCount(const std::vector<Settlement>& settled) {
+    return size_t(std::count_if(settled.begin(), settled.end(),
+                                [](const Settlement& s) { return s.state != Settlement::State::kUntried; }));
+}
+
+// Raises stop when the caller's own flag is raised, so that the workers read one flag.
+bool Stopping(std::atomic<bool>& stop, const DeletionControl& control) {
+    if (control.stop && *control.stop) stop = true;
+    return stop;
 }
 
 std::wstring ShellList(const std::wstring& path) { return path + L'\0'; }
-}  // namespace
 
-DeletionOutcome DeletePermanently(const std::vector<DeletionTarget>& targets,
-                                  const DeletionProgress& progress) {
-    std::vector<Settlement> settled(targets.size());
+// The targets of each folder, in row order; the folders in the order their first rows come.
+std::vector<std::vector<size_t>> FolderGroups(const std::vector<DeletionTarget>& targets) {
+    std::vector<std::vector<size_t>> groups;
+    std::unordered_map<std::wstring, size_t> groupOf;
+    for (size_t i = 0; i < targets.size(); ++i) {
+        auto [it, added] = groupOf.try_emplace(targets[i].folder, groups.size());
+        if (added) groups.emplace_back();
+        groups[it->second].push_back(i);
+    }
+    return groups;
+}
+
+// Deletes one folder's targets in row order, then reads the folder afresh: the system may take a
+// deletion and still keep the name (refuse it when the handle closes, or keep it while another program
+// holds the file).
+void DeleteFolderGroup(const std::vector<DeletionTarget>& targets, const std::vector<size_t>& group,
+                       std::vector<Settlement>& settled, std::atomic<size_t>& done, std::atomic<bool>& stop,
+                       const DeletionControl& control) {
     ExactNames names;
-    bool stopped = false;
-    for (size_t i = 0; i < targets.size() && !stopped; ++i) {
+    for (size_t i : group) {
+        if (Stopping(stop, control)) break;
         DWORD error = 0;
         const FileOutcome result = IsUnreachable(targets[i]) ? FileOutcome::kUnreachable
                                                              : DeleteListedFile(targets[i], names, error);
         Settle(settled[i], targets[i], result, error);
-        stopped = !progress(i + 1);
+        ++done;
     }
-    // The system may take a deletion and still keep the name: refuse it when the handle closes, or
-    // keep it while another program holds the file.
     ExactNames fresh;
-    for (size_t i : ByFolder(targets, settled)) {
+    for (size_t i : group) {
+        if (settled[i].state != Settlement::State::kToVerify) continue;
         bool present = false;
         if (std::optional<LeftFile> unknown = StillListed(targets[i], fresh, present))
             settled[i] = {Settlement::State::kLeft, *unknown};
         else if (present)
             settled[i] = {Settlement::State::kLeft, WhyStillThere(targets[i], Asked::kAfterDisposition)};
     }
-    return Summed(targets, settled, stopped);
+}
+}  // namespace
+
+unsigned DeletionThreads() {
+    SYSTEM_INFO info;
+    GetSystemInfo(&info);
+    return std::max(2u, unsigned(info.dwNumberOfProcessors));
+}
+
+DeletionOutcome DeletePermanently(const std::vector<DeletionTarget>& targets,
+                                  const DeletionProgress& progress, DeletionControl control) {
+    std::vector<Settlement> settled(targets.size());
+    const std::vector<std::vector<size_t>> groups = FolderGroups(targets);
+    std::atomic<size_t> nextGroup{0}, done{0};
+    std::atomic<bool> stop{false};
+    const unsigned threads =
+        unsigned(std::min<size_t>(control.threads ? control.threads : DeletionThreads(), groups.size()));
+    std::vector<std::function<void()>> work(threads, [&] {
+        for (size_t g; !Stopping(stop, control) && (g = nextGroup++) < groups.size();)
+            DeleteFolderGroup(targets, groups[g], settled, done, stop, control);
+    });
+    RunWhileAnswering(work, done, stop, progress);
+    progress(SettledCount(settled));
+    return Summed(targets, settled, stop);
 }
 
 DeletionOutcome DeleteToRecycleBin(const std::vector<DeletionTarget>& targets,
-                                   const DeletionProgress& progress) {
+                                   const DeletionProgress& progress, DeletionControl control) {
     using State = Settlement::State;
     std::vector<Settlement> settled(targets.size());
-    ExactNames names;
+    std::atomic<size_t> done{0};
+    std::atomic<bool> stop{false}, shellRunning{false};
     std::vector<size_t> batch;  // files for the shell, in row order
-    std::wstring list;
-    size_t settledCount = 0;
-    bool stopped = false;
-    for (size_t i = 0; i < targets.size() && !stopped; ++i) {
-        const DeletionTarget& t = targets[i];
-        const std::wstring path = t.Path();
-        DWORD error = 0;
-        const FileOutcome now =
-            IsUnreachable(t) ? FileOutcome::kUnreachable : CheckListedFile(t, names, error);
-        if (now != FileOutcome::kAsListed) {
-            Settle(settled[i], t, now, error);
-            settledCount += 1;
-        } else if (ShellPathProblem problem = ShellPathProblemOf(path); problem != ShellPathProblem::kNone) {
-            // Pointing to permanent mode is advice only for a file that it could delete.
-            LeftFile why = WhyStillThere(t, Asked::kBeforeDeleting);
-            if (why.reason == LeftReason::kRecycleRefused)
-                why.reason = problem == ShellPathProblem::kTooLong ? LeftReason::kRecyclePathTooLong
-                                                                   : LeftReason::kRecycleName;
-            settled[i] = {State::kLeft, why};
-            settledCount += 1;
-        } else {
-            batch.push_back(i);
-            list += ShellList(path);
-        }
-        stopped = !progress(settledCount);  // files for the shell count once it has run
-    }
-    if (stopped) {
-        for (size_t i : batch) settled[i].state = State::kUntried;  // nothing was handed to the shell
-        return Summed(targets, settled, true);
-    }
-    if (batch.empty()) return Summed(targets, settled, false);
+    size_t settledBefore = 0;   // files settled before the shell runs
 
-    const int result = ShellDeleteWhileAnswering(list + L'\0', [&] {
-        if (!progress(settledCount + GonePrefix(targets, batch))) stopped = true;
-    });
+    // The checks, the shell and the checks afterwards run on one thread; another one tells meanwhile how
+    // far the shell has come, so that the window thread never reads a folder.
+    auto deletion = [&] {
+        // Each folder is listed once for the checks before, and once afresh for those after the shell.
+        ExactNames names;
+        std::wstring list;
+        for (const std::vector<size_t>& group : FolderGroups(targets)) {
+            for (size_t i : group) {
+                if (Stopping(stop, control)) return;
+                const DeletionTarget& t = targets[i];
+                const std::wstring path = t.Path();
+                DWORD error = 0;
+                const FileOutcome now =
+                    IsUnreachable(t) ? FileOutcome::kUnreachable : CheckListedFile(t, names, error);
+                if (now != FileOutcome::kAsListed) {
+                    Settle(settled[i], t, now, error);
+                    ++done;
+                } else if (ShellPathProblem problem = ShellPathProblemOf(path);
+                           problem != ShellPathProblem::kNone) {
+                    // Pointing to permanent mode is advice only for a file that it could delete.
+                    LeftFile why = WhyStillThere(t, Asked::kBeforeDeleting);
+                    if (why.reason == LeftReason::kRecycleRefused)
+                        why.reason = problem == ShellPathProblem::kTooLong ? LeftReason::kRecyclePathTooLong
+                                                                           : LeftReason::kRecycleName;
+                    settled[i] = {State::kLeft, why};
+                    ++done;
+                } else {
+                    batch.push_back(i);
+                }
+            }
+        }
+        if (batch.empty()) return;
+        std::sort(batch.begin(), batch.end());  // the shell takes the files in row order
+        for (size_t i : batch) list += ShellList(targets[i].Path());
+        settledBefore = done;
+        shellRunning = true;
+        const int result = ShellDeleteFiles(list + L'\0', true);
+        shellRunning = false;
 
-    // What the shell left is tried again on its own (unless the user is closing), so that its failure is
-    // known by file. The folders are read afresh: the names seen before the shell ran are stale now.
-    for (size_t i : batch) settled[i].state = State::kToVerify;
-    ExactNames fresh;
-    for (size_t i : ByFolder(targets, settled)) {
-        const DeletionTarget& t = targets[i];
-        bool present = false;
-        if (std::optional<LeftFile> unknown = StillListed(t, fresh, present)) {
-            settled[i] = {State::kLeft, *unknown};
-            continue;
+        // What the shell left is tried again on its own (unless the user is closing), so that its failure
+        // is known by file.
+        for (size_t i : batch) settled[i].state = State::kToVerify;
+        ExactNames fresh;
+        for (size_t i : ByFolder(targets, settled)) {
+            const DeletionTarget& t = targets[i];
+            bool present = false;
+            if (std::optional<LeftFile> unknown = StillListed(t, fresh, present)) {
+                settled[i] = {State::kLeft, *unknown};
+            } else if (present) {
+                int single = result;
+                ExactNames namesNow;
+                DWORD error = 0;
+                if (!Stopping(stop, control)) {
+                    single = ShellDeleteFiles(ShellList(t.Path()) + L'\0', true);
+                    if (CheckListedFile(t, namesNow, error) == FileOutcome::kGone) continue;
+                }
+                settled[i] = {State::kLeft, WhyStillThere(t, Asked::kAfterShell, single)};
+            }
         }
-        if (!present) continue;
-        int single = result;
-        if (!stopped) {
-            single = ShellDeleteFiles(ShellList(t.Path()) + L'\0', true);
-            ExactNames namesNow;
-            DWORD error = 0;
-            if (CheckListedFile(t, namesNow, error) == FileOutcome::kGone) continue;
+        done = settledBefore + batch.size();
+    };
+    HANDLE deletionDone = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    auto watcher = [&] {
+        while (WaitForSingleObject(deletionDone, 100) == WAIT_TIMEOUT) {
+            if (shellRunning) done = settledBefore + GonePrefix(targets, batch);
         }
-        settled[i] = {State::kLeft, WhyStillThere(t, Asked::kAfterShell, single)};
-    }
-    progress(settledCount + batch.size());
-    return Summed(targets, settled, stopped);
+    };
+    RunWhileAnswering({[&] {
+                           deletion();
+                           SetEvent(deletionDone);
+                       },
+                       watcher},
+                      done, stop, progress);
+    CloseHandle(deletionDone);
+    progress(SettledCount(settled));
+    return Summed(targets, settled, stop);
 }

@@ -1,6 +1,7 @@
 #pragma once
 #include <windows.h>
 
+#include <atomic>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -52,16 +53,29 @@ struct DeletionOutcome {
     bool stopped = false;        // ended early: the files not yet tried are in neither count
 };
 
-// Called often with the number of files settled so far; the caller keeps the window answering. False
-// stops the deletion after the file in hand (permanent mode) or the shell operation in hand.
+// The files are deleted on worker threads; the calling (window) thread only waits, and is called back
+// at least every kDeletionAnswerMs, and whenever a message arrives, with the number of files settled so
+// far, to show it and let the window answer. False from the callback, or stop set (from any thread),
+// ends the deletion after the files in hand (permanent mode) or the shell operation in hand.
 using DeletionProgress = std::function<bool(size_t done)>;
+inline constexpr unsigned kDeletionAnswerMs = 20;
 
+struct DeletionControl {
+    const std::atomic<bool>* stop = nullptr;
+    unsigned threads = 0;  // permanent mode: 0 for one per core, at least two
+};
+
+// One folder's files go on one thread, in row order; folders are shared among the threads. The outcome
+// is the same as a sequential run's: the files left are reported in row order.
 DeletionOutcome DeletePermanently(const std::vector<DeletionTarget>& targets,
-                                  const DeletionProgress& progress);
+                                  const DeletionProgress& progress, DeletionControl control = {});
 // Hands the shell, in one operation, only the paths it resolves to the listed files; files it leaves
 // are tried again one at a time, so that each failure is known by file.
 DeletionOutcome DeleteToRecycleBin(const std::vector<DeletionTarget>& targets,
-                                   const DeletionProgress& progress);
+                                   const DeletionProgress& progress, DeletionControl control = {});
+
+// The threads a permanent deletion uses with threads 0.
+unsigned DeletionThreads();
 
 // The reason a failed deletion with this error gets.
 LeftReason ReasonOfError(DWORD error);

@@ -1,4 +1,5 @@
 #pragma once
+#include <atomic>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -68,6 +69,7 @@ class ResultsPage {
     void ShowDeleteProgress(size_t done, size_t total);
     // A close request during the deletion: it ends after the file in hand, then the window goes.
     void StopDeletionToClose();
+    std::atomic<bool> stopDeletion{false};  // read by the deletion's threads
     uint64_t lastDeletePump = 0;
     uint64_t deleteViewInterval = 100;  // milliseconds
     uint64_t lastScanPump = 0, lastScanRefresh = 0, lastStatusShown = 0, lastScanCountShown = 0;
