@@ -4,9 +4,6 @@
 #include "platform/filesystem.h"
 
 namespace {
-// Beyond this many names of one folder, listing it once is cheaper than looking each up.
-constexpr size_t kLookupsBeforeListing = 1;
-
 ExactNames::Entry EntryOf(const WIN32_FIND_DATAW& e) {
     return {e.dwFileAttributes, EntrySize(e), FileTimeValue(e.ftLastWriteTime)};
 }
@@ -24,7 +21,7 @@ ExactNames::Lookup ExactNames::Find(const std::wstring& folder, const std::wstri
         listed_ = false;
         entries_.clear();
     }
-    if (!listed_ && ++asked_ <= kLookupsBeforeListing) {
+    if (!listed_ && ++asked_ <= lookupsBeforeListing_) {
         WIN32_FIND_DATAW found;
         HANDLE find = FindFirstFileExW(ExtendedLengthPath(folder + name).c_str(), FindExInfoBasic, &found,
                                        FindExSearchNameMatch, nullptr, 0);

@@ -14,6 +14,8 @@
 // one file exactly: it is kAmbiguous.
 class ExactNames {
   public:
+    // lookupsBeforeListing: 0 lists a folder at its first name, for a caller that asks many of each.
+    explicit ExactNames(size_t lookupsBeforeListing = 1) : lookupsBeforeListing_(lookupsBeforeListing) {}
     struct Entry {
         DWORD attributes = 0;
         int64_t size = 0;
@@ -25,6 +27,7 @@ class ExactNames {
     Lookup Find(const std::wstring& folder, const std::wstring& name, Entry& entry, DWORD& error);
 
   private:
+    size_t lookupsBeforeListing_;
     std::wstring folder_;
     size_t asked_ = 0;
     bool listed_ = false;

@@ -294,7 +294,7 @@ DeletionOutcome Summed(const std::vector<DeletionTarget>& targets, const std::ve
 // The shell deletes in list order, so the files of its list that are gone form a prefix: a binary
 // search over it tells how far a running operation has come.
 size_t GonePrefix(const std::vector<DeletionTarget>& targets, const std::vector<size_t>& batch) {
-    ExactNames names;
+    ExactNames names(SIZE_MAX);  // a few names of folders that may be huge: never list them
     size_t low = 0, high = batch.size();
     while (low < high) {
         size_t middle = low + (high - low) / 2;
@@ -362,7 +362,9 @@ std::vector<std::vector<size_t>> FolderGroups(const std::vector<DeletionTarget>&
 void DeleteFolderGroup(const std::vector<DeletionTarget>& targets, const std::vector<size_t>& group,
                        std::vector<Settlement>& settled, std::atomic<size_t>& done, std::atomic<bool>& stop,
                        const DeletionControl& control) {
-    ExactNames names;
+    // A folder of several files is listed at once rather than after a first lookup.
+    const size_t lookups = group.size() > 1 ? 0 : 1;
+    ExactNames names(lookups);
     for (size_t i : group) {
         if (Stopping(stop, control)) break;
         DWORD error = 0;
@@ -371,7 +373,7 @@ void DeleteFolderGroup(const std::vector<DeletionTarget>& targets, const std::ve
         Settle(settled[i], targets[i], result, error);
         ++done;
     }
-    ExactNames fresh;
+    ExactNames fresh(lookups);
     for (size_t i : group) {
         if (settled[i].state != Settlement::State::kToVerify) continue;
         bool present = false;
@@ -419,9 +421,9 @@ DeletionOutcome DeleteToRecycleBin(const std::vector<DeletionTarget>& targets,
     // far the shell has come, so that the window thread never reads a folder.
     auto deletion = [&] {
         // Each folder is listed once for the checks before, and once afresh for those after the shell.
-        ExactNames names;
         std::wstring list;
         for (const std::vector<size_t>& group : FolderGroups(targets)) {
+            ExactNames names(group.size() > 1 ? 0 : 1);
             for (size_t i : group) {
                 if (Stopping(stop, control)) return;
                 const DeletionTarget& t = targets[i];

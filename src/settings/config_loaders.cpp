@@ -11,8 +11,11 @@ std::string ReadOptionsKey(std::string_view key) {
 }
 
 void LoadFilters(ListView& list, std::string_view key) {
-    for (const FilterEntry& entry : ParseFilterList(ReadOptionsKey(key)))
-        AddFilterRow(list, entry.mask, entry.description, entry.ticked);
+    const std::vector<FilterEntry> entries = ParseFilterList(ReadOptionsKey(key));
+    list.AddRows([&] {
+        for (const FilterEntry& entry : entries)
+            AddFilterRow(list, entry.mask, entry.description, entry.ticked);
+    });
 }
 }  // namespace
 
@@ -38,7 +41,10 @@ void LoadGeneralOptions(Button& read, Button& system, Button& hide, Button& zero
 }
 
 void LoadExcludePaths(ListView& list) {
-    for (const std::string& path : ParseEntryList(ReadOptionsKey(kKeyExcludePaths))) AddPathRow(list, path);
+    const std::vector<std::string> paths = ParseEntryList(ReadOptionsKey(kKeyExcludePaths));
+    list.AddRows([&] {
+        for (const std::string& path : paths) AddPathRow(list, path);
+    });
 }
 
 void LoadIncludeFilters(ListView& list) { LoadFilters(list, kKeyIncludeFilters); }

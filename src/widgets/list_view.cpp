@@ -69,6 +69,13 @@ int ListView::AddRow(const std::vector<std::string>& cells, int mark) {
     return row;
 }
 
+void ListView::AddRows(const std::function<void()>& add) {
+    SendMessageW(hwnd, WM_SETREDRAW, FALSE, 0);
+    add();
+    SendMessageW(hwnd, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(hwnd, nullptr, TRUE);
+}
+
 void ListView::DeleteRow(int row) { ListView_DeleteItem(hwnd, row); }
 
 std::string ListView::Cell(int row, int column) const {

@@ -23,6 +23,8 @@ class ListView : public Widget {
     int Count() const;
     void Clear();
     int AddRow(const std::vector<std::string>& cells, int mark = 0);
+    // Many rows at once: the list neither repaints nor updates its scroll bars until the last one is in.
+    void AddRows(const std::function<void()>& add);
     void DeleteRow(int row);
     std::string Cell(int row, int column) const;
     void SetCell(int row, int column, const std::string& text);

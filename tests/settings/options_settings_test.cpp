@@ -86,16 +86,28 @@ TEST_F(OptionsStartup, MalformedListsLoadUpToTheirFirstBadEntry) {
               (std::vector<ListRow>{{{"", "*.x", "x", "X"}, kMarkUnticked}}));
 }
 
-TEST_F(OptionsStartup, ListLongerThanTheOldReadLimitLoadsWhole) {
-    std::string value;
+// Lists far beyond the old read limit, 50,000 filters among them, load whole and save back byte for byte.
+TEST_F(OptionsStartup, LargeListsLoadWholeAndSaveBackByteForByte) {
+    std::string paths, filters;
     int entries = 0;
     const std::string padding(120, 'x');
-    for (; value.size() < 35000; ++entries) value += "*\\" + padding + std::to_string(entries) + "|)E(|";
-    WriteConfigBytes("[Drive]\r\nExclude Paths=" + value + "\r\n");
+    for (; paths.size() < 35000; ++entries) paths += "*\\" + padding + std::to_string(entries) + "|)E(|";
+    for (int i = 0; i < 50000; ++i)
+        filters += "*.k" + std::to_string(i) + "|)(|Filter " + std::to_string(i) + "|)(|" + (i % 3 ? "1" : "0") +
+                   "|)E(|";
+    const std::string config = "[Drive]\r\nGeneral=101010\r\nExclude Paths=" + paths +
+                               "\r\nInclude Filters=" + filters + "\r\nExclude Filters=\r\n";
+    WriteConfigBytes(config);
     Restart();
     ASSERT_EQ(form->optionsPage.ListViewExcludePath.Count(), entries);
     EXPECT_EQ(form->optionsPage.ListViewExcludePath.Cell(entries - 1, 0),
               "*\\" + padding + std::to_string(entries - 1));
+    ASSERT_EQ(form->optionsPage.ListViewFilterI.Count(), 50000);
+    EXPECT_EQ(form->optionsPage.ListViewFilterI.Cell(49999, 1), "*.k49999");
+    EXPECT_EQ(form->optionsPage.ListViewFilterI.Mark(49998), kMarkUnticked);
+    form->optionsPage.suiButtonSaveClick();
+    EXPECT_TRUE(boxes.empty());
+    EXPECT_TRUE(ReadConfigBytes() == config);
 }
 
 TEST_F(OptionsSave, SaveThenNewStartGivesTheSamePage) {
