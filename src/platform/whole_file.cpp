@@ -73,16 +73,16 @@ bool ReadWholeFile(const std::wstring& path, std::string& bytes) {
 
 bool ReplaceWholeFile(const std::wstring& path, std::string_view bytes) {
     const std::wstring target = FinalTarget(path);
+    // Left by a save that was cut short; it may carry any attributes the target had. Gone after any save.
+    const std::wstring temporary = target + L".tmp";
+    SetFileAttributesW(temporary.c_str(), FILE_ATTRIBUTE_NORMAL);
+    DeleteFileW(temporary.c_str());
     const DWORD attributes = GetFileAttributesW(target.c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES &&
         (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)))
         return false;  // the user's read-only mark is respected, as the system's profile writer does
     const DWORD kept = attributes == INVALID_FILE_ATTRIBUTES ? 0 : attributes & kKeptAttributes;
 
-    const std::wstring temporary = target + L".tmp";
-    // Left by a save that was cut short; it may carry any attributes the target had.
-    SetFileAttributesW(temporary.c_str(), FILE_ATTRIBUTE_NORMAL);
-    DeleteFileW(temporary.c_str());
     if (!WriteNewFile(temporary, bytes, kept ? kept : FILE_ATTRIBUTE_NORMAL) ||
         !MoveIntoPlace(temporary, target, attributes)) {
         DeleteFileW(temporary.c_str());
