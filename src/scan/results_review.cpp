@@ -12,48 +12,55 @@
 #include "scan/scan_export.h"
 #include "shared/all_var.h"
 #include "shared/app_title.h"
+#include "widgets/busy_cursor.h"
 
 namespace {
-// The row menu's entries in their order, with the Chinese caption the program shows and the English
-// one; "-" is a separator. Kept as one table so that it can move into the language tables as it is.
-struct RowMenuEntry {
+// The row menu's captions in their order, Chinese as the program shows them and English; "-" is a
+// separator. Kept as one table so that it can move into the language tables as it is.
+struct RowMenuText {
     const char* name;
     const char* chinese;
     const char* english;
-    bool changesTicks;  // left out while a scan runs: the scan counts the ticks it adds
 };
-const RowMenuEntry kRowMenu[] = {
-    {"menuOpenFolder", "打开所在文件夹", "Open containing folder", false},
-    {"menuCopyPath", "复制路径", "Copy path", false},
-    {"menuProperties", "属性", "Properties", false},
-    {"menuSeparator1", "-", "-", false},
-    {"menuTickFolder", "勾选此文件夹全部", "Tick all in this folder", true},
-    {"menuUntickFolder", "取消勾选此文件夹全部", "Untick all in this folder", true},
-    {"menuSeparator2", "-", "-", false},
-    {"menuExport", "导出列表…", "Export list…", false},
+const RowMenuText kRowMenuTexts[] = {
+    {"menuOpenFolder", "打开所在文件夹", "Open containing folder"},
+    {"menuCopyPath", "复制路径", "Copy path"},
+    {"menuProperties", "属性", "Properties"},
+    {"menuSeparator1", "-", "-"},
+    {"menuTickFolder", "勾选此文件夹全部", "Tick all in this folder"},
+    {"menuUntickFolder", "取消勾选此文件夹全部", "Untick all in this folder"},
+    {"menuSeparator2", "-", "-"},
+    {"menuExport", "导出列表…", "Export list…"},
 };
+
+// What each entry does. The folder ticks are greyed while a scan runs: the folder may still be filling,
+// and rows that arrive after the click would come ticked into a folder the user has just unticked.
+struct RowMenuAction {
+    void (ResultsPage::*click)();
+    bool changesTicks;
+};
+const RowMenuAction kRowMenuActions[] = {
+    {&ResultsPage::menuOpenFolderClick, false},
+    {&ResultsPage::menuCopyPathClick, false},
+    {&ResultsPage::menuPropertiesClick, false},
+    {nullptr, false},
+    {&ResultsPage::menuTickFolderClick, true},
+    {&ResultsPage::menuUntickFolderClick, true},
+    {nullptr, false},
+    {&ResultsPage::menuExportClick, false},
+};
+static_assert(std::size(kRowMenuActions) == std::size(kRowMenuTexts));
 
 // A property sheet is a window of its own for each file: a large selection opens this many at most.
 constexpr size_t kMaxPropertySheets = 10;
 }  // namespace
 
 void ResultsPage::CreateRowMenu() {
-    void (ResultsPage::*const clicks[])() = {
-        &ResultsPage::menuOpenFolderClick,
-        &ResultsPage::menuCopyPathClick,
-        &ResultsPage::menuPropertiesClick,
-        nullptr,
-        &ResultsPage::menuTickFolderClick,
-        &ResultsPage::menuUntickFolderClick,
-        nullptr,
-        &ResultsPage::menuExportClick,
-    };
-    static_assert(std::size(clicks) == std::size(kRowMenu));
-    for (size_t i = 0; i < std::size(kRowMenu); ++i) {
-        auto click = clicks[i];
-        ListViewScanMenu.Add(kRowMenu[i].name, kRowMenu[i].chinese, [this, click] {
-            if (click) (this->*click)();
-        });
+    for (size_t i = 0; i < std::size(kRowMenuTexts); ++i) {
+        ListViewScanMenu.Add(kRowMenuTexts[i].name, kRowMenuTexts[i].chinese,
+                             [this, click = kRowMenuActions[i].click] {
+                                 if (click) (this->*click)();
+                             });
     }
     ListViewScan.onContextMenu = [this](int row, POINT at) { ListViewScanContextPopup(row, at.x, at.y); };
     ListViewScan.onKey = [this](UINT vk) {
@@ -74,8 +81,9 @@ std::vector<int> ResultsPage::RowsActedOn(int row) const {
 void ResultsPage::ListViewScanContextPopup(int row, int x, int y) {
     if (deleting || row < 0 || size_t(row) >= scanRows.rows.size()) return;
     menuRows = RowsActedOn(row);
-    for (const RowMenuEntry& entry : kRowMenu)
-        ListViewScanMenu.Find(entry.name)->enabled = !(entry.changesTicks && ScanState == Scanning);
+    for (size_t i = 0; i < std::size(kRowMenuTexts); ++i)
+        ListViewScanMenu.Find(kRowMenuTexts[i].name)->enabled =
+            !(kRowMenuActions[i].changesTicks && ScanState == Scanning);
     ListViewScanMenu.Popup(x, y, PopupMenu::Align::kLeft);
     // The menu's hidden owner took the activation; the keys go back to the list.
     if (IsWindowVisible(ListViewScan.hwnd) &&
@@ -163,7 +171,12 @@ void ResultsPage::menuExportClick() {
                                   .extension = "csv"});
     if (!path) return;
     DWORD error = 0;
-    if (WriteScanExport(scanRows, Widen(*path), error)) return;
+    // A million rows take about a second.
+    const bool wasBusy = BusyCursor();
+    SetBusyCursor(true);
+    const bool written = WriteScanExport(scanRows, Widen(*path), error);
+    SetBusyCursor(wasBusy);
+    if (written) return;
     ShowMessageBox(host_.window, "Could not write the list to " + *path + ":\n" + SystemErrorText(error),
                    kAppTitle, MB_OK | MB_ICONWARNING);
 }
