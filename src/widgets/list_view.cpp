@@ -237,6 +237,12 @@ void ListView::FixColumnWidth(int column) { fixedColumn_ = column; }
 
 // The header's attempts to track or change the fixed column's width are refused.
 LRESULT ListView::OnSubclassMessage(UINT msg, WPARAM wp, LPARAM lp, bool& handled) {
+    // The menu opened as the key went down; Windows would ask for it again as the menu key comes up.
+    if ((msg == WM_KEYUP || msg == WM_SYSKEYUP) && onContextMenu &&
+        (wp == VK_APPS || (wp == VK_F10 && GetKeyState(VK_SHIFT) < 0))) {
+        handled = true;
+        return 0;
+    }
     if (msg == WM_CONTEXTMENU && onContextMenu) {
         handled = true;
         if (lp == -1) {  // the keyboard's request, should the platform make one
