@@ -162,11 +162,21 @@ TEST_F(ResultsReview, FolderEntriesChangeThatFolderAndItsSubfoldersOnly) {
          {"one.tmp", "two.tmp", "three.tmp"},
          "Select Files: 3 / Select  Size: 9 Byte(s)"},
     };
+    // Each label is set once per entry, however many rows change.
+    static int labelTexts = 0;
+    SUBCLASSPROC countTexts = [](HWND h, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR) -> LRESULT {
+        labelTexts += msg == WM_SETTEXT;
+        return DefSubclassProc(h, msg, wp, lp);
+    };
+    SetWindowSubclass(form->resultsPage.LabelSelectCount.hwnd, countTexts, 1, 0);
     for (const Case& c : cases) {
+        labelTexts = 0;
         Choose(c.row, c.entry);
+        EXPECT_EQ(labelTexts, 1) << c.entry;
         EXPECT_EQ(Ticked(), c.ticked) << c.row << " " << c.entry << " (D:\\ab\\ is not inside D:\\a\\)";
         EXPECT_EQ(Counters(), c.counters);
     }
+    RemoveWindowSubclass(form->resultsPage.LabelSelectCount.hwnd, countTexts, 1);
 }
 
 TEST_F(ResultsReview, ShiftAndCtrlSelectRowsAndSpaceTicksThemTogether) {
