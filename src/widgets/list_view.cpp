@@ -235,7 +235,8 @@ void ListView::Sort(const std::function<int(int, int)>& compare) {
 
 void ListView::FixColumnWidth(int column) { fixedColumn_ = column; }
 
-// The header's attempts to track or change the fixed column's width are refused.
+// The row menu's keys and requests; the header's attempts to track or change the fixed column's width are
+// refused.
 LRESULT ListView::OnSubclassMessage(UINT msg, WPARAM wp, LPARAM lp, bool& handled) {
     // The menu opened as the key went down; Windows would ask for it again as the menu key comes up.
     if ((msg == WM_KEYUP || msg == WM_SYSKEYUP) && onContextMenu &&
