@@ -1,6 +1,9 @@
 #include "platform/dialogs.h"
 
+#include <commdlg.h>
 #include <shlobj.h>
+
+#include <vector>
 
 #include "platform/text.h"
 
@@ -29,4 +32,25 @@ std::optional<std::string> BrowseForFolder(HWND owner, const std::string& title)
     CoTaskMemFree(pidl);
     if (!ok || !path[0]) return std::nullopt;
     return Narrow(path);
+}
+
+std::optional<std::string> SaveFileAs(HWND owner, const SaveFileRequest& request) {
+    if (g_script.saveFileAs) return g_script.saveFileAs(request);
+    // The filter is pairs of NUL-ended strings, ended by one more NUL.
+    std::wstring filter = Widen(request.typeName) + L'\0' + Widen(request.pattern) + L'\0' + L'\0';
+    std::wstring extension = Widen(request.extension);
+    std::wstring name = Widen(request.suggestedName);
+    std::vector<wchar_t> path(32768, L'\0');
+    name.copy(path.data(), path.size() - 1);
+    OPENFILENAMEW ofn{};
+    ofn.lStructSize = sizeof(ofn);
+    ofn.hwndOwner = owner;
+    ofn.lpstrFilter = filter.c_str();
+    ofn.nFilterIndex = 1;
+    ofn.lpstrFile = path.data();
+    ofn.nMaxFile = DWORD(path.size());
+    ofn.lpstrDefExt = extension.empty() ? nullptr : extension.c_str();
+    ofn.Flags = OFN_EXPLORER | OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR | OFN_HIDEREADONLY;
+    if (!GetSaveFileNameW(&ofn)) return std::nullopt;
+    return Narrow(path.data());
 }

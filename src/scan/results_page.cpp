@@ -42,9 +42,8 @@ void ResultsPage::Create(const PageHost& host, ScanSources sources) {
     ListView_SetCallbackMask(ListViewScan.hwnd, LVIS_STATEIMAGEMASK);
     ListViewScan.onMouseDown = [this](MouseButton b, int x, int y) { ListViewScanMouseDown(b, x, y); };
     ListViewScan.onColumnClick = [this](int column) { ListViewScanColumnClick(column); };
-    ListViewScan.onTickKey = [this](int row) {
-        if (size_t(row) < scanRows.rows.size()) ToggleScanRow(row);
-    };
+    ListViewScan.onTickKey = [this](int row) { ListViewScanTickKey(row); };
+    CreateRowMenu();
     // The counters below the list describe it to a screen reader.
     ListViewScan.accessibleDescription = [this] {
         return LabelTotalCount.Text() + ", " + LabelTotalSize.Text() + ", " + LabelSelectCount.Text() + ", " +
@@ -224,5 +223,7 @@ void ResultsPage::ListViewScanColumnClick(int column) {
     if (previous != column) ListViewScan.SetColumnCaption(previous, kScanColumnCaptions[previous]);
     ListViewScan.SetColumnCaption(column, scanSort.Caption(column, kScanColumnCaptions[column]));
     SortScanRows(scanRows, column, scanSort.Direction() == kDescending);
+    // The selection names rows by place, and the rows have moved.
+    ListViewScan.Select(-1);
     InvalidateRect(ListViewScan.hwnd, nullptr, FALSE);
 }

@@ -14,6 +14,7 @@
 #include "widgets/label.h"
 #include "widgets/list_view.h"
 #include "widgets/panel.h"
+#include "widgets/popup_menu.h"
 #include "widgets/progress_bar.h"
 
 // What the results page reads from the other pages when a scan or a deletion starts.
@@ -65,6 +66,22 @@ class ResultsPage {
     void PumpDuringScan();
     bool ServeScanRow(NMLVDISPINFOW& info);
     void ToggleScanRow(int row);
+    // The row menu of ListViewScan, for the clicked row, or for every selected row when the clicked one
+    // is among them (menuRows); the entries that change ticks are greyed while a scan runs.
+    PopupMenu ListViewScanMenu;
+    std::vector<int> menuRows;
+    void CreateRowMenu();
+    void ListViewScanContextPopup(int row, int x, int y);
+    void menuOpenFolderClick();
+    void menuCopyPathClick();
+    void menuPropertiesClick();
+    void menuTickFolderClick();
+    void menuUntickFolderClick();
+    void menuExportClick();  // also Ctrl+S on the list
+    void ListViewScanTickKey(int row);
+    std::vector<int> RowsActedOn(int row) const;
+    void TickRowsInFolders(const std::vector<int>& rows, bool tick);
+    void SetTicks(const std::vector<int>& rows, bool tick);  // the counters change once
     // The deletion's view: how far it has come, shown at most every deleteViewInterval.
     void ShowDeleteProgress(size_t done, size_t total);
     // A close request during the deletion: it ends after the file in hand, then the window goes.

@@ -41,7 +41,9 @@ void CollectTabStops(HWND parent, std::vector<HWND>& stops) {
 bool HandleKey(MSG& msg, HWND root) {
     const UINT vk = UINT(msg.wParam);
     Widget* focus = Widget::From(GetFocus());
-    if (msg.message == WM_SYSKEYDOWN) return false;  // Alt+F4 and the access keys: the platform's own
+    // Alt+F4 and the access keys are the platform's own; Shift+F10, which the system sends as a system
+    // key, asks the focused control for its context menu.
+    if (msg.message == WM_SYSKEYDOWN && !(vk == VK_F10 && KeyDown(VK_SHIFT))) return false;
     if (Widget* form = Widget::From(root); form && form->onKeyPreview && form->onKeyPreview(vk)) return true;
     if (focus && focus->HandleKey(vk)) return true;
     switch (vk) {

@@ -1,6 +1,7 @@
 #include "widgets/list_view.h"
 
 #include <oleacc.h>
+#include <windowsx.h>
 
 #include <algorithm>
 #include <map>
@@ -122,6 +123,16 @@ int ListView::HitTest(int x, int y, bool* onStateIcon, UINT* flags) const {
     return row;
 }
 
+std::vector<int> ListView::SelectedRows() const {
+    std::vector<int> rows;
+    for (int row = -1; (row = ListView_GetNextItem(hwnd, row, LVNI_SELECTED)) >= 0;) rows.push_back(row);
+    return rows;
+}
+
+bool ListView::RowSelected(int row) const {
+    return row >= 0 && (ListView_GetItemState(hwnd, row, LVIS_SELECTED) & LVIS_SELECTED);
+}
+
 int ListView::FocusedRow() const { return ListView_GetNextItem(hwnd, -1, LVNI_FOCUSED); }
 
 void ListView::SetFocusedRow(int row, bool select) {
@@ -131,8 +142,29 @@ void ListView::SetFocusedRow(int row, bool select) {
     ListView_EnsureVisible(hwnd, row, FALSE);
 }
 
+// The menu of the focused row opens below its name, where the keyboard user is looking.
+void ListView::OpenContextMenuOfFocus() {
+    const int row = FocusedRow();
+    if (!onContextMenu || row < 0) return;
+    ListView_EnsureVisible(hwnd, row, FALSE);
+    RECT r{};
+    ListView_GetItemRect(hwnd, row, &r, LVIR_LABEL);
+    POINT at{r.left + 8, r.bottom};
+    ClientToScreen(hwnd, &at);
+    onContextMenu(row, at);
+}
+
 bool ListView::HandleKey(UINT vk) {
+    if (onKey && onKey(vk)) return true;
     switch (vk) {
+        case VK_APPS:
+            if (!onContextMenu) return false;
+            OpenContextMenuOfFocus();
+            return true;
+        case VK_F10:
+            if (!onContextMenu || GetKeyState(VK_SHIFT) >= 0) return false;
+            OpenContextMenuOfFocus();
+            return true;
         case VK_SPACE:
             // Taken even without a handler, or the control would look for a row that starts with a blank.
             if (onTickKey && FocusedRow() >= 0) onTickKey(FocusedRow());
@@ -210,8 +242,30 @@ void ListView::Sort(const std::function<int(int, int)>& compare) {
 
 void ListView::FixColumnWidth(int column) { fixedColumn_ = column; }
 
-// The header's attempts to track or change the fixed column's width are refused.
+// The row menu's keys and requests; the header's attempts to track or change the fixed column's width are
+// refused.
 LRESULT ListView::OnSubclassMessage(UINT msg, WPARAM wp, LPARAM lp, bool& handled) {
+    // The menu opened as the key went down; Windows would ask for it again as the menu key comes up.
+    if ((msg == WM_KEYUP || msg == WM_SYSKEYUP) && onContextMenu &&
+        (wp == VK_APPS || (wp == VK_F10 && GetKeyState(VK_SHIFT) < 0))) {
+        handled = true;
+        return 0;
+    }
+    if (msg == WM_CONTEXTMENU && onContextMenu) {
+        handled = true;
+        if (lp == -1) {  // the keyboard's request, should the platform make one
+            OpenContextMenuOfFocus();
+            return 0;
+        }
+        // A right click on a tick box has toggled the tick as it was pressed; it opens no menu. (The
+        // control's own right clicks come as NM_RCLICK; this is a request from elsewhere.)
+        POINT at{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)}, client = at;
+        ScreenToClient(hwnd, &client);
+        bool onBox = false;
+        const int row = HitTest(client.x, client.y, &onBox);
+        if (row >= 0 && !onBox) onContextMenu(row, at);
+        return 0;
+    }
     if (msg == WM_NOTIFY && fixedColumn_ >= 0) {
         const NMHEADERW* n = reinterpret_cast<const NMHEADERW*>(lp);
         if (n->hdr.hwndFrom == ListView_GetHeader(hwnd) && n->iItem == fixedColumn_) {
@@ -240,6 +294,18 @@ LRESULT ListView::OnSubclassMessage(UINT msg, WPARAM wp, LPARAM lp, bool& handle
 bool ListView::HandleNotify(NMHDR* header, LRESULT& result) {
     if (header->code == LVN_COLUMNCLICK && onColumnClick) {
         onColumnClick(reinterpret_cast<NMLISTVIEW*>(header)->iSubItem);
+        return true;
+    }
+    if (header->code == NM_RCLICK && onContextMenu) {
+        // Answered here with the click's own point, not the cursor's position that the control's later
+        // WM_CONTEXTMENU carries; the nonzero result tells the control not to send that.
+        const POINT client = reinterpret_cast<NMITEMACTIVATE*>(header)->ptAction;
+        POINT at = client;
+        ClientToScreen(hwnd, &at);
+        bool onBox = false;
+        const int row = HitTest(client.x, client.y, &onBox);
+        if (row >= 0 && !onBox) onContextMenu(row, at);
+        result = 1;
         return true;
     }
     if (header->code == NM_DBLCLK && onDblClick) {

@@ -38,6 +38,9 @@ class ListView : public Widget {
     // while the control sorts: read what the comparison needs before calling this.
     void Sort(const std::function<int(int, int)>& compare);
 
+    // Every selected row, first to last.
+    std::vector<int> SelectedRows() const;
+    bool RowSelected(int row) const;
     // The row with the keyboard focus, or -1.
     int FocusedRow() const;
     void SetFocusedRow(int row, bool select);
@@ -45,6 +48,11 @@ class ListView : public Widget {
     // Space on the focused row (tick lists toggle its tick as a click on the tick box does) and Delete
     // on it; unset, the keys do nothing.
     std::function<void(int row)> onTickKey, onDeleteKey;
+    // Any other key on the list before the control's own handling (Ctrl+S, for example); true when taken.
+    std::function<bool(UINT vk)> onKey;
+    // A right click on a row outside its tick box, or the menu key or Shift+F10 on the focused row: the
+    // row and the screen point where its menu belongs.
+    std::function<void(int row, POINT screen)> onContextMenu;
     bool HandleKey(UINT vk) override;
     // A screen reader reads each row as its texts and whether it is ticked.
     long AccRole() const override;
@@ -61,6 +69,7 @@ class ListView : public Widget {
     LRESULT OnSubclassMessage(UINT msg, WPARAM wp, LPARAM lp, bool& handled) override;
 
   private:
+    void OpenContextMenuOfFocus();
     int fixedColumn_ = -1;
 };
 

@@ -33,16 +33,17 @@ SCREENSHOT(drive_list) {
     Pump(50);
 }
 
-SCREENSHOT(scan_results) {
+namespace {
+// The demo files on D:, scanned with the page's usual filters and sorted by size, largest first.
+void ScanDemoFiles(TFormMain& form) {
     CreateDirectoryW(L"D:\\Temp", nullptr);
     CreateDirectoryW(L"D:\\Documents", nullptr);
     MakeFile(L"D:\\setup.tmp", 5300);
     MakeFile(L"D:\\~WRL0001.tmp", 120);
     MakeFile(L"D:\\Documents\\report.bak", 48000);
     MakeFile(L"D:\\Documents\\~$report.doc", 162);
-    MakeFile(L"D:\\Temp\\\x4E34\x65F6\x6587\x4EF6.tmp", 2100000);
+    MakeFile(L"D:\\Temp\\临时文件.tmp", 2100000);
     MakeFile(L"D:\\Temp\\install.log.old", 900);
-    TFormMain form;
     form.FormCreate();
     ShowWindow(form.hwnd, SW_SHOW);
     form.FormShow();
@@ -54,6 +55,12 @@ SCREENSHOT(scan_results) {
     form.resultsPage.suiButtonScanClick();
     form.resultsPage.ListViewScanColumnClick(3);
     form.resultsPage.ListViewScanColumnClick(3);
+}
+}  // namespace
+
+SCREENSHOT(scan_results) {
+    TFormMain form;
+    ScanDemoFiles(form);
     RECT r{};
     r.left = LVIR_BOUNDS;
     ListView_GetItemRect(form.resultsPage.ListViewScan.hwnd, 2, &r, LVIR_BOUNDS);
@@ -87,6 +94,26 @@ SCREENSHOT(delete_report) {
         report.suiButtonCloseClick();
     });
     report.ShowModal();
+    DestroyWindow(form.hwnd);
+    Pump(50);
+}
+
+SCREENSHOT(results_context_menu) {
+    TFormMain form;
+    ScanDemoFiles(form);
+    ListView& list = form.resultsPage.ListViewScan;
+    for (int row : {1, 2}) ListView_SetItemState(list.hwnd, row, LVIS_SELECTED, LVIS_SELECTED);
+    ListView_SetItemState(list.hwnd, 2, LVIS_FOCUSED, LVIS_FOCUSED);
+    SetFocus(list.hwnd);
+    RECT r{};
+    ListView_GetSubItemRect(list.hwnd, 2, 1, LVIR_BOUNDS, &r);
+    POINT at{r.left + 40, r.top + 8};
+    ClientToScreen(list.hwnd, &at);
+    RunLater(400, [&] {
+        Capture(form.hwnd, "results_context_menu");
+        EndMenu();
+    });
+    form.resultsPage.ListViewScanContextPopup(2, at.x, at.y);
     DestroyWindow(form.hwnd);
     Pump(50);
 }
