@@ -3,7 +3,7 @@
 # `make dist` need.
 set -eu
 want="cmake make g++ g++-mingw-w64-x86-64 wine64 xvfb xauth x11-utils fonts-wqy-microhei imagemagick libgtest-dev googletest"
-want="$want libcap2-bin fp-utils libchm-bin nsis zip unzip ${EXTRA_PACKAGES:-}"
+want="$want clang-format libcap2-bin fp-utils libchm-bin nsis zip unzip ${EXTRA_PACKAGES:-}"
 missing=""
 for p in $want; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing="$missing $p"

@@ -47,7 +47,7 @@ bool IsRewrittenName(std::wstring_view name, bool last) {
 // UTF-16 units: a character beyond the BMP takes two (wchar_t is 32 bits wide outside Windows).
 size_t Utf16Length(std::wstring_view path) {
     size_t units = 0;
-    for (wchar_t c : path) units += uint32_t(c) > 0xFFFF ? 2 : 1;
+    for (wchar_t c : path) units += (uint32_t(c) >> 16) != 0 ? 2 : 1;
     return units;
 }
 }  // namespace
