@@ -42,6 +42,9 @@ file(GLOB KDC_TEST_SUPPORT CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/support/*
 add_library(kdc_test_support STATIC ${KDC_TEST_SUPPORT})
 target_link_libraries(kdc_test_support PUBLIC kdc_win GTest::gtest)
 target_include_directories(kdc_test_support PUBLIC ${CMAKE_SOURCE_DIR}/tests)
+target_sources(kdc_test_support INTERFACE ${CMAKE_SOURCE_DIR}/resources/dpi_aware.rc)
+set_property(SOURCE ${CMAKE_SOURCE_DIR}/resources/dpi_aware.rc APPEND PROPERTY OBJECT_DEPENDS
+    ${CMAKE_SOURCE_DIR}/resources/dpi_aware.manifest)
 
 set(KDC_WINE_TEST ${CMAKE_SOURCE_DIR}/tools/wine-test.sh)
 file(GLOB KDC_TEST_DIRS LIST_DIRECTORIES true ${CMAKE_SOURCE_DIR}/tests/*)
@@ -62,6 +65,14 @@ foreach(dir ${KDC_TEST_DIRS})
     # Above the runner's own 150 s limit, with room for making the Wine template first.
     set_tests_properties(${name}_tests PROPERTIES TIMEOUT 300)
 endforeach()
+# The display-scale tests run again in prefixes set to 125 %, 150 % and 200 %.
+foreach(dpi 120 144 192)
+    add_test(NAME dpi_tests_${dpi} COMMAND env KDC_TEST_DPI=${dpi} ${KDC_WINE_TEST} dpi $<TARGET_FILE:dpi_tests> ${KDC_DIST})
+    set_tests_properties(dpi_tests_${dpi} PROPERTIES TIMEOUT 300)
+endforeach()
+# At 96 dpi every window's screenshot stays the one kept in tests/screenshots/reference.
+add_test(NAME screenshots_96dpi COMMAND ${CMAKE_SOURCE_DIR}/tests/screenshots/compare.sh)
+set_tests_properties(screenshots_96dpi PROPERTIES TIMEOUT 600)
 
 file(GLOB KDC_BENCH_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/bench/*_bench.cpp)
 foreach(src ${KDC_BENCH_SOURCES})
@@ -80,4 +91,5 @@ file(GLOB KDC_SHOT_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/screensho
 add_executable(screenshots EXCLUDE_FROM_ALL ${KDC_SHOT_SOURCES})
 target_link_options(screenshots PRIVATE -municode)
 target_link_libraries(screenshots PRIVATE kdc_win)
+target_sources(screenshots PRIVATE ${CMAKE_SOURCE_DIR}/resources/dpi_aware.rc)
 target_include_directories(screenshots PRIVATE ${CMAKE_SOURCE_DIR}/tests)

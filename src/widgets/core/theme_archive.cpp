@@ -179,3 +179,36 @@ RenderedImage RenderImage(const ImageDescription& d) {
     }
     return img;
 }
+
+ImageDescription ScaleImage(const ImageDescription& d, int num, int den) {
+    auto scale = [&](long long v) {
+        long long n = v * num;
+        return int(n >= 0 ? (n + den / 2) / den : -((-n + den / 2) / den));
+    };
+    ImageDescription out;
+    out.width = scale(d.width);
+    out.height = scale(d.height);
+    const int line = std::max(1, scale(1));
+    for (const DrawStep& s : d.steps) {
+        const int x0 = scale(s.x), y0 = scale(s.y);
+        const int x1 = scale((long long)s.x + s.w), y1 = scale((long long)s.y + s.h);
+        DrawStep scaled = s;
+        scaled.x = x0;
+        scaled.y = y0;
+        scaled.w = x1 - x0;
+        scaled.h = y1 - y0;
+        if (s.kind != DrawStep::Kind::kFrame) {
+            out.steps.push_back(scaled);
+            continue;
+        }
+        scaled.kind = DrawStep::Kind::kFill;
+        const int t = std::min({line, scaled.w, scaled.h});
+        if (t <= 0) continue;
+        for (DrawStep edge : {DrawStep{scaled.kind, x0, y0, scaled.w, t, s.first, s.second},
+                              DrawStep{scaled.kind, x0, y1 - t, scaled.w, t, s.first, s.second},
+                              DrawStep{scaled.kind, x0, y0, t, scaled.h, s.first, s.second},
+                              DrawStep{scaled.kind, x1 - t, y0, t, scaled.h, s.first, s.second}})
+            out.steps.push_back(edge);
+    }
+    return out;
+}
