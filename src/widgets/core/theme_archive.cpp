@@ -157,25 +157,31 @@ RenderedImage RenderImage(const ImageDescription& d) {
         int x0 = std::max(s.x, 0), y0 = std::max(s.y, 0);
         int x1 = int(std::min<long long>((long long)s.x + s.w, d.width));
         int y1 = int(std::min<long long>((long long)s.y + s.h, d.height));
-        for (int y = y0; y < y1; ++y)
+        // Colours are worked out once a row (or a column); a frame visits only its edges. Drawn again
+        // at 200 %, the skin has four times the pixels, and the start of the program waits for it.
+        for (int y = y0; y < y1; ++y) {
+            const bool edgeRow = y == s.y || y == (long long)s.y + s.h - 1;
+            const ThemeRgb rowColor = s.kind == DrawStep::Kind::kVGradient
+                                          ? Mix(s.first, s.second, (long long)y - s.y, s.h)
+                                          : s.first;
             for (int x = x0; x < x1; ++x) {
-                bool edge =
-                    x == s.x || y == s.y || x == (long long)s.x + s.w - 1 || y == (long long)s.y + s.h - 1;
                 switch (s.kind) {
                     case DrawStep::Kind::kFill:
-                        Put(img, x, y, s.first);
-                        break;
                     case DrawStep::Kind::kVGradient:
-                        Put(img, x, y, Mix(s.first, s.second, (long long)y - s.y, s.h));
+                        Put(img, x, y, rowColor);
                         break;
                     case DrawStep::Kind::kHGradient:
                         Put(img, x, y, Mix(s.first, s.second, (long long)x - s.x, s.w));
                         break;
                     case DrawStep::Kind::kFrame:
-                        if (edge) Put(img, x, y, s.first);
+                        if (edgeRow || x == s.x || x == (long long)s.x + s.w - 1)
+                            Put(img, x, y, s.first);
+                        else if (x < (long long)s.x + s.w - 1)
+                            x = int(std::min<long long>((long long)s.x + s.w - 1, x1) - 1);
                         break;
                 }
             }
+        }
     }
     return img;
 }
