@@ -96,6 +96,8 @@ LRESULT Form::OnSubclassMessage(UINT msg, WPARAM wp, LPARAM lp, bool& handled) {
         // Every widget takes the new scale while the window keeps its old size, then the window takes
         // the rectangle Windows suggests: one layout pass, at the new size, with the new fonts.
         const int oldDpi = dpi;
+        // Nothing is drawn until the whole window is at the new scale, so no frame shows it half done.
+        SendMessageW(hwnd, WM_SETREDRAW, FALSE, 0);
         ChangeDpi(HIWORD(wp));
         const RECT* suggested = reinterpret_cast<const RECT*>(lp);
         RECT client{0, 0, 0, 0};
@@ -105,7 +107,8 @@ LRESULT Form::OnSubclassMessage(UINT msg, WPARAM wp, LPARAM lp, bool& handled) {
         height_ = MulDiv(client.bottom, dpi, oldDpi);
         SetWindowPos(hwnd, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
                      suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
-        RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+        SendMessageW(hwnd, WM_SETREDRAW, TRUE, 0);
+        RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
         handled = true;
         return 0;
     }
