@@ -8,8 +8,13 @@ void PageControl::Create(Widget& parent, int x, int y, int w, int h) {
     OnDpiChanged();
 }
 
+// The new font changes the height of the tabs, and with it the sheets' area.
 void PageControl::OnDpiChanged(int) {
     SendMessageW(hwnd, WM_SETFONT, WPARAM(GetFont(kThemeFonts.body, dpi)), TRUE);
+    RECT area = SheetArea();
+    for (Panel* sheet : sheets_)
+        SetWindowPos(sheet->hwnd, nullptr, area.left, area.top, area.right - area.left,
+                     area.bottom - area.top, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void PageControl::AddSheet(Panel& sheet, const std::string& caption) {

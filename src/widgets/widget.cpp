@@ -96,11 +96,11 @@ void Widget::ChangeDpi(int newDpi) {
         SetWindowPos(hwnd, nullptr, scale(r.left), scale(r.top), scale(r.right) - scale(r.left),
                      scale(r.bottom) - scale(r.top), SWP_NOZORDER | SWP_NOACTIVATE);
     }
-    OnDpiChanged(oldDpi);
     std::vector<HWND> children;
     for (HWND c = GetWindow(hwnd, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) children.push_back(c);
     for (HWND c : children)
         if (Widget* w = From(c)) w->ChangeDpi(newDpi);
+    OnDpiChanged(oldDpi);  // after the children, so a container can place them by its own rules
     if (outer) changingDpi = false;
 }
 

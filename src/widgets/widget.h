@@ -95,7 +95,8 @@ class Widget {
     static bool ChangingDpi();
 
   protected:
-    // What a widget makes again at a new DPI; its bounds and dpi are already the new ones.
+    // What a widget makes again at a new DPI; its bounds, its dpi and its children are already the new
+    // ones.
     virtual void OnDpiChanged(int oldDpi) { (void)oldDpi; }
     // Calls a page's painter in the design's logical pixels: the DC is scaled to this widget's DPI
     // for the call and the rectangle is given in logical pixels.
