@@ -17,6 +17,9 @@ target_include_directories(kdc_win PUBLIC ${CMAKE_SOURCE_DIR}/src)
 
 add_executable(KestruneDiskCleaner WIN32 ${CMAKE_SOURCE_DIR}/src/app/program_entry.cpp
     ${CMAKE_SOURCE_DIR}/resources/app.rc)
+# windres reads the icon and the manifest itself, so CMake learns of them here.
+set_property(SOURCE ${CMAKE_SOURCE_DIR}/resources/app.rc APPEND PROPERTY OBJECT_DEPENDS
+    ${CMAKE_SOURCE_DIR}/resources/app.ico ${CMAKE_SOURCE_DIR}/resources/app.manifest)
 # No time stamp in the PE header, and neither symbols nor the runtime's debug data: the exe is the same
 # bytes in every build of the same sources.
 target_link_options(KestruneDiskCleaner PRIVATE -municode -s -Wl,--no-insert-timestamp)
