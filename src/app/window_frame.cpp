@@ -80,13 +80,13 @@ void TFormMain::CreateFrame() {
 
 void TFormMain::PaintBackground(HDC dc, const RECT& rect) {
     Form::PaintBackground(dc, rect);
-    FormPaint(dc);
+    FormPaint(dc, rect);
 }
 
 void TFormMain::OnDpiChanged(int) { ImageDi = MainTheme().Image("skin", dpi); }
 
 // The skin is drawn at the window's scale, so its pieces are cut at that scale too.
-void TFormMain::FormPaint(HDC dc) {
+void TFormMain::FormPaint(HDC dc, const RECT& area) {
     SIZE size = WindowSize(hwnd);
     if (ImageDi) {
         HDC skin = CreateCompatibleDC(dc);
@@ -95,6 +95,8 @@ void TFormMain::FormPaint(HDC dc) {
         for (const Piece& p : kPieces) {
             int l = Resolve(*this, p.left, size.cx), t = Resolve(*this, p.top, size.cy);
             int r = Resolve(*this, p.right, size.cx), b = Resolve(*this, p.bottom, size.cy);
+            RECT piece{l, t, r, b}, shown;
+            if (!IntersectRect(&shown, &piece, &area)) continue;  // a control asked for another part
             RECT s = Px(p.source);
             StretchBlt(dc, l, t, r - l, b - t, skin, s.left, s.top, s.right - s.left, s.bottom - s.top,
                        SRCCOPY);

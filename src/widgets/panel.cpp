@@ -66,7 +66,7 @@ void Panel::PaintBackground(HDC dc, const RECT& rect) {
             FillSolid(dc, rect, style.color);
             break;
         case Fill::kGradient:
-            FillGradient(dc, all, style.color, style.color2);
+            FillGradient(dc, all, style.color, style.color2, &rect);
             break;
         case Fill::kFramed: {
             const Theme& t = MainTheme();

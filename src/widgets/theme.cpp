@@ -139,12 +139,14 @@ void FillSolid(HDC dc, const RECT& r, COLORREF color) {
     FillRect(dc, &r, HBRUSH(GetStockObject(DC_BRUSH)));
 }
 
-void FillGradient(HDC dc, const RECT& r, COLORREF top, COLORREF bottom) {
+void FillGradient(HDC dc, const RECT& r, COLORREF top, COLORREF bottom, const RECT* only) {
     int h = r.bottom - r.top;
     if (h <= 0) return;
-    for (int y = 0; y < h; ++y) {
+    RECT part = r;
+    if (only && !IntersectRect(&part, &r, only)) return;
+    for (int y = part.top - r.top; y < part.bottom - r.top; ++y) {
         auto mix = [&](int a, int b) { return a + (b - a) * y / (h > 1 ? h - 1 : 1); };
-        RECT line{r.left, r.top + y, r.right, r.top + y + 1};
+        RECT line{part.left, r.top + y, part.right, r.top + y + 1};
         FillSolid(dc, line,
                   RGB(mix(GetRValue(top), GetRValue(bottom)), mix(GetGValue(top), GetGValue(bottom)),
                       mix(GetBValue(top), GetBValue(bottom))));

@@ -75,7 +75,9 @@ inline const Theme& DialogTheme() { return ThemeByName("mainfrom"); }
 // captions render.
 HFONT GetFont(const FontSpec& wanted, int dpi);
 
-void FillGradient(HDC dc, const RECT& r, COLORREF top, COLORREF bottom);
+// A vertical gradient over r; with `only`, just the part of it inside that rectangle (a control asking
+// for the background behind itself), in the same colours.
+void FillGradient(HDC dc, const RECT& r, COLORREF top, COLORREF bottom, const RECT* only = nullptr);
 void FillSolid(HDC dc, const RECT& r, COLORREF color);
 void ThickLine(HDC dc, COLORREF color, int width, POINT a, POINT b);
 // A rectangle's outline drawn inside it, `width` device pixels thick.
