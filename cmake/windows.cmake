@@ -17,6 +17,9 @@ target_include_directories(kdc_win PUBLIC ${CMAKE_SOURCE_DIR}/src)
 
 add_executable(KestruneDiskCleaner WIN32 ${CMAKE_SOURCE_DIR}/src/app/program_entry.cpp
     ${CMAKE_SOURCE_DIR}/resources/app.rc)
+# windres reads the icon and the manifest itself, so CMake learns of them here.
+set_property(SOURCE ${CMAKE_SOURCE_DIR}/resources/app.rc APPEND PROPERTY OBJECT_DEPENDS
+    ${CMAKE_SOURCE_DIR}/resources/app.ico ${CMAKE_SOURCE_DIR}/resources/app.manifest)
 # No time stamp in the PE header, and neither symbols nor the runtime's debug data: the exe is the same
 # bytes in every build of the same sources.
 target_link_options(KestruneDiskCleaner PRIVATE -municode -s -Wl,--no-insert-timestamp)
@@ -42,6 +45,9 @@ file(GLOB KDC_TEST_SUPPORT CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/support/*
 add_library(kdc_test_support STATIC ${KDC_TEST_SUPPORT})
 target_link_libraries(kdc_test_support PUBLIC kdc_win GTest::gtest)
 target_include_directories(kdc_test_support PUBLIC ${CMAKE_SOURCE_DIR}/tests)
+target_sources(kdc_test_support INTERFACE ${CMAKE_SOURCE_DIR}/resources/dpi_aware.rc)
+set_property(SOURCE ${CMAKE_SOURCE_DIR}/resources/dpi_aware.rc APPEND PROPERTY OBJECT_DEPENDS
+    ${CMAKE_SOURCE_DIR}/resources/dpi_aware.manifest)
 
 set(KDC_WINE_TEST ${CMAKE_SOURCE_DIR}/tools/wine-test.sh)
 file(GLOB KDC_TEST_DIRS LIST_DIRECTORIES true ${CMAKE_SOURCE_DIR}/tests/*)
@@ -62,6 +68,14 @@ foreach(dir ${KDC_TEST_DIRS})
     # Above the runner's own 150 s limit, with room for making the Wine template first.
     set_tests_properties(${name}_tests PROPERTIES TIMEOUT 300)
 endforeach()
+# The display-scale tests run again in prefixes set to 125 %, 150 % and 200 %.
+foreach(dpi 120 144 192)
+    add_test(NAME dpi_tests_${dpi} COMMAND env KDC_TEST_DPI=${dpi} ${KDC_WINE_TEST} dpi $<TARGET_FILE:dpi_tests> ${KDC_DIST})
+    set_tests_properties(dpi_tests_${dpi} PROPERTIES TIMEOUT 300)
+endforeach()
+# At 96 dpi every window's screenshot stays the one kept in tests/screenshots/reference.
+add_test(NAME screenshots_96dpi COMMAND ${CMAKE_SOURCE_DIR}/tests/screenshots/compare.sh)
+set_tests_properties(screenshots_96dpi PROPERTIES TIMEOUT 600)
 
 # The deletion tests once more without root's override of permission bits: there a folder in which the
 # user may not delete is one.
@@ -88,4 +102,5 @@ file(GLOB KDC_SHOT_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/screensho
 add_executable(screenshots EXCLUDE_FROM_ALL ${KDC_SHOT_SOURCES})
 target_link_options(screenshots PRIVATE -municode)
 target_link_libraries(screenshots PRIVATE kdc_win)
+target_sources(screenshots PRIVATE ${CMAKE_SOURCE_DIR}/resources/dpi_aware.rc)
 target_include_directories(screenshots PRIVATE ${CMAKE_SOURCE_DIR}/tests)

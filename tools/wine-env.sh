@@ -72,3 +72,13 @@ wine_install_dist() {  # prefix dist
     mkdir -p "$dst"
     cp -a "$2"/. "$dst"/
 }
+
+# Sets the prefix's display scale (96, 120, 144, 192) where Wine reads it, and ends its server so that
+# the next program starts at that scale.
+wine_set_dpi() {  # prefix dpi
+    ( wine_env "$1"
+      "$WINE_BIN" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$2" /f >/dev/null 2>&1
+      "$WINE_BIN" reg add 'HKCU\Software\Wine\Fonts' /v LogPixels /t REG_DWORD /d "$2" /f >/dev/null 2>&1
+      "$WINESERVER_BIN" -k 2>/dev/null
+      "$WINESERVER_BIN" -w 2>/dev/null )
+}

@@ -5,7 +5,9 @@ set -u
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
 . "$ROOT/tools/wine-env.sh"
 name=$1 exe=$2 dist=$3; shift 3
-prefix=$(wine_fresh_prefix "${KDC_TEST_PREFIX:-test-$name}") || exit 1
+# KDC_TEST_DPI runs the executable at another display scale, in a prefix of its own.
+prefix=$(wine_fresh_prefix "${KDC_TEST_PREFIX:-test-$name}${KDC_TEST_DPI:+-$KDC_TEST_DPI}") || exit 1
+[ -n "${KDC_TEST_DPI:-}" ] && wine_set_dpi "$prefix" "$KDC_TEST_DPI"
 wine_env "$prefix"
 wine_install_dist "$prefix" "$dist"
 mkdir -p "$prefix/drive_c/tests"
@@ -17,7 +19,9 @@ cd "$prefix/drive_c/tests"
 # The slowest executable takes about 25 s on a busy 2-core machine; the margin is six times that. CMake
 # gives ctest a longer limit, so that this one ends first and the prefix's processes are stopped below.
 log=$prefix/test.log
-timeout 150 xvfb-run -a -s "-screen 0 1280x1024x24" \
+screen=1280x1024
+[ -n "${KDC_TEST_DPI:-}" ] && screen=2560x1600  # room for the main window at 200 %
+timeout 150 xvfb-run -a -s "-screen 0 ${screen}x24" \
     "$WINE_BIN" "C:\\tests\\$(basename "$exe")" --gtest_brief=1 "$@" 2>&1 | tee "$log"
 rc=${PIPESTATUS[0]}
 "$WINESERVER_BIN" -k 2>/dev/null

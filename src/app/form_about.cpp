@@ -4,8 +4,6 @@
 
 namespace {
 constexpr int kWidth = 361, kHeight = 224;
-const FontSpec kAboutFont{.face = L"MS Sans Serif", .height = -12, .bold = true};
-const FontSpec kLinkFont{.face = L"MS Sans Serif", .height = -12, .underline = true};
 }  // namespace
 
 void TformAbout::FormCreate(HWND owner) {
@@ -19,14 +17,14 @@ void TformAbout::FormCreate(HWND owner) {
                 .titleBar = {.show = true, .closeButton = true}});
     CenterOver(owner);
     suiImagePanel1.Create(*this, 24, 48, 32, 32, PaintAppIcon);
-    lblTitle.Create(*this, "Kestrune Disk Cleaner  2.0", 73, 47, 289, 17, {.font = kAboutFont});
+    lblTitle.Create(*this, "Kestrune Disk Cleaner  2.0", 73, 47, 289, 17, {.font = kThemeFonts.classicBold});
     lblNotice.Create(*this, "Copyright (C) Kestrune. All rights reserved.", 72, 70, 289, 17,
-                     {.font = kAboutFont});
+                     {.font = kThemeFonts.classicBold});
     lblHomePage.Create(*this, std::string("主页：") + kHomePage, kHomePage, 72, 97, 0, 17,
-                       {.font = kLinkFont});
+                       {.font = kThemeFonts.link});
     lblHomePage.name = "lblHomePage";
     lblEmailTo.Create(*this, std::string("E-Mail: ") + kSupportEmail, std::string("mailto:") + kSupportEmail,
-                      72, 121, 0, 17, {.font = kLinkFont});
+                      72, 121, 0, 17, {.font = kThemeFonts.link});
     lblEmailTo.name = "lblEmailTo";
     btnClose.Create(*this, "关闭 (&C)", 142, 192, 105, 25, {});
     btnClose.name = "btnClose";

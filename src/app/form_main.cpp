@@ -11,9 +11,6 @@ namespace {
 constexpr int kDesignWidth = 717, kDesignHeight = 547;
 const COLORREF kWhite = RGB(255, 255, 255);
 const COLORREF kMenuDescription = RGB(191, 220, 192);
-const FontSpec kSansSerif12Bold{.face = L"MS Sans Serif", .height = -12, .bold = true};
-const FontSpec kTahoma11Bold{.face = L"Tahoma", .height = -11, .bold = true};
-const FontSpec kTahoma11{.face = L"Tahoma", .height = -11};
 }  // namespace
 
 void TFormMain::FormCreate() {
@@ -24,9 +21,7 @@ void TFormMain::FormCreate() {
                 .clientHeight = kDesignHeight,
                 .style = WS_POPUP | WS_MINIMIZEBOX | WS_SYSMENU,
                 .exStyle = WS_EX_APPWINDOW | WS_EX_CONTROLPARENT,
-                .surface = {.fill = Panel::Fill::kSolid,
-                            .color = t.frame,
-                            .painter = [this](HDC dc, const RECT&) { FormPaint(dc); }}});
+                .surface = {.fill = Panel::Fill::kSolid, .color = t.frame}});
     CenterOver(nullptr);
     CreateShell();
     CreateFrame();
@@ -69,11 +64,11 @@ void TFormMain::CreateShell() {
                    {.fill = Panel::Fill::kGradient, .color = t.headerTop, .color2 = t.headerBottom});
     topMain.anchors = kAnchorLeft | kAnchorTop | kAnchorRight;
     topLogo.Create(topMain, 14, 8, 50, 50, PaintLogo);
-    const FontSpec titleFont{.face = L"MS Sans Serif", .height = -17, .bold = true};
+    const FontSpec& titleFont = kThemeFonts.title;
     // The white title is created first so that it lies above its black shadow.
     topTitle.Create(topMain, kAppTitle, 71, 24, 300, 22, {.font = titleFont, .color = kWhite});
     topTitle2.Create(topMain, kAppTitle, 71, 26, 300, 22, {.font = titleFont, .color = RGB(0, 0, 0)});
-    topHelp.Create(topMain, "帮助", 637, 48, 40, 16, {.font = kSansSerif12Bold, .color = kWhite});
+    topHelp.Create(topMain, "帮助", 637, 48, 40, 16, {.font = kThemeFonts.classicBold, .color = kWhite});
     topHelp.anchors = kAnchorTop | kAnchorRight;
     topHelp.cursor = LoadCursorW(nullptr, IDC_HAND);
     topHelp.onMouseMove = [this](int, int) { topHelpMouseMove(); };
@@ -84,7 +79,7 @@ void TFormMain::CreateShell() {
                           {.fill = Panel::Fill::kGradient, .color = t.columnTop, .color2 = t.columnBottom});
     suiImagePanel3.anchors = kAnchorLeft | kAnchorTop | kAnchorBottom;
     lblDate.Create(suiImagePanel3, "", -7, 7, 188, 13,
-                   {.font = kTahoma11Bold, .color = kWhite, .align = DT_CENTER});
+                   {.font = kThemeFonts.bold, .color = kWhite, .align = DT_CENTER});
 
     struct MenuEntry {
         Label& label;
@@ -100,11 +95,12 @@ void TFormMain::CreateShell() {
     };
     int page = 1;
     for (MenuEntry& e : entries) {
-        e.label.Create(suiImagePanel3, e.caption, 42, e.y, 120, 15, {.font = kTahoma11Bold, .color = kWhite});
+        e.label.Create(suiImagePanel3, e.caption, 42, e.y, 120, 15,
+                       {.font = kThemeFonts.bold, .color = kWhite});
         e.icon.Create(suiImagePanel3, 18, e.y, 18, 18,
                       [page](HDC dc, const RECT& r) { PaintPageIcon(dc, r, page); });
         e.description.Create(suiImagePanel3, e.text, e.descriptionX, e.y + 20, 138, 30,
-                             {.font = kTahoma11, .color = kMenuDescription, .wordWrap = true});
+                             {.font = kThemeFonts.text, .color = kMenuDescription, .wordWrap = true});
         ++page;
     }
     LeftMenu1.name = "LeftMenu1";
@@ -124,11 +120,9 @@ void TFormMain::CreateShell() {
                           {.fill = Panel::Fill::kGradient, .color = t.columnBottom, .color2 = t.frameDark});
     suiImagePanel2.anchors = kAnchorLeft | kAnchorBottom;
     btmVersion.Create(suiImagePanel2, "Version 2.0", 10, 87, 150, 16,
-                      {.font = {.face = L"MS Sans Serif", .height = -12}, .color = kWhite});
+                      {.font = kThemeFonts.classic, .color = kWhite});
     btmURL.Create(suiImagePanel2, kHomePage, kHomePage, 10, 106, 0, 16,
-                  {.font = {.face = L"MS Sans Serif", .height = -12, .underline = true},
-                   .color = kWhite,
-                   .hoverColor = RGB(255, 255, 0)});
+                  {.font = kThemeFonts.link, .color = kWhite, .hoverColor = RGB(255, 255, 0)});
     btmURL.name = "btmURL";
 
     suiImagePanel4.Create(
@@ -140,7 +134,7 @@ void TFormMain::CreateShell() {
         titleIcons[i]->Create(suiImagePanel4, 6, 3, 32, 32,
                               [i](HDC dc, const RECT& r) { PaintPageIcon(dc, r, i + 1); });
     lblOptionTitle.Create(suiImagePanel4, "", 44, 6, 300, 24,
-                          {.font = {.face = L"Tahoma", .height = -16, .bold = true}, .color = RGB(0, 0, 0)});
+                          {.font = kThemeFonts.pageTitle, .color = RGB(0, 0, 0)});
 
     Panel* pages[] = {&drivePage.suiPanelClean, &resultsPage.suiPanelClean1, &optionsPage.suiPanelOptions,
                       &otherCleanPage.suiPanelOtherClean};

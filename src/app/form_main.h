@@ -64,7 +64,9 @@ class TFormMain : public Form {
     // ---- window frame and help menu (window_frame.cpp, help_menu.cpp) ----
     HBITMAP ImageDi = nullptr;  // the 710 x 540 skin bitmap the frame is cut from; owned by the theme
     PopupMenu FrmMainMenu, menuHelp;
-    void FormPaint(HDC dc);
+    void FormPaint(HDC dc, const RECT& area);  // the skin and the caption over area, in device pixels
+    void PaintBackground(HDC dc, const RECT& rect) override;
+    void OnDpiChanged(int oldDpi) override;  // the skin at the new scale
     void FormResize();
     void FormMouseDown(MouseButton button, int x, int y);
     void FormDblClick();

@@ -6,7 +6,6 @@
 
 namespace {
 const wchar_t* const kHelpWindowTitle = L"Kestrune Disk Cleaner Help";
-const FontSpec kHelpFont{.face = L"MS Sans Serif", .height = -12, .bold = true};
 // The Help menu hangs right-aligned from the header's bottom edge, 40 pixels in from the right.
 constexpr int kHelpMenuRightInset = 40, kHeaderBottom = 95;
 }  // namespace
@@ -14,8 +13,9 @@ constexpr int kHelpMenuRightInset = 40, kHeaderBottom = 95;
 void TFormMain::topHelpClick() {
     RECT window;
     GetWindowRect(hwnd, &window);
-    menuHelp.Popup(window.right - kHelpMenuRightInset, window.top + kHeaderBottom, PopupMenu::Align::kRight);
-    topHelp.SetFont(kHelpFont);
+    menuHelp.Popup(window.right - Px(kHelpMenuRightInset), window.top + Px(kHeaderBottom),
+                   PopupMenu::Align::kRight);
+    topHelp.SetFont(kThemeFonts.classicBold);
 }
 
 // An open help viewer is brought back (also from minimised) instead of starting a second one.

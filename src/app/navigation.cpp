@@ -4,10 +4,6 @@
 namespace {
 const COLORREF kMenuOrange = RGB(255, 102, 0);
 const COLORREF kMenuWhite = RGB(255, 255, 255);
-const FontSpec kMenuFont{.face = L"Tahoma", .height = -11, .bold = true};
-const FontSpec kMenuHoverFont{.face = L"Tahoma", .height = -11, .bold = true, .underline = true};
-const FontSpec kHelpFont{.face = L"MS Sans Serif", .height = -12, .bold = true};
-const FontSpec kHelpHoverFont{.face = L"MS Sans Serif", .height = -12, .bold = true, .underline = true};
 }  // namespace
 
 void TFormMain::m_SetMenuLabel(Label& label, MenuMode mode) {
@@ -15,12 +11,12 @@ void TFormMain::m_SetMenuLabel(Label& label, MenuMode mode) {
         case kHover:
             label.cursor = LoadCursorW(nullptr, IDC_HAND);
             label.style.color = kMenuOrange;
-            label.SetFont(kMenuHoverFont);
+            label.SetFont(kThemeFonts.boldHover);
             return;
         case kNormal:
             label.cursor = nullptr;
             label.style.color = kMenuWhite;
-            label.SetFont(kMenuFont);
+            label.SetFont(kThemeFonts.bold);
             return;
         case kSelect:
             break;
@@ -28,7 +24,7 @@ void TFormMain::m_SetMenuLabel(Label& label, MenuMode mode) {
     for (Label* l : {&LeftMenu1, &LeftMenu2, &LeftMenu3}) m_SetMenuLabel(*l, kNormal);
     label.cursor = nullptr;
     label.style.color = kMenuOrange;
-    label.SetFont(kMenuFont);
+    label.SetFont(kThemeFonts.bold);
 
     Picture* icon = nullptr;
     if (label.name == "LeftMenu1") {
@@ -110,5 +106,5 @@ void TFormMain::LeftMenu3MouseLeave() {
     if (CurrentPage != 3) m_MouseML(3, 0);
 }
 
-void TFormMain::topHelpMouseMove() { topHelp.SetFont(kHelpHoverFont); }
-void TFormMain::topHelpMouseLeave() { topHelp.SetFont(kHelpFont); }
+void TFormMain::topHelpMouseMove() { topHelp.SetFont(kThemeFonts.classicBoldHover); }
+void TFormMain::topHelpMouseLeave() { topHelp.SetFont(kThemeFonts.classicBold); }

@@ -19,7 +19,8 @@ void PaintMark(HDC dc, const RECT& r, COLORREF disk, COLORREF broom) {
     Ellipse(dc, r.left + w / 10, r.top + h / 10, r.right - w / 10, r.bottom - h / 10);
     Brush(dc, RGB(255, 255, 255), RGB(255, 255, 255));
     Ellipse(dc, r.left + w * 2 / 5, r.top + h * 2 / 5, r.right - w * 2 / 5, r.bottom - h * 2 / 5);
-    ThickLine(dc, broom, std::max(2, w / 10), {r.left + w * 3 / 4, r.top + h / 8}, {r.left + w / 3, r.top + h * 2 / 3});
+    ThickLine(dc, broom, std::max(2, w / 10), {r.left + w * 3 / 4, r.top + h / 8},
+              {r.left + w / 3, r.top + h * 2 / 3});
     POINT tail[] = {{r.left + w / 3 - w / 8, r.top + h * 2 / 3 - h / 10},
                     {r.left + w / 3 + w / 10, r.top + h * 2 / 3 + h / 10},
                     {r.left + w / 8, r.bottom - h / 12}};

@@ -37,7 +37,10 @@ constexpr Piece kPieces[] = {
     {{8, 52, 100, 79}, 8, 52, W - 8, 79},          // lower band
 };
 
-int Resolve(int value, int size) { return value > W / 2 ? size - (W - value) : value; }
+// A value of the tables in the window's device pixels: the logical distance from its edge, scaled.
+int Resolve(const Widget& w, int value, int size) {
+    return value > W / 2 ? size - w.Px(W - value) : w.Px(value);
+}
 
 // The edge zones in the order they are tested; the first hit answers.
 struct Zone {
@@ -59,7 +62,7 @@ SIZE WindowSize(HWND hwnd) {
 }  // namespace
 
 void TFormMain::CreateFrame() {
-    ImageDi = MainTheme().Image("skin");
+    ImageDi = MainTheme().Image("skin", dpi);
     onMouseDown = [this](MouseButton button, int x, int y) { FormMouseDown(button, x, y); };
     onDblClick = [this] { FormDblClick(); };
     MaintitleImage.onClick = [this] { MaintitleImageClick(); };
@@ -75,26 +78,37 @@ void TFormMain::CreateFrame() {
     menuHelp.Add("menuHelp3", "浏览 Kestrune 主页 ->", [this] { menuHelp3Click(); });
 }
 
-void TFormMain::FormPaint(HDC dc) {
+void TFormMain::PaintBackground(HDC dc, const RECT& rect) {
+    Form::PaintBackground(dc, rect);
+    FormPaint(dc, rect);
+}
+
+void TFormMain::OnDpiChanged(int) { ImageDi = MainTheme().Image("skin", dpi); }
+
+// The skin is drawn at the window's scale, so its pieces are cut at that scale too.
+void TFormMain::FormPaint(HDC dc, const RECT& area) {
     SIZE size = WindowSize(hwnd);
     if (ImageDi) {
         HDC skin = CreateCompatibleDC(dc);
         HGDIOBJ old = SelectObject(skin, ImageDi);
         SetStretchBltMode(dc, COLORONCOLOR);
         for (const Piece& p : kPieces) {
-            int l = Resolve(p.left, size.cx), t = Resolve(p.top, size.cy);
-            int r = Resolve(p.right, size.cx), b = Resolve(p.bottom, size.cy);
-            StretchBlt(dc, l, t, r - l, b - t, skin, p.source.left, p.source.top,
-                       p.source.right - p.source.left, p.source.bottom - p.source.top, SRCCOPY);
+            int l = Resolve(*this, p.left, size.cx), t = Resolve(*this, p.top, size.cy);
+            int r = Resolve(*this, p.right, size.cx), b = Resolve(*this, p.bottom, size.cy);
+            RECT piece{l, t, r, b}, shown;
+            if (!IntersectRect(&shown, &piece, &area)) continue;  // a control asked for another part
+            RECT s = Px(p.source);
+            StretchBlt(dc, l, t, r - l, b - t, skin, s.left, s.top, s.right - s.left, s.bottom - s.top,
+                       SRCCOPY);
         }
         SelectObject(skin, old);
         DeleteDC(skin);
     }
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, TitleTextColor);
-    HGDIOBJ oldFont = SelectObject(dc, GetFont({.face = L"Tahoma", .height = -12, .bold = true}));
+    HGDIOBJ oldFont = SelectObject(dc, GetFont(kThemeFonts.heading, dpi));
     std::wstring caption = Widen(Text());
-    TextOutW(dc, 36, 9, caption.c_str(), int(caption.size()));
+    TextOutW(dc, Px(36), Px(9), caption.c_str(), int(caption.size()));
     SelectObject(dc, oldFont);
 }
 
@@ -102,9 +116,9 @@ void TFormMain::FormPaint(HDC dc) {
 void TFormMain::m_ApplyOutline() {
     SIZE size = WindowSize(hwnd);
     int w = size.cx, h = size.cy, m = h / 2;
-    HRGN upper = CreateRoundRectRgn(0, 0, w + 1, m + 1, 9, 9);
-    HRGN leftSquare = CreateRectRgn(0, m - 18, 18, m);
-    HRGN rightSquare = CreateRectRgn(w - 18, m - 18, w, m);
+    HRGN upper = CreateRoundRectRgn(0, 0, w + 1, m + 1, Px(9), Px(9));
+    HRGN leftSquare = CreateRectRgn(0, m - Px(18), Px(18), m);
+    HRGN rightSquare = CreateRectRgn(w - Px(18), m - Px(18), w, m);
     CombineRgn(upper, upper, leftSquare, RGN_OR);
     CombineRgn(upper, upper, rightSquare, RGN_OR);
     HRGN lower = CreateRoundRectRgn(0, m, w + 1, h + 1, 0, 0);
@@ -136,10 +150,10 @@ void TFormMain::BtnMaxClick() {
     GetWindowRect(hwnd, &SavedBounds);
     RECT area;
     m_GetWorkArea(area);
-    area.left -= 2;
-    area.top -= 2;
-    area.right += 2;
-    area.bottom -= 1;
+    area.left -= Px(2);
+    area.top -= Px(2);
+    area.right += Px(2);
+    area.bottom -= Px(1);
     SetWindowPos(hwnd, nullptr, area.left, area.top, area.right - area.left, area.bottom - area.top,
                  SWP_NOZORDER | SWP_NOACTIVATE);
     BtnMax.Show(false);
@@ -170,7 +184,8 @@ void TFormMain::MaintitleImageClick() {
     GetWindowRect(hwnd, &window);
     GetClientRect(hwnd, &client);
     int frameHeight = (window.bottom - window.top) - (client.bottom - client.top);
-    FrmMainMenu.Popup(window.left + 8, window.top + kTitleStripHeight + frameHeight, PopupMenu::Align::kLeft);
+    FrmMainMenu.Popup(window.left + Px(8), window.top + Px(kTitleStripHeight) + frameHeight,
+                      PopupMenu::Align::kLeft);
 }
 
 bool TFormMain::FrameMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
@@ -182,8 +197,8 @@ bool TFormMain::FrameMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
             int x = GET_X_LPARAM(lp) - window.left, y = GET_Y_LPARAM(lp) - window.top;
             int w = window.right - window.left, h = window.bottom - window.top;
             for (const Zone& z : kZones) {
-                if (x >= Resolve(z.left, w) && x < Resolve(z.right, w) && y >= Resolve(z.top, h) &&
-                    y < Resolve(z.bottom, h)) {
+                if (x >= Resolve(*this, z.left, w) && x < Resolve(*this, z.right, w) &&
+                    y >= Resolve(*this, z.top, h) && y < Resolve(*this, z.bottom, h)) {
                     result = z.answer;
                     return true;
                 }
@@ -192,10 +207,10 @@ bool TFormMain::FrameMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
         }
         case WM_GETMINMAXINFO: {
             auto* info = reinterpret_cast<MINMAXINFO*>(lp);
-            info->ptMinTrackSize = {kSkinWidth, kSkinHeight};
+            info->ptMinTrackSize = {Px(kSkinWidth), Px(kSkinHeight)};
             // The window's own size constraints come after and win.
-            info->ptMinTrackSize.x = std::max<LONG>(info->ptMinTrackSize.x, kMinWindowWidth);
-            info->ptMinTrackSize.y = std::max<LONG>(info->ptMinTrackSize.y, kMinWindowHeight);
+            info->ptMinTrackSize.x = std::max<LONG>(info->ptMinTrackSize.x, Px(kMinWindowWidth));
+            info->ptMinTrackSize.y = std::max<LONG>(info->ptMinTrackSize.y, Px(kMinWindowHeight));
             result = 0;
             return true;
         }
@@ -204,8 +219,8 @@ bool TFormMain::FrameMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
             // sizing, so the constraints are kept here for every resize.
             auto* pos = reinterpret_cast<WINDOWPOS*>(lp);
             if (!(pos->flags & SWP_NOSIZE) && !IsIconic(hwnd)) {
-                pos->cx = std::max(pos->cx, kMinWindowWidth);
-                pos->cy = std::max(pos->cy, kMinWindowHeight);
+                pos->cx = std::max(pos->cx, Px(kMinWindowWidth));
+                pos->cy = std::max(pos->cy, Px(kMinWindowHeight));
             }
             return false;
         }

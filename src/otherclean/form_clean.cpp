@@ -76,7 +76,7 @@ void TformClean::FormCreate(HWND owner) {
                 .surface = {.fill = Panel::Fill::kSolid, .color = RGB(255, 255, 255)},
                 .titleBar = {.show = true, .closeButton = false}});
     CenterOver(owner);
-    Label1.Create(*this, "开始清理……", 16, kTop + 16, 303, 18, {.font = {.face = L"Tahoma", .height = -11}});
+    Label1.Create(*this, "开始清理……", 16, kTop + 16, 303, 18, {.font = kThemeFonts.text});
     Label1.name = "Label1";
     ProgressBarClean.Create(*this, 16, kTop + 42, 303, 20);
     ProgressBarClean.name = "ProgressBarClean";

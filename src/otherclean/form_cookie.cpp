@@ -36,7 +36,7 @@ void TformCookie::FormCreate(HWND owner) {
                 .surface = {.fill = Panel::Fill::kSolid, .color = RGB(255, 255, 255)},
                 .titleBar = {.show = true, .closeButton = false}});
     CenterOver(owner);
-    const FontSpec font{.face = L"Tahoma", .height = -12};
+    const FontSpec& font = kThemeFonts.body;
     Label1.Create(*this, "检查需要保留的 Cookies ，然后点击“保存”", 14, kTop + 12, 442, 18, {.font = font});
     Label1.name = "Label1";
     ListViewCookieF.Create(*this, 14, kTop + 36, 442, 270);

@@ -18,8 +18,6 @@
 std::string OtherCleanFlags = "000000";
 
 namespace {
-const FontSpec kHintFont{.face = L"Tahoma", .height = -12};
-const FontSpec kRowFont{.face = L"Tahoma", .height = -12};
 
 // A small yellow folder: the open buttons and the icon of the hint line.
 void PaintFolderGlyph(HDC dc, const RECT& r, bool enabled, bool hot) {
@@ -44,9 +42,7 @@ void OtherCleanPage::Create(const PageHost& host) {
     // Created first, so that it lies above the page's other controls while it shows.
     suiPanelWait.Create(suiPanelOtherClean, 120, 150, 283, 80,
                         {.fill = Panel::Fill::kSolid, .color = RGB(255, 255, 255), .border = RGB(128, 0, 0)});
-    const Label::Style wait{.font = {.face = L"Tahoma", .height = -12, .bold = true},
-                            .color = RGB(128, 0, 0),
-                            .align = DT_CENTER};
+    const Label::Style wait{.font = kThemeFonts.heading, .color = RGB(128, 0, 0), .align = DT_CENTER};
     waitLine1.Create(suiPanelWait, "正在分析计算机", 10, 20, 263, 18, wait);
     waitLine2.Create(suiPanelWait, "请稍后……", 10, 44, 263, 18, wait);
 
@@ -55,9 +51,9 @@ void OtherCleanPage::Create(const PageHost& host) {
     otherHintIcon.name = "otherHintIcon";
     otherHintIcon.SetTabStop(false);  // a picture in the hint; it does nothing
     otherHintLine1.Create(suiPanelOtherClean, "请选择需要删除的项目，然后点击“开始清理”", 24, 14, 470, 18,
-                          {.font = kHintFont});
+                          {.font = kThemeFonts.body});
     otherHintLine2.Create(suiPanelOtherClean, "你可以点击         浏览相应的系统目录.", 24, 38, 470, 18,
-                          {.font = kHintFont});
+                          {.font = kThemeFonts.body});
 
     otherCleanFrame.Create(suiPanelOtherClean, 24, 66, 475, 262,
                            {.fill = Panel::Fill::kFramed,
@@ -82,12 +78,13 @@ void OtherCleanPage::Create(const PageHost& host) {
     int y = 36;
     for (Row& row : rows) {
         row.check.Create(otherCleanFrame, row.caption, 20, y, 270, 22,
-                         {.kind = Button::Kind::kCheck, .font = kRowFont});
+                         {.kind = Button::Kind::kCheck, .font = kThemeFonts.body});
         row.check.name = std::string("OCCheckBox") + row.name;
         row.open.Create(otherCleanFrame, "", 300, y + 1, 22, 20, FolderButton(row.openEnabled));
         row.open.name = std::string("OTBtn") + row.name;
         row.open.Enable(row.openEnabled);
-        row.size.Create(otherCleanFrame, "0 MB", 336, y + 3, 120, 18, {.font = kRowFont, .align = DT_RIGHT});
+        row.size.Create(otherCleanFrame, "0 MB", 336, y + 3, 120, 18,
+                        {.font = kThemeFonts.body, .align = DT_RIGHT});
         row.size.name = std::string("OTLabel") + row.name;
         // The size beside a row describes its box; the open button is named after its area.
         Label* size = &row.size;
@@ -102,8 +99,7 @@ void OtherCleanPage::Create(const PageHost& host) {
     OTBtn5.onClick = [this] { OTBtn5Click(); };
     OTBtn6.onClick = [this] { OTBtn6Click(); };
 
-    suiButtonClean.Create(suiPanelOtherClean, "开始清理", 399, 346, 100, 28,
-                          {.font = {.face = L"Tahoma", .height = -12, .bold = true}});
+    suiButtonClean.Create(suiPanelOtherClean, "开始清理", 399, 346, 100, 28, {.font = kThemeFonts.heading});
     suiButtonClean.name = "suiButtonClean";
     suiButtonClean.onClick = [this] { suiButtonCleanClick(); };
 }

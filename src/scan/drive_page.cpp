@@ -9,7 +9,6 @@
 
 namespace {
 const COLORREF kListGrey = RGB(240, 240, 240);
-const FontSpec kGeorgia8{.face = L"Georgia", .height = -11};
 
 // "0.00 GB" with the locale's decimal separator, from a byte count.
 std::string GigabyteText(uint64_t bytes) {
@@ -71,7 +70,7 @@ void DriveCleanPage::FillDrives() {
 
 void DriveCleanPage::Create(std::function<void()> startScan) {
     driveInnerPanel.Create(suiPanelClean, 10, 8, 497, 377, {});
-    const Label::Style line{.font = kGeorgia8, .color = RGB(0, 0, 0), .wordWrap = true};
+    const Label::Style line{.font = kThemeFonts.intro, .color = RGB(0, 0, 0), .wordWrap = true};
     driveLine1.Create(driveInnerPanel, "“磁盘清理” 安全彻底的查找并清理系统硬盘中的垃圾文件。", 24, 20, 465,
                       33, line);
     driveLine2.Create(driveInnerPanel,
@@ -91,7 +90,7 @@ void DriveCleanPage::Create(std::function<void()> startScan) {
          .border = MainTheme().buttonBorder,
          .caption = "        磁盘                                         容量                      剩余空间",
          // regular weight: the spaced column names must fit the frame's width
-         .captionFont = {.face = L"Tahoma", .height = -11}});
+         .captionFont = kThemeFonts.text});
     suiPanel2.name = "suiPanel2";
     // The list sits under the frame's caption strip, at (61, 190) of the inner panel.
     ListViewDrive.Create(suiPanel2, 1, 21, 375, 132, LVS_NOCOLUMNHEADER | LVS_SINGLESEL | LVS_NOSORTHEADER);

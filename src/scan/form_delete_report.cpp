@@ -92,7 +92,7 @@ void TformDeleteReport::FormCreate(HWND owner, const DeletionOutcome& outcome) {
                 .surface = {.fill = Panel::Fill::kSolid, .color = RGB(255, 255, 255)},
                 .titleBar = {.show = true, .closeButton = true}});
     CenterOver(owner);
-    const FontSpec font{.face = L"Tahoma", .height = -12};
+    const FontSpec& font = kThemeFonts.body;
     LabelSummary.Create(*this, DeleteSummaryText(outcome_), 14, kTop + 12, 672, 18, {.font = font});
     LabelSummary.name = "LabelSummary";
     ListViewLeft.Create(*this, 14, kTop + 36, 672, 240, LVS_OWNERDATA | WS_BORDER);

@@ -7,7 +7,6 @@
 #include "shared/all_var.h"
 
 namespace {
-const FontSpec kCounterFont{.face = L"Tahoma", .height = -11, .bold = true};
 const COLORREF kCounterGrey = RGB(96, 96, 96);
 const char* const kScanColumnCaptions[] = {"", "文件名", "位置", "大小(Bytes)"};
 
@@ -53,7 +52,7 @@ void ResultsPage::Create(const PageHost& host, ScanSources sources) {
         return h->code == LVN_GETDISPINFOW && ServeScanRow(*reinterpret_cast<NMLVDISPINFOW*>(h));
     };
 
-    const Label::Style counter{.font = kCounterFont, .color = kCounterGrey};
+    const Label::Style counter{.font = kThemeFonts.bold, .color = kCounterGrey};
     struct {
         Label& label;
         const char* text;
@@ -93,12 +92,9 @@ void ResultsPage::Create(const PageHost& host, ScanSources sources) {
         {.fill = Panel::Fill::kSolid, .color = RGB(255, 255, 255), .border = RGB(128, 0, 0)});
     suiPanelDeling.name = "suiPanelDeling";
     delingLabel.Create(suiPanelDeling, "正在清理垃圾文件，请稍后……", 10, 44, 273, 20,
-                       {.font = {.face = L"Tahoma", .height = -12, .bold = true},
-                        .color = RGB(128, 0, 0),
-                        .align = DT_CENTER});
-    delingProgressLabel.Create(
-        suiPanelDeling, "", 10, 68, 273, 16,
-        {.font = {.face = L"Tahoma", .height = -11}, .color = RGB(128, 0, 0), .align = DT_CENTER});
+                       {.font = kThemeFonts.heading, .color = RGB(128, 0, 0), .align = DT_CENTER});
+    delingProgressLabel.Create(suiPanelDeling, "", 10, 68, 273, 16,
+                               {.font = kThemeFonts.text, .color = RGB(128, 0, 0), .align = DT_CENTER});
     delingProgressLabel.name = "delingProgressLabel";
     delingProgressBar.Create(suiPanelDeling, 20, 86, 253, 16);
     delingProgressBar.name = "delingProgressBar";

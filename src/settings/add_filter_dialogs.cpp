@@ -29,9 +29,9 @@ const char* const kDescriptionTerminator =
 const char* const kOutsideTheCodePage =
     "The file type or the description holds characters that this system's code page cannot store in "
     "Config.ini.";
-const Label::Style kHintStyle{.font = {.face = L"Tahoma", .height = -12}, .wordWrap = true};
-const Label::Style kLabelStyle{.font = {.face = L"Tahoma", .height = -12}};
-const Button::Style kPush{.font = {.face = L"Tahoma", .height = -12}};
+const Label::Style kHintStyle{.font = kThemeFonts.body, .wordWrap = true};
+const Label::Style kLabelStyle{.font = kThemeFonts.body};
+const Button::Style kPush{.font = kThemeFonts.body};
 
 // The dialog's own area lies below the skinned title bar.
 int Top() { return DialogTheme().titleBarHeight + 1; }

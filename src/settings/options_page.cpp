@@ -6,7 +6,7 @@
 namespace {
 const Button::Style kCheck{.kind = Button::Kind::kCheck};
 const Button::Style kRadio{.kind = Button::Kind::kRadio};
-const Button::Style kPush{.kind = Button::Kind::kPush, .font = {.face = L"Tahoma", .height = -12}};
+const Button::Style kPush{.kind = Button::Kind::kPush, .font = kThemeFonts.body};
 // The select-all and select-none boxes act as buttons: their look is set by their handlers.
 const Button::Style kCommandCheck{.kind = Button::Kind::kCheck, .autoCheck = false};
 constexpr unsigned kAnchorAll = kAnchorLeft | kAnchorTop | kAnchorRight | kAnchorBottom;
@@ -20,9 +20,7 @@ const char* const kSelectNone = "全否";
 constexpr int kListX = 10, kListY = 10, kListWidth = 384, kButtonX = 404, kButtonWidth = 82;
 
 void CreateFilterList(ListView& list, Panel& sheet) {
-    RECT area;
-    GetClientRect(sheet.hwnd, &area);
-    list.Create(sheet, kListX, kListY, kListWidth, area.bottom - 2 * kListY, LVS_SINGLESEL);
+    list.Create(sheet, kListX, kListY, kListWidth, sheet.ClientSize().cy - 2 * kListY, LVS_SINGLESEL);
     list.anchors = kAnchorAll;
     list.AddColumn("", 27);
     list.AddColumn("文件名", 85);
@@ -86,9 +84,8 @@ void OptionsPage::Create(const PageHost& host) {
     suiPage.AddSheet(suiTabSheetFilterE, "排除文件");
     suiPage.SetActivePage(0);
 
-    RECT sheet;
-    GetClientRect(suiTabSheetGeneral.hwnd, &sheet);
-    int groupWidth = sheet.right - 24;
+    const SIZE sheet = suiTabSheetGeneral.ClientSize();
+    int groupWidth = sheet.cx - 24;
     const Panel::Style group{.fill = Panel::Fill::kFramed, .color = t.pageBack, .border = t.checkBorder};
     Panel::Style scanGroup = group;
     scanGroup.caption = "扫描选项";
@@ -120,7 +117,7 @@ void OptionsPage::Create(const PageHost& host) {
     gRadioRecycle.onClick = [this] { gRadioPermanently.SetChecked(false); };
     gRadioPermanently.onClick = [this] { gRadioRecycle.SetChecked(false); };
 
-    ListViewExcludePath.Create(suiTabSheetExcludePath, kListX, kListY, kListWidth, sheet.bottom - 2 * kListY,
+    ListViewExcludePath.Create(suiTabSheetExcludePath, kListX, kListY, kListWidth, sheet.cy - 2 * kListY,
                                LVS_SINGLESEL);
     ListViewExcludePath.anchors = kAnchorAll;
     ListViewExcludePath.AddColumn("排除路径", 332);

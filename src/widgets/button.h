@@ -5,14 +5,14 @@
 // Owner-drawn BUTTON windows: they keep answering BM_CLICK, BM_GETCHECK and BM_SETCHECK, so screen
 // readers and UI automation see ordinary buttons and check boxes.
 class Button : public Widget {
-public:
+  public:
     enum class Kind { kPush, kCheck, kRadio, kImage };
     struct Style {
         Kind kind = Kind::kPush;
-        FontSpec font{.face = L"Tahoma", .height = -11};
+        FontSpec font = kThemeFonts.text;
         COLORREF textColor = CLR_INVALID;  // the theme's
         bool autoCheck = true;             // a check box flips itself on a click
-        // An image button draws itself: (dc, rect, hot, pressed).
+        // An image button draws itself: (dc, rect, hot, pressed), in logical pixels.
         std::function<void(HDC, const RECT&, bool, bool)> image;
     };
     void Create(Widget& parent, const std::string& text, int x, int y, int w, int h, Style style);
@@ -27,10 +27,10 @@ public:
     long AccState() const override;
     Style style;
 
-protected:
+  protected:
     LRESULT OnSubclassMessage(UINT msg, WPARAM wp, LPARAM lp, bool& handled) override;
 
-private:
+  private:
     bool checked_ = false;
     bool hot_ = false;
 };

@@ -42,19 +42,25 @@ void DrawGlyph(HDC dc, const RECT& r, CaptionGlyph glyph, bool hot, bool pressed
     SelectObject(dc, oldPen);
 }
 
-// The picture of one glyph in one state, drawn once over the theme's strip colour.
-HBITMAP Picture(CaptionGlyph glyph, int state, const Theme& t, COLORREF back) {
-    using Key = std::tuple<const Theme*, CaptionGlyph, int, COLORREF>;
+// The picture of one glyph in one state, drawn once per device size over the theme's strip colour; a
+// larger picture is the same shapes at that scale, never the small one stretched.
+HBITMAP Picture(CaptionGlyph glyph, int state, const Theme& t, COLORREF back, int width, int height) {
+    using Key = std::tuple<const Theme*, CaptionGlyph, int, COLORREF, int, int>;
     static std::map<Key, HBITMAP> pictures;
-    Key key{&t, glyph, state, back};
+    Key key{&t, glyph, state, back, width, height};
     if (auto it = pictures.find(key); it != pictures.end()) return it->second;
     HDC screen = GetDC(nullptr);
     HDC mem = CreateCompatibleDC(screen);
-    HBITMAP bmp = CreateCompatibleBitmap(screen, kCaptionButtonWidth, kCaptionButtonHeight);
+    HBITMAP bmp = CreateCompatibleBitmap(screen, width, height);
     ReleaseDC(nullptr, screen);
     HGDIOBJ old = SelectObject(mem, bmp);
+    FillSolid(mem, {0, 0, width, height}, back);
+    if (width != kCaptionButtonWidth || height != kCaptionButtonHeight) {
+        SetGraphicsMode(mem, GM_ADVANCED);
+        XFORM scale{float(width) / kCaptionButtonWidth, 0, 0, float(height) / kCaptionButtonHeight, 0, 0};
+        SetWorldTransform(mem, &scale);
+    }
     RECT r{0, 0, kCaptionButtonWidth, kCaptionButtonHeight};
-    FillSolid(mem, r, back);
     DrawGlyph(mem, r, glyph, state == 1, state == 2, t);
     SelectObject(mem, old);
     DeleteDC(mem);
@@ -66,13 +72,21 @@ HBITMAP Picture(CaptionGlyph glyph, int state, const Theme& t, COLORREF back) {
 void PaintCaptionButton(HDC dc, const RECT& r, CaptionGlyph glyph, bool hot, bool pressed, const Theme& t) {
     COLORREF back = GetPixel(dc, r.left, r.top);
     if (back == CLR_INVALID) back = t.titleBarTop;
-    HBITMAP picture = Picture(glyph, pressed ? 2 : hot ? 1 : 0, t, back);
+    // The button paints in logical pixels; the picture goes to the device pixels they cover.
+    POINT corners[2] = {{r.left, r.top}, {r.right, r.bottom}};
+    LPtoDP(dc, corners, 2);
+    const int w = corners[1].x - corners[0].x, h = corners[1].y - corners[0].y;
+    HBITMAP picture = Picture(glyph, pressed ? 2 : hot ? 1 : 0, t, back, w, h);
+    const int saved = SaveDC(dc);
+    if (GetGraphicsMode(dc) == GM_ADVANCED) ModifyWorldTransform(dc, nullptr, MWT_IDENTITY);
+    SetViewportOrgEx(dc, 0, 0, nullptr);
+    SetWindowOrgEx(dc, 0, 0, nullptr);
     HDC mem = CreateCompatibleDC(dc);
     HGDIOBJ old = SelectObject(mem, picture);
-    StretchBlt(dc, r.left, r.top, r.right - r.left, r.bottom - r.top, mem, 0, 0, kCaptionButtonWidth,
-               kCaptionButtonHeight, SRCCOPY);
+    BitBlt(dc, corners[0].x, corners[0].y, w, h, mem, 0, 0, SRCCOPY);
     SelectObject(mem, old);
     DeleteDC(mem);
+    RestoreDC(dc, saved);
 }
 
 void CreateCaptionButton(Button& button, Widget& parent, const std::string& name, int x, int y,

@@ -3,7 +3,8 @@
 #include "widgets/theme.h"
 
 // The image buttons of title strips and dialog title bars: minimise, maximise, restore and close, each
-// a 28 x 15 picture in three states (normal, mouse over, pressed) drawn once per theme from its colours.
+// a 28 x 15 picture (logical pixels) in three states (normal, mouse over, pressed) drawn once per theme
+// and size from its colours.
 enum class CaptionGlyph { kMinimise, kMaximise, kRestore, kClose };
 constexpr int kCaptionButtonWidth = 28, kCaptionButtonHeight = 15;
 

@@ -4,7 +4,11 @@
 
 void EditBox::Create(Widget& parent, int x, int y, int w, int h) {
     CreateChild(parent, L"EDIT", "", ES_AUTOHSCROLL | WS_TABSTOP | WS_VISIBLE, x, y, w, h, WS_EX_CLIENTEDGE);
-    SendMessageW(hwnd, WM_SETFONT, WPARAM(GetFont({.face = L"Tahoma", .height = -12})), TRUE);
+    OnDpiChanged();
+}
+
+void EditBox::OnDpiChanged(int) {
+    SendMessageW(hwnd, WM_SETFONT, WPARAM(GetFont(kThemeFonts.body, dpi)), TRUE);
 }
 
 bool EditBox::HandleCommand(WORD code) {

@@ -6,21 +6,31 @@
 namespace {
 const wchar_t* const kFormClass = L"KdcForm";
 
+using AdjustForDpiFn = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
+
+// The outer size of a client area at a DPI: the frame's own parts scale with it on Windows 10.
+void AdjustForDpi(RECT& r, DWORD style, DWORD exStyle, int dpi) {
+    static const auto fn = reinterpret_cast<AdjustForDpiFn>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "AdjustWindowRectExForDpi")));
+    if (!fn || !fn(&r, style, FALSE, exStyle, UINT(dpi))) AdjustWindowRectEx(&r, style, FALSE, exStyle);
+}
 }  // namespace
 
 void Form::CreateForm(const Options& o) {
     RegisterContainerClass(kFormClass, LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1)));
     style = o.surface;
-    RECT r{0, 0, o.clientWidth, o.clientHeight};
-    AdjustWindowRectEx(&r, o.style, FALSE, o.exStyle);
+    // A dialog opens at its owner's scale (it is centred over it); a main window at the screen's.
+    dpi = o.owner ? WindowDpi(o.owner) : SystemDpi();
+    RECT r{0, 0, Px(o.clientWidth), Px(o.clientHeight)};
+    AdjustForDpi(r, o.style, o.exStyle, dpi);
     HWND created = CreateWindowExW(o.exStyle, kFormClass, Widen(o.caption).c_str(), o.style | WS_CLIPCHILDREN,
                                    CW_USEDEFAULT, CW_USEDEFAULT, r.right - r.left, r.bottom - r.top, o.owner,
                                    nullptr, GetModuleHandleW(nullptr), nullptr);
     Attach(created);
     // The keyboard cues stay hidden until a key is pressed.
     SendMessageW(hwnd, WM_CHANGEUISTATE, MAKEWPARAM(UIS_SET, UISF_HIDEFOCUS | UISF_HIDEACCEL), 0);
-    width_ = o.clientWidth;
-    height_ = o.clientHeight;
+    width_ = Px(o.clientWidth);
+    height_ = Px(o.clientHeight);
     if (o.titleBar.show) {
         if (style.border == CLR_INVALID) style.border = DialogTheme().border;
         titleBar_ = std::make_unique<DialogTitleBar>();
@@ -81,6 +91,26 @@ LRESULT Form::OnSubclassMessage(UINT msg, WPARAM wp, LPARAM lp, bool& handled) {
     if (FormMessage(msg, wp, lp, result)) {
         handled = true;
         return result;
+    }
+    if (msg == WM_DPICHANGED) {
+        // Every widget takes the new scale while the window keeps its old size, then the window takes
+        // the rectangle Windows suggests: one layout pass, at the new size, with the new fonts.
+        const int oldDpi = dpi;
+        // Nothing is drawn until the whole window is at the new scale, so no frame shows it half done.
+        SendMessageW(hwnd, WM_SETREDRAW, FALSE, 0);
+        ChangeDpi(HIWORD(wp));
+        const RECT* suggested = reinterpret_cast<const RECT*>(lp);
+        RECT client{0, 0, 0, 0};
+        GetClientRect(hwnd, &client);
+        // The children are where they belong at the old size scaled; the anchors move them from there.
+        width_ = MulDiv(client.right, dpi, oldDpi);
+        height_ = MulDiv(client.bottom, dpi, oldDpi);
+        SetWindowPos(hwnd, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
+                     suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+        SendMessageW(hwnd, WM_SETREDRAW, TRUE, 0);
+        RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+        handled = true;
+        return 0;
     }
     if (msg == WM_SETTEXT && titleBar_) {
         LRESULT r = CallOriginal(msg, wp, lp);

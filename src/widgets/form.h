@@ -8,7 +8,7 @@
 // A top-level window of the program: its surface is a panel, its controls route to their widgets, and
 // it can be shown modally over an owner.
 class Form : public Panel {
-public:
+  public:
     struct Options {
         std::string caption;
         int clientWidth = 0, clientHeight = 0;
@@ -43,12 +43,12 @@ public:
     std::string helpPage;
     virtual std::string HelpPage() const { return helpPage; }
 
-protected:
+  protected:
     LRESULT OnSubclassMessage(UINT msg, WPARAM wp, LPARAM lp, bool& handled) override;
     // Messages a form handles itself before the panel's routing.
     virtual bool FormMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result);
 
-private:
+  private:
     std::unique_ptr<DialogTitleBar> titleBar_;
     bool modal_ = false;
     bool modalDone_ = false;

@@ -26,7 +26,7 @@ bool Label::HandleDrawItem(const DRAWITEMSTRUCT& item) {
     PaintBackground(dc, r);
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, IsWindowEnabled(hwnd) ? style.color : MainTheme().disabledText);
-    HGDIOBJ old = SelectObject(dc, GetFont(style.font));
+    HGDIOBJ old = SelectObject(dc, GetFont(style.font, dpi));
     std::wstring text = Widen(Text());
     UINT flags = style.align | DT_NOPREFIX | (style.wordWrap ? DT_WORDBREAK : DT_SINGLELINE);
     DrawTextW(dc, text.c_str(), -1, &r, flags);
@@ -35,7 +35,7 @@ bool Label::HandleDrawItem(const DRAWITEMSTRUCT& item) {
         DrawTextW(dc, text.c_str(), -1, &cue, flags | DT_CALCRECT);
         if (style.align == DT_RIGHT) OffsetRect(&cue, r.right - cue.right, 0);
         if (style.align == DT_CENTER) OffsetRect(&cue, (r.right - cue.right) / 2, 0);
-        InflateRect(&cue, 1, 0);
+        InflateRect(&cue, Px(1), 0);
         IntersectRect(&cue, &cue, &item.rcItem);
         DrawFocusRect(dc, &cue);
     }
@@ -70,6 +70,6 @@ void Picture::Create(Widget& parent, int x, int y, int w, int h, std::function<v
 
 bool Picture::HandleDrawItem(const DRAWITEMSTRUCT& item) {
     PaintBackground(item.hDC, item.rcItem);
-    if (painter) painter(item.hDC, item.rcItem);
+    PaintLogical(item.hDC, item.rcItem, painter);
     return true;
 }

@@ -4,9 +4,9 @@
 
 // A STATIC window whose window text is its caption, drawn transparently over its parent.
 class Label : public Widget {
-public:
+  public:
     struct Style {
-        FontSpec font;
+        FontSpec font = kThemeFonts.text;
         COLORREF color = RGB(0, 0, 0);
         UINT align = DT_LEFT;  // DT_LEFT, DT_CENTER or DT_RIGHT
         bool wordWrap = false;
@@ -27,7 +27,7 @@ public:
 
 // A picture drawn by the program (icons, separators, decorations); a STATIC window too.
 class Picture : public Widget {
-public:
+  public:
     std::function<void(HDC, const RECT&)> painter;
     void Create(Widget& parent, int x, int y, int w, int h, std::function<void(HDC, const RECT&)> paint,
                 const std::string& text = "");

@@ -4,16 +4,18 @@
 #include "platform/text.h"
 
 namespace {
-// A link is as wide as its text, so the hand cursor and the hover colour end where the text does.
-int TextWidth(const std::string& text, const FontSpec& font) {
+// A link is as wide as its text, so the hand cursor and the hover colour end where the text does. Text
+// widths do not follow the scale exactly (glyphs snap to whole pixels), so the width is measured in
+// the font at the label's own DPI, in device pixels.
+int TextWidth(const std::string& text, const FontSpec& font, int dpi) {
     HDC dc = GetDC(nullptr);
-    HGDIOBJ old = SelectObject(dc, GetFont(font));
+    HGDIOBJ old = SelectObject(dc, GetFont(font, dpi));
     std::wstring wide = Widen(text);
     SIZE size{};
     GetTextExtentPoint32W(dc, wide.c_str(), int(wide.size()), &size);
     SelectObject(dc, old);
     ReleaseDC(nullptr, dc);
-    return size.cx + 2;
+    return size.cx + ScaleToDpi(2, dpi);
 }
 
 std::string TrimBlanks(const std::string& s) {
@@ -30,9 +32,18 @@ void LinkLabel::Create(Widget& parent, const std::string& text, const std::strin
     linkColor = s.color;
     hoverColor = s.hoverColor;
     cursor = LoadCursorW(nullptr, IDC_HAND);
-    if (w <= 0) w = TextWidth(text, s.font);
-    Label::Create(parent, text, x, y, w, h, {.font = s.font, .color = s.color});
+    fitsText_ = w <= 0;
+    Label::Create(parent, text, x, y, fitsText_ ? 0 : w, h, {.font = s.font, .color = s.color});
+    if (fitsText_) OnDpiChanged(dpi);
     SetTabStop(true);
+}
+
+void LinkLabel::OnDpiChanged(int) {
+    if (!fitsText_) return;
+    RECT r;
+    GetClientRect(hwnd, &r);
+    SetWindowPos(hwnd, nullptr, 0, 0, TextWidth(Text(), style.font, dpi), r.bottom,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 bool LinkLabel::HandleCommand(WORD code) {

@@ -6,7 +6,7 @@
 class LinkLabel : public Label {
   public:
     struct LinkStyle {
-        FontSpec font{.face = L"MS Sans Serif", .height = -12, .underline = true};
+        FontSpec font = kThemeFonts.link;
         COLORREF color = RGB(0, 0, 255);
         COLORREF hoverColor = RGB(255, 0, 0);
     };
@@ -21,4 +21,8 @@ class LinkLabel : public Label {
 
   protected:
     LRESULT OnSubclassMessage(UINT msg, WPARAM wp, LPARAM lp, bool& handled) override;
+    void OnDpiChanged(int oldDpi) override;  // a label as wide as its text is measured again
+
+  private:
+    bool fitsText_ = false;
 };

@@ -14,7 +14,15 @@ void ListView::Create(Widget& parent, int x, int y, int w, int h, DWORD extraSty
                 LVS_REPORT | LVS_SHOWSELALWAYS | LVS_SHAREIMAGELISTS | WS_VISIBLE | WS_TABSTOP | extraStyle,
                 x, y, w, h);
     ListView_SetExtendedListViewStyle(hwnd, LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER);
-    SendMessageW(hwnd, WM_SETFONT, WPARAM(GetFont({.face = L"Tahoma", .height = -11})), TRUE);
+    SendMessageW(hwnd, WM_SETFONT, WPARAM(GetFont(kThemeFonts.text, dpi)), TRUE);
+}
+
+// The columns keep their share of the design: each width goes from the old scale to the new one.
+void ListView::OnDpiChanged(int oldDpi) {
+    SendMessageW(hwnd, WM_SETFONT, WPARAM(GetFont(kThemeFonts.text, dpi)), TRUE);
+    if (markSize_) ListView_SetImageList(hwnd, RowMarkImages(Px(markSize_)), LVSIL_STATE);
+    for (int c = 0; c < ColumnCount(); ++c)
+        ListView_SetColumnWidth(hwnd, c, MulDiv(ListView_GetColumnWidth(hwnd, c), dpi, oldDpi));
 }
 
 void ListView::AddColumn(const std::string& caption, int width, int format) {
@@ -22,7 +30,7 @@ void ListView::AddColumn(const std::string& caption, int width, int format) {
     LVCOLUMNW col{};
     col.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_FMT;
     col.fmt = format;
-    col.cx = width;
+    col.cx = Px(width);
     col.pszText = text.data();
     ListView_InsertColumn(hwnd, ColumnCount(), &col);
 }
@@ -51,7 +59,8 @@ std::string ListView::ColumnCaption(int column) const {
 }
 
 void ListView::SetRowMarks(int imageSize) {
-    ListView_SetImageList(hwnd, RowMarkImages(imageSize), LVSIL_STATE);
+    markSize_ = imageSize;
+    ListView_SetImageList(hwnd, RowMarkImages(Px(imageSize)), LVSIL_STATE);
 }
 
 int ListView::Count() const { return ListView_GetItemCount(hwnd); }
@@ -116,7 +125,7 @@ void ListView::Select(int row) {
 
 int ListView::HitTest(int x, int y, bool* onStateIcon, UINT* flags) const {
     LVHITTESTINFO info{};
-    info.pt = {x, y};
+    info.pt = {Px(x), Px(y)};
     int row = ListView_SubItemHitTest(hwnd, &info);
     if (onStateIcon) *onStateIcon = row >= 0 && (info.flags & LVHT_ONITEMSTATEICON) && info.iSubItem == 0;
     if (flags) *flags = info.flags;

@@ -12,11 +12,11 @@ enum RowMark { kMarkUnticked = 1, kMarkTicked = 2, kMarkFolder = 3 };
 class ListView : public Widget {
   public:
     void Create(Widget& parent, int x, int y, int w, int h, DWORD extraStyle = 0);
-    void AddColumn(const std::string& caption, int width, int format = LVCFMT_LEFT);
+    void AddColumn(const std::string& caption, int width, int format = LVCFMT_LEFT);  // logical width
     int ColumnCount() const;
     void SetColumnCaption(int column, const std::string& caption);
     std::string ColumnCaption(int column) const;
-    void SetRowMarks(int imageSize);  // state images: the three row marks at the given size
+    void SetRowMarks(int imageSize);  // state images: the three row marks at the given logical size
     // Keeps a column at its width: its divider can be neither dragged nor double-clicked.
     void FixColumnWidth(int column);
 
@@ -32,7 +32,8 @@ class ListView : public Widget {
     void SetMark(int row, int mark);
     int Selected() const;  // -1 when none
     void Select(int row);
-    // Row under a point of the client area; onStateIcon tells whether the point is on its tick box.
+    // Row under a point of the client area (logical pixels, as the mouse hooks give them); onStateIcon
+    // tells whether the point is on its tick box.
     int HitTest(int x, int y, bool* onStateIcon = nullptr, UINT* flags = nullptr) const;
     // Sorts the rows with an ascending comparison of two row indexes from before the sort. The rows move
     // while the control sorts: read what the comparison needs before calling this.
@@ -67,10 +68,12 @@ class ListView : public Widget {
 
   protected:
     LRESULT OnSubclassMessage(UINT msg, WPARAM wp, LPARAM lp, bool& handled) override;
+    void OnDpiChanged(int oldDpi) override;
 
   private:
     void OpenContextMenuOfFocus();
     int fixedColumn_ = -1;
+    int markSize_ = 0;  // logical; 0: no row marks
 };
 
 // The row-mark images (box, ticked box, folder) drawn at the given size; owned by the program.

@@ -5,7 +5,16 @@
 void PageControl::Create(Widget& parent, int x, int y, int w, int h) {
     CreateChild(parent, WC_TABCONTROLW, "", WS_CLIPCHILDREN | WS_TABSTOP | WS_VISIBLE, x, y, w, h,
                 WS_EX_CONTROLPARENT);
-    SendMessageW(hwnd, WM_SETFONT, WPARAM(GetFont({.face = L"Tahoma", .height = -12})), TRUE);
+    OnDpiChanged();
+}
+
+// The new font changes the height of the tabs, and with it the sheets' area.
+void PageControl::OnDpiChanged(int) {
+    SendMessageW(hwnd, WM_SETFONT, WPARAM(GetFont(kThemeFonts.body, dpi)), TRUE);
+    RECT area = SheetArea();
+    for (Panel* sheet : sheets_)
+        SetWindowPos(sheet->hwnd, nullptr, area.left, area.top, area.right - area.left,
+                     area.bottom - area.top, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void PageControl::AddSheet(Panel& sheet, const std::string& caption) {
@@ -15,8 +24,9 @@ void PageControl::AddSheet(Panel& sheet, const std::string& caption) {
     item.pszText = text.data();
     SendMessageW(hwnd, TCM_INSERTITEMW, sheets_.size(), LPARAM(&item));
     RECT area = SheetArea();
-    sheet.Create(*this, area.left, area.top, area.right - area.left, area.bottom - area.top,
-                 {.fill = Panel::Fill::kSolid, .color = MainTheme().pageBack});
+    sheet.Create(*this, 0, 0, 0, 0, {.fill = Panel::Fill::kSolid, .color = MainTheme().pageBack});
+    SetWindowPos(sheet.hwnd, nullptr, area.left, area.top, area.right - area.left, area.bottom - area.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
     sheet.anchors = kAnchorLeft | kAnchorTop | kAnchorRight | kAnchorBottom;
     sheets_.push_back(&sheet);
     ShowActiveSheet();
@@ -77,7 +87,8 @@ LRESULT PageControl::OnSubclassMessage(UINT msg, WPARAM wp, LPARAM lp, bool& han
         LRESULT r = CallOriginal(msg, wp, lp);
         RECT area = SheetArea();
         for (Panel* sheet : sheets_)
-            sheet->SetBounds(area.left, area.top, area.right - area.left, area.bottom - area.top);
+            SetWindowPos(sheet->hwnd, nullptr, area.left, area.top, area.right - area.left,
+                         area.bottom - area.top, SWP_NOZORDER | SWP_NOACTIVATE);
         handled = true;
         return r;
     }

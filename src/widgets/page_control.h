@@ -8,7 +8,7 @@
 // A tabbed page control (SysTabControl32): each tab shows one sheet, a panel that lies over the tab
 // control's display area and holds that page's controls.
 class PageControl : public Widget {
-public:
+  public:
     void Create(Widget& parent, int x, int y, int w, int h);
     // Adds a tab with its sheet; the sheet is created here and its controls are created on it afterwards.
     void AddSheet(Panel& sheet, const std::string& caption);
@@ -21,10 +21,11 @@ public:
     void SelectNext(bool backwards);
     bool HandleNotify(NMHDR* header, LRESULT& result) override;
 
-protected:
+  protected:
+    void OnDpiChanged(int oldDpi = 0) override;
     LRESULT OnSubclassMessage(UINT msg, WPARAM wp, LPARAM lp, bool& handled) override;
 
-private:
+  private:
     RECT SheetArea() const;
     void ShowActiveSheet();
     std::vector<Panel*> sheets_;

@@ -10,10 +10,10 @@ const wchar_t* const kPanelClass = L"KdcPanel";
 void Panel::Create(Widget& parent, int x, int y, int w, int h, Style s) {
     RegisterContainerClass(kPanelClass);
     style = std::move(s);
-    width_ = w;
-    height_ = h;
     CreateChild(parent, kPanelClass, style.caption, WS_CLIPCHILDREN | WS_VISIBLE, x, y, w, h,
                 WS_EX_CONTROLPARENT);
+    width_ = Px(w);
+    height_ = Px(h);
 }
 
 LRESULT Panel::OnSubclassMessage(UINT msg, WPARAM wp, LPARAM lp, bool& handled) {
@@ -36,7 +36,7 @@ LRESULT Panel::OnSubclassMessage(UINT msg, WPARAM wp, LPARAM lp, bool& handled) 
         }
         case WM_SIZE: {
             int w = LOWORD(lp), h = HIWORD(lp);
-            if (width_ || height_) LayoutChildren(width_, height_, w, h);
+            if ((width_ || height_) && !ChangingDpi()) LayoutChildren(width_, height_, w, h);
             width_ = w;
             height_ = h;
             // Transparent children show this panel's background, which a gradient changes everywhere.
@@ -66,30 +66,23 @@ void Panel::PaintBackground(HDC dc, const RECT& rect) {
             FillSolid(dc, rect, style.color);
             break;
         case Fill::kGradient:
-            FillGradient(dc, all, style.color, style.color2);
+            FillGradient(dc, all, style.color, style.color2, &rect);
             break;
         case Fill::kFramed: {
             const Theme& t = MainTheme();
             FillSolid(dc, all, style.color);
-            RECT strip{all.left, all.top, all.right, all.top + 20};
+            RECT strip{all.left, all.top, all.right, all.top + Px(20)};
             FillGradient(dc, strip, t.titleBarTop, t.titleBarBottom);
             SetBkMode(dc, TRANSPARENT);
             SetTextColor(dc, t.text);
-            HGDIOBJ old = SelectObject(dc, GetFont(style.captionFont));
-            RECT text{strip.left + 6, strip.top, strip.right - 4, strip.bottom};
+            HGDIOBJ old = SelectObject(dc, GetFont(style.captionFont, dpi));
+            RECT text{strip.left + Px(6), strip.top, strip.right - Px(4), strip.bottom};
             std::wstring caption = Widen(style.caption);
             DrawTextW(dc, caption.c_str(), -1, &text, DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_NOPREFIX);
             SelectObject(dc, old);
             break;
         }
     }
-    if (style.border != CLR_INVALID) {
-        SetDCPenColor(dc, style.border);
-        HGDIOBJ oldPen = SelectObject(dc, GetStockObject(DC_PEN));
-        HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(NULL_BRUSH));
-        Rectangle(dc, all.left, all.top, all.right, all.bottom);
-        SelectObject(dc, oldPen);
-        SelectObject(dc, oldBrush);
-    }
-    if (style.painter) style.painter(dc, all);
+    if (style.border != CLR_INVALID) FrameSolid(dc, all, style.border, Px(1));
+    PaintLogical(dc, all, style.painter);
 }

@@ -7,7 +7,7 @@
 // A container: transparent, a solid colour, a vertical gradient, or a captioned frame; an optional
 // painter draws pictures on top of the background (icons, separators, the skin's bitmaps).
 class Panel : public Widget {
-public:
+  public:
     enum class Fill { kTransparent, kSolid, kGradient, kFramed };
     struct Style {
         Fill fill = Fill::kTransparent;
@@ -15,8 +15,8 @@ public:
         COLORREF color2 = RGB(255, 255, 255);
         COLORREF border = CLR_INVALID;
         std::string caption;  // shown in the top strip of a framed panel
-        FontSpec captionFont{.face = L"Tahoma", .height = -11, .bold = true};
-        std::function<void(HDC, const RECT&)> painter;
+        FontSpec captionFont = kThemeFonts.bold;
+        std::function<void(HDC, const RECT&)> painter;  // in logical pixels (PaintLogical)
     };
 
     // parent == nullptr only for a form's own surface.
@@ -24,7 +24,7 @@ public:
     void PaintBackground(HDC dc, const RECT& rect) override;
     Style style;
 
-protected:
+  protected:
     LRESULT OnSubclassMessage(UINT msg, WPARAM wp, LPARAM lp, bool& handled) override;
     int width_ = 0, height_ = 0;
 };

@@ -6,7 +6,6 @@ namespace {
 const wchar_t* const kHostClass = L"KdcMenuHost";
 constexpr int kSeparatorHeight = 7;
 constexpr int kTextPadding = 22;
-const FontSpec kMenuFont{.face = L"Tahoma", .height = -12};
 
 HWND CreateHost(PopupMenu* menu, WNDPROC proc) {
     static bool registered = false;
@@ -46,6 +45,7 @@ void PopupMenu::Popup(int x, int y, Align align) {
     if (open_) return;
     lastPoint_ = {x, y};
     lastAlign_ = align;
+    dpi_ = DpiAtPoint(lastPoint_);
     HMENU menu = CreatePopupMenu();
     for (size_t i = 0; i < items_.size(); ++i) {
         UINT flags =
@@ -91,18 +91,18 @@ void PopupMenu::Measure(MEASUREITEMSTRUCT& m) const {
     const Item& item = items_[index];
     if (item.IsSeparator()) {
         m.itemWidth = 0;
-        m.itemHeight = kSeparatorHeight;
+        m.itemHeight = Px(kSeparatorHeight);
         return;
     }
     HDC dc = GetDC(nullptr);
-    HGDIOBJ old = SelectObject(dc, GetFont(kMenuFont));
+    HGDIOBJ old = SelectObject(dc, GetFont(kThemeFonts.body, dpi_));
     std::wstring text = Widen(item.caption);
     SIZE size{};
     GetTextExtentPoint32W(dc, text.c_str(), int(text.size()), &size);
     SelectObject(dc, old);
     ReleaseDC(nullptr, dc);
-    m.itemWidth = UINT(theme.menuGutterWidth + 8 + size.cx + kTextPadding);
-    m.itemHeight = UINT(theme.menuItemHeight);
+    m.itemWidth = UINT(Px(theme.menuGutterWidth + 8 + kTextPadding) + size.cx);
+    m.itemHeight = UINT(Px(theme.menuItemHeight));
 }
 
 void PopupMenu::Draw(const DRAWITEMSTRUCT& d) const {
@@ -111,24 +111,24 @@ void PopupMenu::Draw(const DRAWITEMSTRUCT& d) const {
     const Item& item = items_[index];
     HDC dc = d.hDC;
     RECT r = d.rcItem;
-    RECT gutter{r.left, r.top, r.left + theme.menuGutterWidth, r.bottom};
+    RECT gutter{r.left, r.top, r.left + Px(theme.menuGutterWidth), r.bottom};
     RECT body{gutter.right, r.top, r.right, r.bottom};
     FillSolid(dc, gutter, theme.menuGutter);
     FillSolid(dc, body, theme.menuBack);
     if (item.IsSeparator()) {
         int y = (r.top + r.bottom) / 2;
-        FillSolid(dc, {body.left + 4, y, body.right - 4, y + 1}, theme.menuSeparator);
+        FillSolid(dc, {body.left + Px(4), y, body.right - Px(4), y + Px(1)}, theme.menuSeparator);
         return;
     }
     bool selected = (d.itemState & ODS_SELECTED) && item.enabled;
     if (selected) {
-        RECT hot{r.left + 2, r.top + 1, r.right - 2, r.bottom - 1};
+        RECT hot{r.left + Px(2), r.top + Px(1), r.right - Px(2), r.bottom - Px(1)};
         FillSolid(dc, hot, theme.menuHot);
     }
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, !item.enabled ? theme.disabledText : selected ? theme.menuHotText : theme.menuText);
-    HGDIOBJ old = SelectObject(dc, GetFont(kMenuFont));
-    RECT text{body.left + 8, r.top, r.right - 4, r.bottom};
+    HGDIOBJ old = SelectObject(dc, GetFont(kThemeFonts.body, dpi_));
+    RECT text{body.left + Px(8), r.top, r.right - Px(4), r.bottom};
     std::wstring caption = Widen(item.caption);
     DrawTextW(dc, caption.c_str(), -1, &text,
               DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_NOPREFIX | DT_EXPANDTABS);

@@ -29,7 +29,8 @@ class PopupMenu {
     Item* Find(const std::string& name);
     const std::vector<Item>& Items() const { return items_; }
 
-    // Shows the menu with its top at y and returns when it has closed, after the chosen entry's onClick.
+    // Shows the menu with its top at y (screen pixels) and returns when it has closed, after the chosen
+    // entry's onClick. The entries take the scale of the screen the menu opens on.
     void Popup(int x, int y, Align align);
     // Runs the entry as if the user had chosen it: nothing for separators and disabled entries.
     void Choose(const std::string& name);
@@ -46,7 +47,10 @@ class PopupMenu {
     void Measure(MEASUREITEMSTRUCT& m) const;
     void Draw(const DRAWITEMSTRUCT& d) const;
 
+    int Px(int logical) const { return ScaleToDpi(logical, dpi_); }
+
     std::vector<Item> items_;
+    int dpi_ = kDesignDpi;
     HMENU open_ = nullptr;
     POINT lastPoint_{};
     Align lastAlign_ = Align::kLeft;

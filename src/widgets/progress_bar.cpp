@@ -52,22 +52,17 @@ void ProgressBar::Paint(HDC dc) {
     int max = Max(), position = Position();
     int percent = max > 0 ? position * 100 / max : 0;
     RECT done = all;
-    InflateRect(&done, -1, -1);
+    InflateRect(&done, -Px(1), -Px(1));
     done.right = done.left + (done.right - done.left) * percent / 100;
     if (done.right > done.left) FillGradient(dc, done, t.columnTop, t.checkMark);
-    SetDCPenColor(dc, t.buttonBorder);
-    HGDIOBJ oldPen = SelectObject(dc, GetStockObject(DC_PEN));
-    HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(NULL_BRUSH));
-    Rectangle(dc, all.left, all.top, all.right, all.bottom);
-    SelectObject(dc, oldPen);
-    SelectObject(dc, oldBrush);
+    FrameSolid(dc, all, t.buttonBorder, Px(1));
 
     // The caption is drawn twice: in the bar colour over the white part and in white over the
     // filled part, so every glyph, even one the fill edge cuts through, stands out from what lies
     // under it.
     std::wstring caption = std::to_wstring(percent) + L"%";
     SetBkMode(dc, TRANSPARENT);
-    HGDIOBJ oldFont = SelectObject(dc, GetFont({.face = L"Tahoma", .height = -11, .bold = true}));
+    HGDIOBJ oldFont = SelectObject(dc, GetFont(kThemeFonts.bold, dpi));
     auto drawClipped = [&](COLORREF color, int left, int right) {
         if (right <= left) return;
         const int saved = SaveDC(dc);

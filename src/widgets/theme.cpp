@@ -90,8 +90,7 @@ void Apply(Theme& theme, const std::string& name, int depth) {
     for (const MetricKey& k : kMetricKeys)
         if (auto it = a.metrics.find(k.key); it != a.metrics.end()) theme.*k.field = it->second;
     if (depth > 0) return;  // a base lends colours and metrics; its pictures stay with it
-    for (const auto& [key, description] : a.images)
-        if (HBITMAP bmp = MakeBitmap(description)) theme.images[key] = bmp;
+    for (const auto& [key, description] : a.images) theme.imageDescriptions[key] = description;
 }
 
 Theme Load(const std::string& name) {
@@ -102,9 +101,18 @@ Theme Load(const std::string& name) {
 }
 }  // namespace
 
-HBITMAP Theme::Image(const std::string& key) const {
-    auto it = images.find(key);
-    return it == images.end() ? nullptr : it->second;
+// The descriptions are shapes, not pixels: drawn again at the window's scale they stay as sharp as at
+// 96 dpi, where nothing is scaled at all.
+HBITMAP Theme::Image(const std::string& key, int dpi) const {
+    auto found = images.find({key, dpi});
+    if (found != images.end()) return found->second;
+    auto description = imageDescriptions.find(key);
+    HBITMAP bmp =
+        description == imageDescriptions.end()
+            ? nullptr
+            : MakeBitmap(dpi == 96 ? description->second : ScaleImage(description->second, dpi, 96));
+    images[{key, dpi}] = bmp;
+    return bmp;
 }
 
 const Theme& ThemeByName(const std::string& name) {
@@ -113,15 +121,15 @@ const Theme& ThemeByName(const std::string& name) {
     return name == "mainfrom" ? mainfrom : midsummer;
 }
 
-HFONT GetFont(const FontSpec& wanted) {
-    using Key = std::tuple<std::wstring, int, bool, bool>;
+HFONT GetFont(const FontSpec& wanted, int dpi) {
+    using Key = std::tuple<std::wstring, int, bool, bool, int>;
     static std::map<Key, HFONT> fonts;
-    Key key{wanted.face, wanted.height, wanted.bold, wanted.underline};
+    Key key{wanted.face, wanted.height, wanted.bold, wanted.underline, dpi};
     auto it = fonts.find(key);
     if (it != fonts.end()) return it->second;
-    HFONT font = CreateFontW(wanted.height, 0, 0, 0, wanted.bold ? FW_BOLD : FW_NORMAL, FALSE, wanted.underline,
-                             FALSE, GB2312_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                             DEFAULT_PITCH | FF_DONTCARE, wanted.face);
+    HFONT font = CreateFontW(MulDiv(wanted.height, dpi, 96), 0, 0, 0, wanted.bold ? FW_BOLD : FW_NORMAL,
+                             FALSE, wanted.underline, FALSE, GB2312_CHARSET, OUT_DEFAULT_PRECIS,
+                             CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, wanted.face);
     fonts.emplace(key, font);
     return font;
 }
@@ -131,16 +139,25 @@ void FillSolid(HDC dc, const RECT& r, COLORREF color) {
     FillRect(dc, &r, HBRUSH(GetStockObject(DC_BRUSH)));
 }
 
-void FillGradient(HDC dc, const RECT& r, COLORREF top, COLORREF bottom) {
+void FillGradient(HDC dc, const RECT& r, COLORREF top, COLORREF bottom, const RECT* only) {
     int h = r.bottom - r.top;
     if (h <= 0) return;
-    for (int y = 0; y < h; ++y) {
+    RECT part = r;
+    if (only && !IntersectRect(&part, &r, only)) return;
+    for (int y = part.top - r.top; y < part.bottom - r.top; ++y) {
         auto mix = [&](int a, int b) { return a + (b - a) * y / (h > 1 ? h - 1 : 1); };
-        RECT line{r.left, r.top + y, r.right, r.top + y + 1};
+        RECT line{part.left, r.top + y, part.right, r.top + y + 1};
         FillSolid(dc, line,
                   RGB(mix(GetRValue(top), GetRValue(bottom)), mix(GetGValue(top), GetGValue(bottom)),
                       mix(GetBValue(top), GetBValue(bottom))));
     }
+}
+
+void FrameSolid(HDC dc, const RECT& r, COLORREF color, int width) {
+    FillSolid(dc, {r.left, r.top, r.right, r.top + width}, color);
+    FillSolid(dc, {r.left, r.bottom - width, r.right, r.bottom}, color);
+    FillSolid(dc, {r.left, r.top + width, r.left + width, r.bottom - width}, color);
+    FillSolid(dc, {r.right - width, r.top + width, r.right, r.bottom - width}, color);
 }
 
 void ThickLine(HDC dc, COLORREF color, int width, POINT a, POINT b) {

@@ -4,29 +4,12 @@
 #include "platform/text.h"
 #include "widgets/caption_button.h"
 
-namespace {
-const FontSpec kCaptionFont{.face = L"Tahoma", .height = -11, .bold = true};
-}
-
 void DialogTitleBar::Create(Widget& form, int width, bool withClose) {
     const Theme& t = DialogTheme();
     HWND formHwnd = form.hwnd;
     // Inside the form's one-pixel border.
     Panel::Create(form, 1, 1, width - 2, t.titleBarHeight,
-                  {.fill = Panel::Fill::kGradient,
-                   .color = t.titleBarTop,
-                   .color2 = t.titleBarBottom,
-                   .painter = [formHwnd, &t](HDC dc, const RECT& r) {
-                       wchar_t caption[256] = {};
-                       GetWindowTextW(formHwnd, caption, 256);
-                       SetBkMode(dc, TRANSPARENT);
-                       SetTextColor(dc, t.titleText);
-                       HGDIOBJ old = SelectObject(dc, GetFont(kCaptionFont));
-                       RECT text{r.left + 8, r.top, r.right - kCaptionButtonWidth - 8, r.bottom};
-                       DrawTextW(dc, caption, -1, &text,
-                                 DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
-                       SelectObject(dc, old);
-                   }});
+                  {.fill = Panel::Fill::kGradient, .color = t.titleBarTop, .color2 = t.titleBarBottom});
     name = "TitleBar";
     anchors = kAnchorLeft | kAnchorTop | kAnchorRight;
     onMouseDown = [formHwnd](MouseButton button, int, int) {
@@ -37,4 +20,19 @@ void DialogTitleBar::Create(Widget& form, int width, bool withClose) {
                         (t.titleBarHeight - kCaptionButtonHeight) / 2, CaptionGlyph::kClose, t);
     closeButton.anchors = kAnchorTop | kAnchorRight;
     closeButton.onClick = [formHwnd] { PostMessageW(formHwnd, WM_CLOSE, 0, 0); };
+}
+
+void DialogTitleBar::PaintBackground(HDC dc, const RECT& rect) {
+    Panel::PaintBackground(dc, rect);
+    const Theme& t = DialogTheme();
+    RECT r;
+    GetClientRect(hwnd, &r);
+    wchar_t caption[256] = {};
+    GetWindowTextW(GetParent(hwnd), caption, 256);
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, t.titleText);
+    HGDIOBJ old = SelectObject(dc, GetFont(kThemeFonts.bold, dpi));
+    RECT text{r.left + Px(8), r.top, r.right - Px(kCaptionButtonWidth + 8), r.bottom};
+    DrawTextW(dc, caption, -1, &text, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
+    SelectObject(dc, old);
 }

@@ -45,11 +45,63 @@ Widget* Widget::From(HWND h) {
     return found == widgets.end() ? nullptr : found->second;
 }
 
+namespace {
+bool changingDpi = false;
+}  // namespace
+
+RECT Widget::Px(const RECT& r) const { return {Px(r.left), Px(r.top), Px(r.right), Px(r.bottom)}; }
+
+SIZE Widget::ClientSize() const {
+    RECT r{};
+    if (hwnd) GetClientRect(hwnd, &r);
+    return {MulDiv(r.right, kDesignDpi, dpi), MulDiv(r.bottom, kDesignDpi, dpi)};
+}
+
 void Widget::CreateChild(Widget& parent, const wchar_t* cls, const std::string& text, DWORD style, int x,
                          int y, int w, int h, DWORD exStyle) {
-    HWND created = CreateWindowExW(exStyle, cls, Widen(text).c_str(), style | WS_CHILD | WS_CLIPSIBLINGS, x,
-                                   y, w, h, parent.hwnd, nullptr, GetModuleHandleW(nullptr), this);
+    dpi = parent.dpi;
+    HWND created =
+        CreateWindowExW(exStyle, cls, Widen(text).c_str(), style | WS_CHILD | WS_CLIPSIBLINGS, Px(x), Px(y),
+                        Px(w), Px(h), parent.hwnd, nullptr, GetModuleHandleW(nullptr), this);
     Attach(created);
+}
+
+void Widget::PaintLogical(HDC dc, const RECT& device,
+                          const std::function<void(HDC, const RECT&)>& paint) const {
+    if (!paint) return;
+    if (dpi == kDesignDpi) {
+        paint(dc, device);
+        return;
+    }
+    const int saved = SaveDC(dc);
+    SetGraphicsMode(dc, GM_ADVANCED);
+    const float scale = float(dpi) / kDesignDpi;
+    XFORM x{scale, 0, 0, scale, float(device.left), float(device.top)};
+    ModifyWorldTransform(dc, &x, MWT_LEFTMULTIPLY);
+    RECT logical{0, 0, Logical(device.right - device.left), Logical(device.bottom - device.top)};
+    paint(dc, logical);
+    RestoreDC(dc, saved);
+}
+
+bool Widget::ChangingDpi() { return changingDpi; }
+
+void Widget::ChangeDpi(int newDpi) {
+    const bool outer = !changingDpi;
+    changingDpi = true;
+    const int oldDpi = dpi;
+    dpi = newDpi;
+    if (GetWindowLongW(hwnd, GWL_STYLE) & WS_CHILD) {
+        RECT r = Bounds();
+        auto scale = [&](LONG v) { return MulDiv(v, newDpi, oldDpi); };
+        SetWindowPos(hwnd, nullptr, scale(r.left), scale(r.top), scale(r.right) - scale(r.left),
+                     scale(r.bottom) - scale(r.top), SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    std::vector<HWND> children;
+    for (HWND c = GetWindow(hwnd, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) children.push_back(c);
+    for (HWND c : children)
+        if (Widget* w = From(c)) w->ChangeDpi(newDpi);
+    OnDpiChanged(oldDpi);  // after the children, so a container can place them by its own rules
+    if (outer) changingDpi = false;
 }
 
 void Widget::Attach(HWND created) {
@@ -114,7 +166,7 @@ LRESULT Widget::OnSubclassMessage(UINT msg, WPARAM wp, LPARAM lp, bool& handled)
                 TRACKMOUSEEVENT tme{sizeof(tme), TME_LEAVE, hwnd, 0};
                 trackingMouse_ = TrackMouseEvent(&tme);
             }
-            if (onMouseMove) onMouseMove(GET_X_LPARAM(lp), GET_Y_LPARAM(lp));
+            if (onMouseMove) onMouseMove(Logical(GET_X_LPARAM(lp)), Logical(GET_Y_LPARAM(lp)));
             break;
         case WM_MOUSELEAVE:
             trackingMouse_ = false;
@@ -127,7 +179,7 @@ LRESULT Widget::OnSubclassMessage(UINT msg, WPARAM wp, LPARAM lp, bool& handled)
                 MouseButton b = msg == WM_LBUTTONDOWN   ? kLeftButton
                                 : msg == WM_RBUTTONDOWN ? kRightButton
                                                         : kMiddleButton;
-                onMouseDown(b, GET_X_LPARAM(lp), GET_Y_LPARAM(lp));
+                onMouseDown(b, Logical(GET_X_LPARAM(lp)), Logical(GET_Y_LPARAM(lp)));
             }
             break;
         case WM_GETOBJECT:
@@ -180,10 +232,10 @@ void Widget::Enable(bool enabled) {
 }
 bool Widget::Enabled() const { return hwnd && IsWindowEnabled(hwnd); }
 void Widget::Move(int x, int y) {
-    if (hwnd) SetWindowPos(hwnd, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    if (hwnd) SetWindowPos(hwnd, nullptr, Px(x), Px(y), 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 void Widget::SetBounds(int x, int y, int w, int h) {
-    if (hwnd) SetWindowPos(hwnd, nullptr, x, y, w, h, SWP_NOZORDER | SWP_NOACTIVATE);
+    if (hwnd) SetWindowPos(hwnd, nullptr, Px(x), Px(y), Px(w), Px(h), SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 RECT Widget::Bounds() const {
@@ -292,7 +344,8 @@ void Widget::LayoutChildren(int oldW, int oldH, int newW, int newH) {
                 r.bottom += dy;
             }
         }
-        w->SetBounds(r.left, r.top, r.right - r.left, r.bottom - r.top);
+        SetWindowPos(c, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
     }
 }
 

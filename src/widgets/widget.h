@@ -6,6 +6,8 @@
 #include <optional>
 #include <string>
 
+#include "widgets/dpi.h"
+
 // Base of the skinned controls: one child window, found again from its handle, with the events the
 // program's handlers attach to. Containers (panels, forms) route WM_COMMAND, WM_NOTIFY and WM_DRAWITEM
 // to the child's widget.
@@ -21,6 +23,7 @@ class Widget {
 
     HWND hwnd = nullptr;
     std::string name;
+    int dpi = kDesignDpi;  // of the top-level window; children take it from their parent
     unsigned anchors = kAnchorLeft | kAnchorTop;
     HCURSOR cursor = nullptr;  // nullptr: the arrow
 
@@ -36,15 +39,23 @@ class Widget {
 
     static Widget* From(HWND hwnd);
 
+    // A length of the 96-dpi design in this widget's device pixels, and back (rounded up, so that a
+    // logical rectangle made from a device one still covers it).
+    int Px(int logical) const { return ScaleToDpi(logical, dpi); }
+    int Logical(int device) const { return (device * kDesignDpi + (device >= 0 ? dpi - 1 : 0)) / dpi; }
+    RECT Px(const RECT& logical) const;
+    SIZE ClientSize() const;  // in logical pixels, whole ones
+
     void SetText(const std::string& text);
     std::string Text() const;
     void Show(bool visible);
     bool Visible() const;
     void Enable(bool enabled);
     bool Enabled() const;
+    // Positions and sizes in the design's logical pixels.
     void Move(int x, int y);
     void SetBounds(int x, int y, int w, int h);
-    RECT Bounds() const;  // in the parent's client coordinates
+    RECT Bounds() const;  // in device pixels of the parent's client coordinates
     void Invalidate();
     void SetTabStop(bool tabStop);
     bool TabStop() const;
@@ -74,11 +85,24 @@ class Widget {
     virtual bool HandleNotify(NMHDR* header, LRESULT& result);
     virtual bool HandleDrawItem(const DRAWITEMSTRUCT& item);
 
-    // Keeps anchored children in place when this container changes size.
+    // Keeps anchored children in place when this container changes size (device pixels).
     void LayoutChildren(int oldWidth, int oldHeight, int newWidth, int newHeight);
 
+    // The window moved to a screen of another DPI: this widget and every one inside it take the new
+    // scale, their bounds scaled from the old one, and make again what depends on it (fonts, images).
+    void ChangeDpi(int newDpi);
+    // True while ChangeDpi resizes the widgets, so that containers do not move anchored children too.
+    static bool ChangingDpi();
+
   protected:
-    // Creates the window, remembers the widget in it and listens to its mouse.
+    // What a widget makes again at a new DPI; its bounds, its dpi and its children are already the new
+    // ones.
+    virtual void OnDpiChanged(int oldDpi) { (void)oldDpi; }
+    // Calls a page's painter in the design's logical pixels: the DC is scaled to this widget's DPI
+    // for the call and the rectangle is given in logical pixels.
+    void PaintLogical(HDC dc, const RECT& device, const std::function<void(HDC, const RECT&)>& paint) const;
+    // Creates the window, remembers the widget in it and listens to its mouse. The bounds are logical;
+    // the widget takes its parent's DPI.
     void CreateChild(Widget& parent, const wchar_t* cls, const std::string& text, DWORD style, int x, int y,
                      int w, int h, DWORD exStyle = 0);
     void Attach(HWND created);

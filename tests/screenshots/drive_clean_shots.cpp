@@ -64,7 +64,8 @@ SCREENSHOT(scan_results) {
     RECT r{};
     r.left = LVIR_BOUNDS;
     ListView_GetItemRect(form.resultsPage.ListViewScan.hwnd, 2, &r, LVIR_BOUNDS);
-    form.resultsPage.ListViewScanMouseDown(kLeftButton, r.left + 8, r.top + 6);
+    const ListView& list = form.resultsPage.ListViewScan;  // the mouse hooks speak logical pixels
+    form.resultsPage.ListViewScanMouseDown(kLeftButton, list.Logical(r.left) + 8, list.Logical(r.top) + 6);
     Capture(form.hwnd, "scan_results");
     form.resultsPage.suiPanelDeling.Show(true);
     form.resultsPage.ShowDeleteProgress(1024, 2886);

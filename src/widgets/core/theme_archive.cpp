@@ -157,25 +157,64 @@ RenderedImage RenderImage(const ImageDescription& d) {
         int x0 = std::max(s.x, 0), y0 = std::max(s.y, 0);
         int x1 = int(std::min<long long>((long long)s.x + s.w, d.width));
         int y1 = int(std::min<long long>((long long)s.y + s.h, d.height));
-        for (int y = y0; y < y1; ++y)
+        // Colours are worked out once a row (or a column); a frame visits only its edges. Drawn again
+        // at 200 %, the skin has four times the pixels, and the start of the program waits for it.
+        for (int y = y0; y < y1; ++y) {
+            const bool edgeRow = y == s.y || y == (long long)s.y + s.h - 1;
+            const ThemeRgb rowColor = s.kind == DrawStep::Kind::kVGradient
+                                          ? Mix(s.first, s.second, (long long)y - s.y, s.h)
+                                          : s.first;
             for (int x = x0; x < x1; ++x) {
-                bool edge =
-                    x == s.x || y == s.y || x == (long long)s.x + s.w - 1 || y == (long long)s.y + s.h - 1;
                 switch (s.kind) {
                     case DrawStep::Kind::kFill:
-                        Put(img, x, y, s.first);
-                        break;
                     case DrawStep::Kind::kVGradient:
-                        Put(img, x, y, Mix(s.first, s.second, (long long)y - s.y, s.h));
+                        Put(img, x, y, rowColor);
                         break;
                     case DrawStep::Kind::kHGradient:
                         Put(img, x, y, Mix(s.first, s.second, (long long)x - s.x, s.w));
                         break;
                     case DrawStep::Kind::kFrame:
-                        if (edge) Put(img, x, y, s.first);
+                        if (edgeRow || x == s.x || x == (long long)s.x + s.w - 1)
+                            Put(img, x, y, s.first);
+                        else if (x < (long long)s.x + s.w - 1)
+                            x = int(std::min<long long>((long long)s.x + s.w - 1, x1) - 1);
                         break;
                 }
             }
+        }
     }
     return img;
+}
+
+ImageDescription ScaleImage(const ImageDescription& d, int num, int den) {
+    auto scale = [&](long long v) {
+        long long n = v * num;
+        return int(n >= 0 ? (n + den / 2) / den : -((-n + den / 2) / den));
+    };
+    ImageDescription out;
+    out.width = scale(d.width);
+    out.height = scale(d.height);
+    const int line = std::max(1, scale(1));
+    for (const DrawStep& s : d.steps) {
+        const int x0 = scale(s.x), y0 = scale(s.y);
+        const int x1 = scale((long long)s.x + s.w), y1 = scale((long long)s.y + s.h);
+        DrawStep scaled = s;
+        scaled.x = x0;
+        scaled.y = y0;
+        scaled.w = x1 - x0;
+        scaled.h = y1 - y0;
+        if (s.kind != DrawStep::Kind::kFrame) {
+            out.steps.push_back(scaled);
+            continue;
+        }
+        scaled.kind = DrawStep::Kind::kFill;
+        const int t = std::min({line, scaled.w, scaled.h});
+        if (t <= 0) continue;
+        for (DrawStep edge : {DrawStep{scaled.kind, x0, y0, scaled.w, t, s.first, s.second},
+                              DrawStep{scaled.kind, x0, y1 - t, scaled.w, t, s.first, s.second},
+                              DrawStep{scaled.kind, x0, y0, t, scaled.h, s.first, s.second},
+                              DrawStep{scaled.kind, x1 - t, y0, t, scaled.h, s.first, s.second}})
+            out.steps.push_back(edge);
+    }
+    return out;
 }

@@ -66,3 +66,7 @@ struct RenderedImage {
     ThemeRgb At(int x, int y) const;
 };
 RenderedImage RenderImage(const ImageDescription& image);
+// The same picture at num/den of its size (150 %: 3/2): every shape's edges scaled and rounded, and a
+// frame's one-pixel line as thick as the scale makes it, so the picture is drawn sharp at that size
+// instead of stretched.
+ImageDescription ScaleImage(const ImageDescription& image, int num, int den);

@@ -118,3 +118,15 @@ TEST(ThemeArchive, BuiltInThemesParseAndTheSkinHasTheFrameGeometry) {
     EXPECT_EQ(mainfrom.archive->base, "Midsummer");
     EXPECT_EQ(mainfrom.archive->colors.at("border"), Rgb(0x000000));
 }
+
+// A picture drawn again at 150 %: the same shapes at that scale, its frame's line as thick as the scale.
+TEST(ThemeArchive, ScaledImagesAreTheSameShapesAtTheirScale) {
+    ImageDescription d{10, 8, {{DrawStep::Kind::kFill, 0, 0, 10, 8, Rgb(0x0000FF), {}}}};
+    d.steps.push_back({DrawStep::Kind::kFrame, 2, 2, 6, 4, Rgb(0xFF0000), {}});
+    EXPECT_EQ(RenderImage(ScaleImage(d, 1, 1)).bgr, RenderImage(d).bgr);
+    RenderedImage img = RenderImage(ScaleImage(d, 3, 2));
+    ASSERT_EQ(img.width, 15);
+    ASSERT_EQ(img.height, 12);
+    for (int x : {2, 5, 9, 12}) EXPECT_EQ(img.At(x, 5), Rgb(0x0000FF)) << x;
+    for (int x : {3, 4, 10, 11}) EXPECT_EQ(img.At(x, 5), Rgb(0xFF0000)) << x;
+}
