@@ -26,8 +26,8 @@ void AppendCollationKey(const std::wstring& text, std::string& keys) {
     size_t room = text.size() * 6 + 16;
     for (;;) {
         keys.resize(at + room);
-        int n = LCMapStringW(LOCALE_USER_DEFAULT, LCMAP_SORTKEY | NORM_IGNORECASE, text.c_str(), int(text.size()),
-                             reinterpret_cast<wchar_t*>(keys.data() + at), int(room));
+        int n = LCMapStringW(LOCALE_USER_DEFAULT, LCMAP_SORTKEY | NORM_IGNORECASE, text.c_str(),
+                             int(text.size()), reinterpret_cast<wchar_t*>(keys.data() + at), int(room));
         if (n > 0) {
             keys.resize(at + n);
             return;

@@ -12,7 +12,7 @@ extern std::string AddFilterMask, AddFilterDescription;
 
 // The add-include-filter dialog: opens empty every time, with OK disabled.
 class TAddFilter : public Form {
-public:
+  public:
     void Create();
     // Shows the dialog modally over the owner; true when the user confirmed a valid filter.
     bool Execute(HWND owner);
@@ -25,13 +25,13 @@ public:
     void suiButtonSaveClick();
     void suiButtonCancelClick();
 
-protected:
+  protected:
     bool FormMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
 };
 
 // The add-exclude-filter dialog: keeps the texts of its previous use.
 class TAddFilterExclude : public Form {
-public:
+  public:
     void Create();
     bool Execute(HWND owner);
 
@@ -42,7 +42,7 @@ public:
     void suiButtonSaveClick();
     void suiButtonCancelClick();
 
-protected:
+  protected:
     bool FormMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
 };
 

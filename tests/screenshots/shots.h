@@ -7,8 +7,8 @@
 // `make screenshots`: each shot builds a window state and captures it into a bitmap that the script
 // turns into build/screenshots/<name>.png.
 bool RegisterShot(const char* name, std::function<void()> body);
-#define SCREENSHOT(id)                                  \
-    static void id##_shot();                            \
+#define SCREENSHOT(id)                                          \
+    static void id##_shot();                                    \
     static bool id##_registered = RegisterShot(#id, id##_shot); \
     static void id##_shot()
 

@@ -93,8 +93,8 @@ TEST_F(OptionsStartup, LargeListsLoadWholeAndSaveBackByteForByte) {
     const std::string padding(120, 'x');
     for (; paths.size() < 35000; ++entries) paths += "*\\" + padding + std::to_string(entries) + "|)E(|";
     for (int i = 0; i < 50000; ++i)
-        filters += "*.k" + std::to_string(i) + "|)(|Filter " + std::to_string(i) + "|)(|" + (i % 3 ? "1" : "0") +
-                   "|)E(|";
+        filters += "*.k" + std::to_string(i) + "|)(|Filter " + std::to_string(i) + "|)(|" +
+                   (i % 3 ? "1" : "0") + "|)E(|";
     const std::string config = "[Drive]\r\nGeneral=101010\r\nExclude Paths=" + paths +
                                "\r\nInclude Filters=" + filters + "\r\nExclude Filters=\r\n";
     WriteConfigBytes(config);

@@ -117,7 +117,7 @@ inline POINT CellPoint(const ListView& list, int row, int column) {
 }
 
 class OptionsTest : public MainWindowTest {
-protected:
+  protected:
     void SetUp() override {
         RemoveConfig();
         MainWindowTest::SetUp();

@@ -9,7 +9,7 @@
 
 // Creates the real main window for a test, shown under Xvfb, and destroys it afterwards.
 class MainWindowTest : public testing::Test {
-protected:
+  protected:
     void SetUp() override;
     void TearDown() override;
     std::unique_ptr<TFormMain> form;

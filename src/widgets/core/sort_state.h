@@ -20,7 +20,9 @@ struct ListSortState {
 };
 
 // Turns an ascending comparison result into the current direction's.
-inline int Directed(int ascending, int direction) { return direction == kDescending ? -ascending : ascending; }
+inline int Directed(int ascending, int direction) {
+    return direction == kDescending ? -ascending : ascending;
+}
 
 extern const char* const kArrowUp;    // "↑"
 extern const char* const kArrowDown;  // "↓"

@@ -10,17 +10,9 @@ TEST(HistoryIndex, TailTest) {
         long nonZeroAt;  // -1 for none
         bool empty;
     } cases[] = {
-        {0, -1, true},
-        {20479, -1, true},
-        {20479, 20478, true},
-        {20479, 0, true},
-        {20480, -1, true},
-        {20480, 20478, true},
-        {20480, 20479, false},
-        {30000, 29999, false},
-        {30000, 100, true},
-        {1500000, 1200000, false},
-        {1500000, -1, true},
+        {0, -1, true},      {20479, -1, true},         {20479, 20478, true},  {20479, 0, true},
+        {20480, -1, true},  {20480, 20478, true},      {20480, 20479, false}, {30000, 29999, false},
+        {30000, 100, true}, {1500000, 1200000, false}, {1500000, -1, true},
     };
     for (const Case& c : cases) {
         std::string bytes(c.size, '\0');

@@ -67,12 +67,9 @@ TEST(OtherCleanLabels, ThreeVariantsAtTheBoundaries) {
         const char* general;
         const char* internetCache;
     } cases[] = {
-        {0, "0 Byte(s)", "0 Byte(s)"},
-        {1023, "1023 Byte(s)", "1023 Byte(s)"},
-        {1024, "1.00 KB", "1024 Byte(s)"},
-        {1025, "1.00 KB", "1.00 KB"},
-        {1048575, "1024.00 KB", "1024.00 KB"},
-        {1048576, "1.00 MB", "1.00 MB"},
+        {0, "0 Byte(s)", "0 Byte(s)"},         {1023, "1023 Byte(s)", "1023 Byte(s)"},
+        {1024, "1.00 KB", "1024 Byte(s)"},     {1025, "1.00 KB", "1.00 KB"},
+        {1048575, "1024.00 KB", "1024.00 KB"}, {1048576, "1.00 MB", "1.00 MB"},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(FormatSize(c.bytes), c.general) << c.bytes;
@@ -82,14 +79,8 @@ TEST(OtherCleanLabels, ThreeVariantsAtTheBoundaries) {
 
 TEST(OtherCleanLabels, CookiesCountFourKilobytesEach) {
     const SizeCase cases[] = {
-        {0, "0 KB"},
-        {12, "12 KB"},
-        {255 * 4, "1020 KB"},
-        {1023, "1023 KB"},
-        {256 * 4, "1.00 MB"},
-        {1025, "1.00 MB"},
-        {1536, "1.50 MB"},
-        {kMax, "9007199254740992.00 MB"},
+        {0, "0 KB"},          {12, "12 KB"},     {255 * 4, "1020 KB"}, {1023, "1023 KB"},
+        {256 * 4, "1.00 MB"}, {1025, "1.00 MB"}, {1536, "1.50 MB"},    {kMax, "9007199254740992.00 MB"},
     };
     for (const SizeCase& c : cases) EXPECT_EQ(FormatCookieKilobytes(c.value), c.text) << c.value;
 }

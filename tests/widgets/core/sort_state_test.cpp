@@ -22,7 +22,7 @@ TEST(ListSortState, ClickSequencesGiveDirectionsAndOneArrow) {
         {{1}, 1, kAscending, "0 " + up + "1 2 "},
         {{1, 1}, 1, kDescending, "0 " + down + "1 2 "},
         {{1, 1, 1}, 1, kAscending, "0 " + up + "1 2 "},
-        {{1, 2, 1}, 1, kAscending, "0 " + up + "1 2 "},          // resumes, no toggle
+        {{1, 2, 1}, 1, kAscending, "0 " + up + "1 2 "},        // resumes, no toggle
         {{1, 1, 2, 1}, 1, kDescending, "0 " + down + "1 2 "},  // resumes descending
         {{1, 2}, 2, kAscending, "0 1 " + up + "2 "},
     };
