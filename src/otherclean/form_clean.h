@@ -33,7 +33,6 @@ class TformClean : public Form {
     Label Label1;
     ProgressBar ProgressBarClean;
     Button suiButton1;
-    bool Running() const { return running_; }
 
     // What steps 1 and 4 load; tests point them at something missing to see a failing step.
     std::wstring shellLibrary = L"Shell32.dll";

@@ -9,12 +9,6 @@ char DecimalSeparator() {
     return separator[0] < 0x80 ? char(separator[0]) : '.';
 }
 
-int CompareIgnoringCase(const std::wstring& a, const std::wstring& b) {
-    return CompareStringW(LOCALE_USER_DEFAULT, NORM_IGNORECASE, a.c_str(), int(a.size()), b.c_str(),
-                          int(b.size())) -
-           CSTR_EQUAL;
-}
-
 std::string CollationKey(const std::wstring& text) {
     std::string key;
     AppendCollationKey(text, key);

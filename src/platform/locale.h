@@ -4,10 +4,8 @@
 // The user's locale: its decimal separator and its case-insensitive collation of names.
 char DecimalSeparator();
 
-// Less than, equal to or greater than zero, by CompareStringW(LOCALE_USER_DEFAULT, NORM_IGNORECASE).
-int CompareIgnoringCase(const std::wstring& a, const std::wstring& b);
-
-// A byte string whose plain comparison orders texts like CompareIgnoringCase; computing it once per row
+// A byte string whose plain comparison orders texts as CompareStringW(LOCALE_USER_DEFAULT,
+// NORM_IGNORECASE) does; computing it once per row
 // makes sorting a million rows affordable.
 std::string CollationKey(const std::wstring& text);
 // The same key appended to a buffer that many keys share.

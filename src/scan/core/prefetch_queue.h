@@ -82,7 +82,6 @@ class PrefetchQueue {
     // For benchmarks and tests.
     size_t PeakReadyBytes() const;
     size_t ListingsRead() const;
-    int Threads() const { return std::max(1, options_.threads); }
 
   private:
     void Work();
