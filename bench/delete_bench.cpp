@@ -11,9 +11,9 @@
 #include <vector>
 
 #include "app/form_main.h"
+#include "pump_gaps.h"
 #include "platform/dialogs.h"
 #include "platform/filesystem.h"
-#include "platform/message_pump.h"
 #include "platform/shell.h"
 #include "scan/file_deletion.h"
 #include "scan/scan_engine.h"
@@ -76,27 +76,11 @@ double ProgramDelete(TFormMain& form, const std::string& drive, bool toRecycleBi
     if (beforeDelete) beforeDelete();
     return Seconds([&] { form.resultsPage.suiButtonDeleteClick(); });
 }
-LARGE_INTEGER lastPump;
-double longestBetweenPumps = 0;
-void TimePump() {
-    LARGE_INTEGER f, now;
-    QueryPerformanceFrequency(&f);
-    QueryPerformanceCounter(&now);
-    if (lastPump.QuadPart)
-        longestBetweenPumps = std::max(longestBetweenPumps,
-                                       double(now.QuadPart - lastPump.QuadPart) * 1000 / double(f.QuadPart));
-    lastPump = now;
-}
 
 // The longest time between two message pumps while the program deletes every file of a drive.
 double LongestGap(TFormMain& form, const std::string& drive, bool toRecycleBin, size_t& rows) {
-    ProgramDelete(form, drive, toRecycleBin, rows, [] {
-        lastPump.QuadPart = 0;
-        longestBetweenPumps = 0;
-        onProcessMessages = TimePump;
-    });
-    onProcessMessages = nullptr;
-    return longestBetweenPumps;
+    ProgramDelete(form, drive, toRecycleBin, rows, [] { pump_gaps::Start(); });
+    return pump_gaps::Stop();
 }
 }  // namespace
 

@@ -14,8 +14,8 @@
 #include <vector>
 
 #include "app/form_main.h"
+#include "pump_gaps.h"
 #include "platform/filesystem.h"
-#include "platform/message_pump.h"
 #include "scan/core/prefetch_queue.h"
 #include "scan/folder_reader.h"
 #include "scan/scan_engine.h"
@@ -114,19 +114,6 @@ class AnswerWatch {
 };
 
 size_t WorkingSet();
-
-// The same seen from inside: the longest time between two message pumps of the scan.
-LARGE_INTEGER lastPump;
-double longestBetweenPumps = 0;
-void TimePump() {
-    LARGE_INTEGER f, now;
-    QueryPerformanceFrequency(&f);
-    QueryPerformanceCounter(&now);
-    if (lastPump.QuadPart)
-        longestBetweenPumps = std::max(longestBetweenPumps,
-                                       double(now.QuadPart - lastPump.QuadPart) * 1000 / double(f.QuadPart));
-    lastPump = now;
-}
 
 // Samples the working set while the scan runs, for its peak.
 class PeakWorkingSet {
@@ -249,10 +236,9 @@ void AnswerBenchmarks(TFormMain& form) {
     const size_t before = WorkingSet();
     PeakWorkingSet peak;
     AnswerWatch watch(form.hwnd);
-    lastPump.QuadPart = 0;
-    onProcessMessages = TimePump;
+    pump_gaps::Start();
     form.resultsPage.suiButtonScanClick();
-    onProcessMessages = nullptr;
+    const double longestBetweenPumps = pump_gaps::Stop();
     const double longest = watch.Stop();
     const size_t peakBytes = peak.Stop();
     const size_t rows = RowsBytes(form.resultsPage.scanRows);
