@@ -20,17 +20,9 @@
 #include "settings/core/default_lists.h"
 #include "settings/list_rows.h"
 #include "shared/all_var.h"
+#include "bench_clock.h"
 
 namespace {
-double Seconds(const std::function<void()>& fn) {
-    LARGE_INTEGER f, a, b;
-    QueryPerformanceFrequency(&f);
-    QueryPerformanceCounter(&a);
-    fn();
-    QueryPerformanceCounter(&b);
-    return double(b.QuadPart - a.QuadPart) / double(f.QuadPart);
-}
-
 void ListFiles(const std::wstring& folder, std::vector<std::wstring>& files) {
     WIN32_FIND_DATAW e;
     HANDLE h = OpenFolderEnumeration(folder, e);

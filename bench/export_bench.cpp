@@ -7,6 +7,7 @@
 
 #include "scan/scan_export.h"
 #include "scan/scan_rows.h"
+#include "bench_clock.h"
 
 namespace {
 constexpr int kRows = 1000000;
@@ -28,11 +29,6 @@ ScanRows MillionRows() {
     return rows;
 }
 
-double Seconds(LARGE_INTEGER from, LARGE_INTEGER to) {
-    LARGE_INTEGER f;
-    QueryPerformanceFrequency(&f);
-    return double(to.QuadPart - from.QuadPart) / double(f.QuadPart);
-}
 }  // namespace
 
 int wmain() {

@@ -10,14 +10,9 @@
 #include "app/form_main.h"
 #include "platform/app_paths.h"
 #include "platform/text.h"
+#include "bench_clock.h"
 
 namespace {
-double Seconds(LARGE_INTEGER start, LARGE_INTEGER end) {
-    LARGE_INTEGER frequency;
-    QueryPerformanceFrequency(&frequency);
-    return double(end.QuadPart - start.QuadPart) / double(frequency.QuadPart);
-}
-
 void WriteConfig(int filters) {
     std::string bytes = "[Drive]\r\nGeneral=101010\r\nInclude Filters=";
     for (int i = 0; i < filters; ++i)

@@ -9,6 +9,7 @@
 #include "otherclean/other_clean_page.h"
 #include "platform/known_folders.h"
 #include "platform/text.h"
+#include "bench_clock.h"
 
 namespace {
 struct Floor {
@@ -36,11 +37,6 @@ void BareWalk(const std::wstring& folder, Floor& floor) {
     for (const std::wstring& sub : subfolders) BareWalk(folder + sub + L"\\", floor);
 }
 
-double Seconds(LARGE_INTEGER start, LARGE_INTEGER end) {
-    LARGE_INTEGER frequency;
-    QueryPerformanceFrequency(&frequency);
-    return double(end.QuadPart - start.QuadPart) / double(frequency.QuadPart);
-}
 }  // namespace
 
 int wmain() {

@@ -22,20 +22,12 @@
 #include "settings/core/default_lists.h"
 #include "settings/list_rows.h"
 #include "shared/all_var.h"
+#include "bench_clock.h"
 
 namespace {
 const std::wstring kTree = L"D:\\tree\\";
 constexpr int kRepeats = 3;
 int kRows = 1000000;
-
-double Seconds(const std::function<void()>& fn) {
-    LARGE_INTEGER f, a, b;
-    QueryPerformanceFrequency(&f);
-    QueryPerformanceCounter(&a);
-    fn();
-    QueryPerformanceCounter(&b);
-    return double(b.QuadPart - a.QuadPart) / double(f.QuadPart);
-}
 
 double Median(std::vector<double> times) {
     std::sort(times.begin(), times.end());

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <mutex>
 #include <optional>
 #include <thread>
 #include <unordered_map>
@@ -10,6 +11,7 @@
 #include "platform/filesystem.h"
 #include "platform/shell.h"
 #include "scan/core/shell_path_rules.h"
+#include "scan/scan_engine.h"
 
 namespace {
 // What was found at a listed file's path, or what deleting it did.
@@ -212,7 +214,6 @@ LeftFile WhyStillThere(const DeletionTarget& target, Asked asked, int shellResul
 struct Settlement {
     enum class State { kUntried, kToVerify, kGoneBefore, kLeft } state = State::kUntried;
     LeftFile left;
-    int shellResult = 0;
 };
 
 void Settle(Settlement& s, const DeletionTarget& target, FileOutcome result, DWORD error) {
@@ -237,18 +238,6 @@ void Settle(Settlement& s, const DeletionTarget& target, FileOutcome result, DWO
     }
 }
 
-// The targets to verify, grouped by folder so that each folder is listed once.
-std::vector<size_t> ByFolder(const std::vector<DeletionTarget>& targets,
-                             const std::vector<Settlement>& settled) {
-    std::vector<size_t> order;
-    for (size_t i = 0; i < targets.size(); ++i) {
-        if (settled[i].state == Settlement::State::kToVerify) order.push_back(i);
-    }
-    std::stable_sort(order.begin(), order.end(),
-                     [&](size_t a, size_t b) { return targets[a].folder < targets[b].folder; });
-    return order;
-}
-
 // Whether the listed name is still in a fresh listing of its folder, else what keeps the answer unknown.
 std::optional<LeftFile> StillListed(const DeletionTarget& target, ExactNames& fresh, bool& present) {
     ExactNames::Entry entry;
@@ -268,10 +257,8 @@ std::optional<LeftFile> StillListed(const DeletionTarget& target, ExactNames& fr
     return LeftWith(target, ReasonOfError(error), error);  // a deletion that cannot be seen is not claimed
 }
 
-DeletionOutcome Summed(const std::vector<DeletionTarget>& targets, const std::vector<Settlement>& settled,
-                       bool stopped) {
+DeletionOutcome Summed(const std::vector<DeletionTarget>& targets, const std::vector<Settlement>& settled) {
     DeletionOutcome outcome;
-    outcome.stopped = stopped;
     for (size_t i = 0; i < targets.size(); ++i) {
         switch (settled[i].state) {
             case Settlement::State::kToVerify:  // verified as gone
@@ -385,27 +372,27 @@ void DeleteFolderGroup(const std::vector<DeletionTarget>& targets, const std::ve
 }
 }  // namespace
 
-unsigned DeletionThreads() {
-    SYSTEM_INFO info;
-    GetSystemInfo(&info);
-    return std::max(2u, unsigned(info.dwNumberOfProcessors));
-}
+// As many as the scan's read-ahead: one per core, at least two.
+unsigned DeletionThreads() { return unsigned(PrefetchThreads()); }
 
 DeletionOutcome DeletePermanently(const std::vector<DeletionTarget>& targets,
                                   const DeletionProgress& progress, DeletionControl control) {
     std::vector<Settlement> settled(targets.size());
-    const std::vector<std::vector<size_t>> groups = FolderGroups(targets);
+    // The rows are grouped by the first worker, so that the window thread answers meanwhile.
+    std::vector<std::vector<size_t>> groups;
+    std::once_flag grouped;
     std::atomic<size_t> nextGroup{0}, done{0};
     std::atomic<bool> stop{false};
     const unsigned threads =
-        unsigned(std::min<size_t>(control.threads ? control.threads : DeletionThreads(), groups.size()));
+        unsigned(std::min<size_t>(control.threads ? control.threads : DeletionThreads(), targets.size()));
     std::vector<std::function<void()>> work(threads, [&] {
+        std::call_once(grouped, [&] { groups = FolderGroups(targets); });
         for (size_t g; !Stopping(stop, control) && (g = nextGroup++) < groups.size();)
             DeleteFolderGroup(targets, groups[g], settled, done, stop, control);
     });
     RunWhileAnswering(work, done, stop, progress);
     progress(SettledCount(settled));
-    return Summed(targets, settled, stop);
+    return Summed(targets, settled);
 }
 
 DeletionOutcome DeleteToRecycleBin(const std::vector<DeletionTarget>& targets,
@@ -421,8 +408,9 @@ DeletionOutcome DeleteToRecycleBin(const std::vector<DeletionTarget>& targets,
     // far the shell has come, so that the window thread never reads a folder.
     auto deletion = [&] {
         // Each folder is listed once for the checks before, and once afresh for those after the shell.
+        const std::vector<std::vector<size_t>> groups = FolderGroups(targets);
         std::wstring list;
-        for (const std::vector<size_t>& group : FolderGroups(targets)) {
+        for (const std::vector<size_t>& group : groups) {
             ExactNames names(group.size() > 1 ? 0 : 1);
             for (size_t i : group) {
                 if (Stopping(stop, control)) return;
@@ -459,21 +447,24 @@ DeletionOutcome DeleteToRecycleBin(const std::vector<DeletionTarget>& targets,
         // What the shell left is tried again on its own (unless the user is closing), so that its failure
         // is known by file.
         for (size_t i : batch) settled[i].state = State::kToVerify;
-        ExactNames fresh;
-        for (size_t i : ByFolder(targets, settled)) {
-            const DeletionTarget& t = targets[i];
-            bool present = false;
-            if (std::optional<LeftFile> unknown = StillListed(t, fresh, present)) {
-                settled[i] = {State::kLeft, *unknown};
-            } else if (present) {
-                int single = result;
-                ExactNames namesNow;
-                DWORD error = 0;
-                if (!Stopping(stop, control)) {
-                    single = ShellDeleteFiles(ShellList(t.Path()) + L'\0', true);
-                    if (CheckListedFile(t, namesNow, error) == FileOutcome::kGone) continue;
+        for (const std::vector<size_t>& group : groups) {
+            ExactNames fresh(group.size() > 1 ? 0 : 1);
+            for (size_t i : group) {
+                if (settled[i].state != State::kToVerify) continue;
+                const DeletionTarget& t = targets[i];
+                bool present = false;
+                if (std::optional<LeftFile> unknown = StillListed(t, fresh, present)) {
+                    settled[i] = {State::kLeft, *unknown};
+                } else if (present) {
+                    int single = result;
+                    ExactNames namesNow;
+                    DWORD error = 0;
+                    if (!Stopping(stop, control)) {
+                        single = ShellDeleteFiles(ShellList(t.Path()) + L'\0', true);
+                        if (CheckListedFile(t, namesNow, error) == FileOutcome::kGone) continue;
+                    }
+                    settled[i] = {State::kLeft, WhyStillThere(t, Asked::kAfterShell, single)};
                 }
-                settled[i] = {State::kLeft, WhyStillThere(t, Asked::kAfterShell, single)};
             }
         }
         done = settledBefore + batch.size();
@@ -492,5 +483,5 @@ DeletionOutcome DeleteToRecycleBin(const std::vector<DeletionTarget>& targets,
                       done, stop, progress);
     CloseHandle(deletionDone);
     progress(SettledCount(settled));
-    return Summed(targets, settled, stop);
+    return Summed(targets, settled);
 }

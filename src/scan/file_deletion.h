@@ -49,8 +49,7 @@ struct LeftFile {
 struct DeletionOutcome {
     size_t deleted = 0;          // files gone afterwards, those already gone before included
     int64_t bytesFreed = 0;      // the listed sizes of the files this deletion removed
-    std::vector<LeftFile> left;  // in row order
-    bool stopped = false;        // ended early: the files not yet tried are in neither count
+    std::vector<LeftFile> left;  // in row order; a stopped deletion counts no file it did not try
 };
 
 // The files are deleted on worker threads; the calling (window) thread only waits, and is called back

@@ -12,9 +12,7 @@ std::wstring ConfigPath(const std::string& fileName) { return Widen(ExeFolder() 
 }  // namespace
 
 std::string ReadConfigValue(const std::string& fileName, const std::string& section, const std::string& key) {
-    std::string bytes;
-    if (!ReadWholeFile(ConfigPath(fileName), bytes)) return {};
-    return IniReadText(bytes, section, key, kAnsiCodePage);
+    return ReadConfigValueIfReadable(fileName, section, key).value_or("");
 }
 
 std::optional<std::string> ReadConfigValueIfReadable(const std::string& fileName, const std::string& section,

@@ -24,8 +24,8 @@ bool IsDeviceName(std::wstring_view name) {
         (EqualsIgnoringCase(base.substr(0, 3), L"com") || EqualsIgnoringCase(base.substr(0, 3), L"lpt"))) {
         wchar_t digit = base[3];
         // The superscript digits name devices too.
-        return (digit >= L'1' && digit <= L'9') || digit == L'\u00B9' || digit == L'\u00B2' ||
-               digit == L'\u00B3';
+        return (digit >= L'1' && digit <= L'9') || digit == L'¹' || digit == L'²' ||
+               digit == L'³';
     }
     return false;
 }
@@ -70,7 +70,7 @@ ShellPathProblem ShellPathProblemOf(std::wstring_view path) {
 
 bool HoldsUnreachableCharacter(std::wstring_view name, bool backslashSeparates) {
     for (wchar_t c : name) {
-        if (c == L'/' || c == L'\uFFFD' || (c == L'\\' && !backslashSeparates)) return true;
+        if (c == L'/' || c == L'�' || (c == L'\\' && !backslashSeparates)) return true;
     }
     return false;
 }
