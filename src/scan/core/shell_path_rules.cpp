@@ -24,8 +24,7 @@ bool IsDeviceName(std::wstring_view name) {
         (EqualsIgnoringCase(base.substr(0, 3), L"com") || EqualsIgnoringCase(base.substr(0, 3), L"lpt"))) {
         wchar_t digit = base[3];
         // The superscript digits name devices too.
-        return (digit >= L'1' && digit <= L'9') || digit == L'¹' || digit == L'²' ||
-               digit == L'³';
+        return (digit >= L'1' && digit <= L'9') || digit == L'¹' || digit == L'²' || digit == L'³';
     }
     return false;
 }
