@@ -581,11 +581,12 @@ TreeRun DeleteTree(const std::string& root, unsigned threads) {
     RemoveFile(root + "\\f2\\x5.tmp");
     EmptyFolder(Widen(root) + L"\\f9\\");
     RemoveDirectoryW(Long(root + "\\f9").c_str());
+    // Held without sharing by a handle of this process: to the deletion it is another program's.
+    HANDLE held =
+        CreateFileW(Long(root + "\\f4\\x4.tmp").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     TreeRun run;
-    {
-        HeldOpen held(Long(root + "\\f4\\x4.tmp"));
-        run.outcome = DeletePermanently(targets, [](size_t) { return true; }, {.threads = threads});
-    }
+    run.outcome = DeletePermanently(targets, [](size_t) { return true; }, {.threads = threads});
+    CloseHandle(held);
     run.after = Everything({root.c_str()});
     return run;
 }

@@ -16,8 +16,9 @@ class HeldOpen {
             L"\"" + std::wstring(exe) + L"\" --hold-open \"" + path + L"\" " + std::to_wstring(share);
         STARTUPINFOW si{sizeof si};
         CreateProcessW(exe, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &process_);
-        // Ready once an open that shares nothing meets the sharing violation.
-        for (int i = 0; i < 500; ++i) {
+        // Ready once an open that shares nothing meets the sharing violation; a busy machine may take
+        // seconds to start the helper under Wine.
+        for (int i = 0; i < 3000; ++i) {
             HANDLE h = CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
                                    FILE_FLAG_BACKUP_SEMANTICS, nullptr);
             if (h == INVALID_HANDLE_VALUE && GetLastError() == ERROR_SHARING_VIOLATION) return;
