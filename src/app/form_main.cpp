@@ -3,6 +3,7 @@
 #include "app/date_label.h"
 #include "app/form_about.h"
 #include "app/shell_images.h"
+#include "settings/config_loaders.h"
 #include "shared/all_var.h"
 
 TFormMain* FormMain = nullptr;
@@ -15,6 +16,9 @@ const COLORREF kMenuDescription = RGB(191, 220, 192);
 
 void TFormMain::FormCreate() {
     FormMain = this;
+    // Every caption is made in the saved language from the start.
+    SetCurrentUiLanguage(ReadInterfaceLanguage());
+    ApplyLanguageToWindows();  // dialogs made before, if any
     const Theme& t = MainTheme();
     CreateForm({.caption = kAppTitle,
                 .clientWidth = kDesignWidth,
@@ -68,7 +72,8 @@ void TFormMain::CreateShell() {
     // The white title is created first so that it lies above its black shadow.
     topTitle.Create(topMain, kAppTitle, 71, 24, 300, 22, {.font = titleFont, .color = kWhite});
     topTitle2.Create(topMain, kAppTitle, 71, 26, 300, 22, {.font = titleFont, .color = RGB(0, 0, 0)});
-    topHelp.Create(topMain, "帮助", 637, 48, 40, 16, {.font = kThemeFonts.classicBold, .color = kWhite});
+    topHelp.Create(topMain, UiText::kHeaderHelp, 637, 48, 40, 16,
+                   {.font = kThemeFonts.classicBold, .color = kWhite});
     topHelp.anchors = kAnchorTop | kAnchorRight;
     topHelp.cursor = LoadCursorW(nullptr, IDC_HAND);
     topHelp.onMouseMove = [this](int, int) { topHelpMouseMove(); };
@@ -85,13 +90,13 @@ void TFormMain::CreateShell() {
         Label& label;
         Picture& icon;
         Label& description;
-        const char* caption;
-        const char* text;
+        Caption caption;
+        Caption text;
         int y, descriptionX;
     } entries[] = {
-        {LeftMenu1, Image10, DesLabel1, "磁盘扫描", "扫描及清理硬盘中的垃圾文件", 44, 42},
-        {LeftMenu2, Image11, DesLabel2, "选项", "扫描和清理选项", 104, 42},
-        {LeftMenu3, Image12, DesLabel3, "其他清理", "清理回收站, Cookies, 历史记录文件夹, 等.", 164, 38},
+        {LeftMenu1, Image10, DesLabel1, UiText::kMenuDriveClean, UiText::kMenuDriveCleanHint, 44, 42},
+        {LeftMenu2, Image11, DesLabel2, UiText::kMenuOptions, UiText::kMenuOptionsHint, 104, 42},
+        {LeftMenu3, Image12, DesLabel3, UiText::kMenuOtherClean, UiText::kMenuOtherCleanHint, 164, 38},
     };
     int page = 1;
     for (MenuEntry& e : entries) {

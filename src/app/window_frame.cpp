@@ -67,15 +67,15 @@ void TFormMain::CreateFrame() {
     onDblClick = [this] { FormDblClick(); };
     MaintitleImage.onClick = [this] { MaintitleImageClick(); };
 
-    FrmMainMenu.Add("MenuItem5", "最小化", [this] { BtnMinClick(); });
-    FrmMainMenu.Add("Maximize1", "最大化", [this] { BtnMaxClick(); });
+    FrmMainMenu.Add("MenuItem5", UiText::kWindowMenuMinimize, [this] { BtnMinClick(); });
+    FrmMainMenu.Add("Maximize1", UiText::kWindowMenuMaximize, [this] { BtnMaxClick(); });
     FrmMainMenu.Add("MenuItem6", "-");
-    FrmMainMenu.Add("MenuItem7", "关闭       Alt+F4", [this] { BtnCloseClick(); });
+    FrmMainMenu.Add("MenuItem7", UiText::kWindowMenuClose, [this] { BtnCloseClick(); });
 
-    menuHelp.Add("menuHelp1", "用户指南", [this] { menuHelp1Click(); });
+    menuHelp.Add("menuHelp1", UiText::kHelpMenuGuide, [this] { menuHelp1Click(); });
     menuHelp.Add("N1", "-");
-    menuHelp.Add("menuHelp2", "关于 Kestrune Disk Cleaner", [this] { menuHelp2Click(); });
-    menuHelp.Add("menuHelp3", "浏览 Kestrune 主页 ->", [this] { menuHelp3Click(); });
+    menuHelp.Add("menuHelp2", UiText::kHelpMenuAbout, [this] { menuHelp2Click(); });
+    menuHelp.Add("menuHelp3", UiText::kHelpMenuHomePage, [this] { menuHelp3Click(); });
 }
 
 void TFormMain::PaintBackground(HDC dc, const RECT& rect) {

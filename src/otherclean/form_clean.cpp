@@ -67,7 +67,7 @@ void TformClean::FormCreate(HWND owner) {
     const int kTop = DialogTheme().titleBarHeight + 1;
     historyStoreClass = kUrlHistoryStoreClass;
     formClean = this;
-    CreateForm({.caption = "正在清理……",
+    CreateForm({.caption = UiText::kCleanCaption,
                 .clientWidth = 335,
                 .clientHeight = 121 + kTop,
                 .style = WS_POPUP,
@@ -76,11 +76,11 @@ void TformClean::FormCreate(HWND owner) {
                 .surface = {.fill = Panel::Fill::kSolid, .color = RGB(255, 255, 255)},
                 .titleBar = {.show = true, .closeButton = false}});
     CenterOver(owner);
-    Label1.Create(*this, "开始清理……", 16, kTop + 16, 303, 18, {.font = kThemeFonts.text});
+    Label1.Create(*this, UiText::kCleanStarting, 16, kTop + 16, 303, 18, {.font = kThemeFonts.text});
     Label1.name = "Label1";
     ProgressBarClean.Create(*this, 16, kTop + 42, 303, 20);
     ProgressBarClean.name = "ProgressBarClean";
-    suiButton1.Create(*this, "关闭", 125, kTop + 80, 85, 26, {});
+    suiButton1.Create(*this, UiText::kCleanClose, 125, kTop + 80, 85, 26, {});
     suiButton1.name = "suiButton1";
     suiButton1.Show(false);
     suiButton1.onClick = [this] { suiButton1Click(); };

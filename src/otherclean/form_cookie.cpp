@@ -27,7 +27,7 @@ void TformCookie::FormCreate(HWND owner) {
     // The design area lies below the skinned title bar.
     const int kTop = DialogTheme().titleBarHeight + 1;
     formCookie = this;
-    CreateForm({.caption = "Cookies 管理",
+    CreateForm({.caption = UiText::kCookieCaption,
                 .clientWidth = 470,
                 .clientHeight = 368 + kTop,
                 .style = WS_POPUP,
@@ -37,7 +37,7 @@ void TformCookie::FormCreate(HWND owner) {
                 .titleBar = {.show = true, .closeButton = false}});
     CenterOver(owner);
     const FontSpec& font = kThemeFonts.body;
-    Label1.Create(*this, "检查需要保留的 Cookies ，然后点击“保存”", 14, kTop + 12, 442, 18, {.font = font});
+    Label1.Create(*this, UiText::kCookieHowTo, 14, kTop + 12, 442, 18, {.font = font});
     Label1.name = "Label1";
     ListViewCookieF.Create(*this, 14, kTop + 36, 442, 270);
     ListViewCookieF.name = "ListViewCookieF";
@@ -50,20 +50,20 @@ void TformCookie::FormCreate(HWND owner) {
     ListViewCookieF.onTickKey = [this](int row) { ListViewCookieFTickKey(row); };
     ListViewCookieF.accessibleName = [this] { return Label1.Text(); };
 
-    CCheckBoxAll.Create(*this, "全选", 14, kTop + 320, 70, 22,
+    CCheckBoxAll.Create(*this, UiText::kCookieSelectAll, 14, kTop + 320, 70, 22,
                         {.kind = Button::Kind::kCheck, .font = font, .autoCheck = false});
     CCheckBoxAll.name = "CCheckBoxAll";
     CCheckBoxAll.SetChecked(true);
     CCheckBoxAll.onClick = [this] { CCheckBoxAllClick(); };
-    CCheckBoxAllN.Create(*this, "全选除了", 92, kTop + 320, 100, 22,
+    CCheckBoxAllN.Create(*this, UiText::kCookieSelectNone, 92, kTop + 320, 100, 22,
                          {.kind = Button::Kind::kCheck, .font = font, .autoCheck = false});
     CCheckBoxAllN.name = "CCheckBoxAllN";
     CCheckBoxAllN.onClick = [this] { CCheckBoxAllNClick(); };
     CCheckBoxAllN.onDblClick = [this] { CCheckBoxAllNDblClick(); };
-    suiButtonSave.Create(*this, "保存", 276, kTop + 330, 85, 26, {.font = font});
+    suiButtonSave.Create(*this, UiText::kCookieSave, 276, kTop + 330, 85, 26, {.font = font});
     suiButtonSave.name = "suiButtonSave";
     suiButtonSave.onClick = [this] { suiButtonSaveClick(); };
-    suiButton1.Create(*this, "取消", 371, kTop + 330, 85, 26, {.font = font});
+    suiButton1.Create(*this, UiText::kCookieCancel, 371, kTop + 330, 85, 26, {.font = font});
     suiButton1.name = "suiButton1";
     suiButton1.onClick = [this] { suiButton1Click(); };
     cancelButton = &suiButton1;
@@ -101,7 +101,7 @@ void TformCookie::ListViewCookieFTickKey(int row) {
 void TformCookie::ListViewCookieFColumnClick(int column) {
     sortState.Click(column);
     ListViewCookieF.SetColumnCaption(0, sortState.Caption(0, ""));
-    ListViewCookieF.SetColumnCaption(1, sortState.Caption(1, kCookieNameCaption));
+    ListViewCookieF.SetColumnCaption(1, Caption(kCookieNameCaption).WithPrefix(sortState.Caption(1, "")));
     // The list moves its rows while it sorts, so the compare reads a copy taken before.
     sortNames_.clear();
     sortMarks_.clear();
@@ -163,7 +163,7 @@ void TformCookie::suiButtonSaveClick() {
         CloseModal(IDOK);
         return;
     }
-    ShowMessageBox(hwnd, "写文件失败！请重新保存！", kAppTitle, MB_OK);
+    ShowMessageBox(hwnd, UiString(UiText::kCookieWriteFailed), kAppTitle, MB_OK);
 }
 
 void TformCookie::suiButton1Click() { CloseModal(IDCANCEL); }

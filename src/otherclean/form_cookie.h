@@ -39,4 +39,4 @@ class TformCookie : public Form {
 // The dialog while it exists.
 extern TformCookie* formCookie;
 
-inline constexpr const char* kCookieNameCaption = "Cookies 名称";
+inline constexpr UiText kCookieNameCaption = UiText::kCookieColumnName;

@@ -37,43 +37,56 @@ Button::Style FolderButton(bool enabled) {
 }
 }  // namespace
 
+// The icon stands in the second hint's gap of blanks: where the design puts it for the Chinese text,
+// just after the words before the gap in another language.
+void OtherCleanPage::PlaceHintIcon() {
+    int x = 89;
+    if (CurrentUiLanguage() != UiLanguage::kChinese) {
+        const std::string hint = otherHintLine2.Text();
+        x = 24 + otherHintLine2.TextWidth(hint.substr(0, hint.find("   ") + 1)) + 1;
+    }
+    otherHintIcon.Move(x, 38);
+}
+
 void OtherCleanPage::Create(const PageHost& host) {
     host_ = host;
     // Created first, so that it lies above the page's other controls while it shows.
     suiPanelWait.Create(suiPanelOtherClean, 120, 150, 283, 80,
                         {.fill = Panel::Fill::kSolid, .color = RGB(255, 255, 255), .border = RGB(128, 0, 0)});
     const Label::Style wait{.font = kThemeFonts.heading, .color = RGB(128, 0, 0), .align = DT_CENTER};
-    waitLine1.Create(suiPanelWait, "正在分析计算机", 10, 20, 263, 18, wait);
-    waitLine2.Create(suiPanelWait, "请稍后……", 10, 44, 263, 18, wait);
+    waitLine1.Create(suiPanelWait, UiText::kOtherAnalysing, 10, 20, 263, 18, wait);
+    waitLine2.Create(suiPanelWait, UiText::kOtherPleaseWait, 10, 44, 263, 18, wait);
 
     // The icon sits in the blank gap of the second hint line and lies above it.
     otherHintIcon.Create(suiPanelOtherClean, "", 89, 38, 16, 16, FolderButton(true));
     otherHintIcon.name = "otherHintIcon";
     otherHintIcon.SetTabStop(false);  // a picture in the hint; it does nothing
-    otherHintLine1.Create(suiPanelOtherClean, "请选择需要删除的项目，然后点击“开始清理”", 24, 14, 470, 18,
+    otherHintLine1.Create(suiPanelOtherClean, UiText::kOtherHowTo, 24, 14, 470, 18,
                           {.font = kThemeFonts.body});
-    otherHintLine2.Create(suiPanelOtherClean, "你可以点击         浏览相应的系统目录.", 24, 38, 470, 18,
+    otherHintLine2.Create(suiPanelOtherClean, UiText::kOtherBrowseHint, 24, 38, 470, 18,
                           {.font = kThemeFonts.body});
+    otherHintLine2.onLanguageChanged = [this] { PlaceHintIcon(); };
+    PlaceHintIcon();
 
     otherCleanFrame.Create(suiPanelOtherClean, 24, 66, 475, 262,
                            {.fill = Panel::Fill::kFramed,
                             .color = RGB(255, 255, 255),
                             .border = MainTheme().buttonBorder,
-                            .caption = "其他清理"});
+                            .caption = UiText::kOtherGroup});
     struct Row {
         Button& check;
         Button& open;
         Label& size;
-        const char* caption;
+        UiText caption;
         const char* name;
         bool openEnabled;
     } rows[] = {
-        {OCCheckBox1, OTBtn1, OTLabel1, "   清理 Windows 回收站", "1", true},
-        {OCCheckBox4, OTBtn4, OTLabel4, "   清理 Windows 历史文件夹", "4", true},
-        {OCCheckBox5, OTBtn5, OTLabel5, "   清理最近使用的文档历史记录", "5", true},
-        {OCCheckBox6, OTBtn6, OTLabel6, "   清理 Cookies", "6", true},
-        {OCCheckBox2, OTBtn2, OTLabel2, "   清理 Windows 临时文件夹", "2", false},
-        {OCCheckBox3, OTBtn3, OTLabel3, "   清理 IE 临时文件夹", "3", false},
+        {OCCheckBox1, OTBtn1, OTLabel1, UiText::kOtherRecycleBin, "1", true},
+        {OCCheckBox4, OTBtn4, OTLabel4, UiText::kOtherHistory, "4", true},
+        {OCCheckBox5, OTBtn5, OTLabel5, UiText::kOtherRecentDocuments, "5", true},
+        {OCCheckBox6, OTBtn6, OTLabel6, UiText::kOtherCookies, "6", true},
+        {OCCheckBox2, OTBtn2, OTLabel2, UiText::kOtherTemp, "2", false},
+        {OCCheckBox3, OTBtn3, OTLabel3, UiText::kOtherInternetFiles, "3", false},
     };
     int y = 36;
     for (Row& row : rows) {
@@ -99,7 +112,8 @@ void OtherCleanPage::Create(const PageHost& host) {
     OTBtn5.onClick = [this] { OTBtn5Click(); };
     OTBtn6.onClick = [this] { OTBtn6Click(); };
 
-    suiButtonClean.Create(suiPanelOtherClean, "开始清理", 399, 346, 100, 28, {.font = kThemeFonts.heading});
+    suiButtonClean.Create(suiPanelOtherClean, UiText::kOtherStart, 399, 346, 100, 28,
+                          {.font = kThemeFonts.heading});
     suiButtonClean.name = "suiButtonClean";
     suiButtonClean.onClick = [this] { suiButtonCleanClick(); };
 }

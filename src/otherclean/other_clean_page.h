@@ -42,5 +42,6 @@ class OtherCleanPage {
     void OTBtn6Click();
 
   private:
+    void PlaceHintIcon();
     PageHost host_;
 };

@@ -71,31 +71,26 @@ void DriveCleanPage::FillDrives() {
 void DriveCleanPage::Create(std::function<void()> startScan) {
     driveInnerPanel.Create(suiPanelClean, 10, 8, 497, 377, {});
     const Label::Style line{.font = kThemeFonts.intro, .color = RGB(0, 0, 0), .wordWrap = true};
-    driveLine1.Create(driveInnerPanel, "“磁盘清理” 安全彻底的查找并清理系统硬盘中的垃圾文件。", 24, 20, 465,
-                      33, line);
-    driveLine2.Create(driveInnerPanel,
-                      "选择要扫描的磁盘，然后点击“开始扫描”. 你可以有选择的删除下面扫描出来的垃圾文件.", 25,
-                      70, 368, 31, line);
-    driveLine3.Create(driveInnerPanel, "点击左面的“选项”，可以进一步选择扫描与清理设置", 25, 120, 368, 28,
-                      line);
+    driveLine1.Create(driveInnerPanel, UiText::kDriveIntro, 24, 20, 465, 33, line);
+    driveLine2.Create(driveInnerPanel, UiText::kDriveHowTo, 25, 70, 368, 31, line);
+    driveLine3.Create(driveInnerPanel, UiText::kDriveOptionsHint, 25, 120, 368, 28, line);
     driveSeparator1.Create(driveInnerPanel, 23, 15, 300, 2, PaintSeparator);
     driveSeparator2.Create(driveInnerPanel, 24, 64, 300, 2, PaintSeparator);
     driveSeparator3.Create(driveInnerPanel, 24, 114, 300, 2, PaintSeparator);
     drivePicture.Create(driveInnerPanel, 395, 40, 100, 100, PaintDriveDecoration);
 
-    suiPanel2.Create(
-        driveInnerPanel, 60, 169, 377, 154,
-        {.fill = Panel::Fill::kFramed,
-         .color = kListGrey,
-         .border = MainTheme().buttonBorder,
-         .caption = "        磁盘                                         容量                      剩余空间",
-         // regular weight: the spaced column names must fit the frame's width
-         .captionFont = kThemeFonts.text});
+    suiPanel2.Create(driveInnerPanel, 60, 169, 377, 154,
+                     {.fill = Panel::Fill::kFramed,
+                      .color = kListGrey,
+                      .border = MainTheme().buttonBorder,
+                      .caption = UiText::kDriveListHeader,
+                      // regular weight: the spaced column names must fit the frame's width
+                      .captionFont = kThemeFonts.text});
     suiPanel2.name = "suiPanel2";
     // The list sits under the frame's caption strip, at (61, 190) of the inner panel.
     ListViewDrive.Create(suiPanel2, 1, 21, 375, 132, LVS_NOCOLUMNHEADER | LVS_SINGLESEL | LVS_NOSORTHEADER);
     ListViewDrive.name = "ListViewDrive";
-    ListViewDrive.accessibleName = [] { return std::string("磁盘 容量 剩余空间"); };
+    ListViewDrive.accessibleName = [] { return std::string(UiString(UiText::kDriveListName)); };
     ListViewDrive.onTickKey = [this](int row) { ListViewDriveTickKey(row); };
     ListViewDrive.AddColumn("", 150);
     ListViewDrive.AddColumn("", 80, LVCFMT_RIGHT);
@@ -116,7 +111,7 @@ void DriveCleanPage::Create(std::function<void()> startScan) {
         return true;
     };
 
-    suiButtonScan.Create(driveInnerPanel, "开始扫描", 402, 342, 89, 27, {});
+    suiButtonScan.Create(driveInnerPanel, UiText::kDriveScan, 402, 342, 89, 27, {});
     suiButtonScan.name = "suiButtonScan";
     suiButtonScan.onClick = std::move(startScan);
 }

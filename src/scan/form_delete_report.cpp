@@ -10,9 +10,10 @@
 TformDeleteReport* formDeleteReport = nullptr;
 
 namespace {
-const char* const kColumnCaptions[] = {"文件名", "位置", "原因"};
-const char* const kCopyCaption = "复制列表";
-const char* const kCloseCaption = "关闭";
+const UiText kColumnCaptions[] = {UiText::kReportColumnName, UiText::kReportColumnFolder,
+                                  UiText::kReportColumnReason};
+const UiText kCopyCaption = UiText::kReportCopyList;
+const UiText kCloseCaption = UiText::kReportClose;
 
 std::string Plural(size_t count, const char* one, const char* many) {
     return std::to_string(count) + " " + (count == 1 ? one : many);
@@ -135,8 +136,8 @@ bool TformDeleteReport::ServeRow(NMLVDISPINFOW& info) {
 }
 
 std::string TformDeleteReport::ListText() const {
-    std::string text =
-        std::string(kColumnCaptions[0]) + "\t" + kColumnCaptions[1] + "\t" + kColumnCaptions[2];
+    std::string text = std::string(UiString(kColumnCaptions[0])) + "\t" + UiString(kColumnCaptions[1]) +
+                       "\t" + UiString(kColumnCaptions[2]);
     for (size_t i = 0; i < outcome_.left.size(); ++i) {
         const LeftFile& file = outcome_.left[i];
         text += "\r\n" + Narrow(file.name) + "\t" + Narrow(file.folder) + "\t" + Narrow(reasons_[i]);

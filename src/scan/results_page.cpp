@@ -8,7 +8,8 @@
 
 namespace {
 const COLORREF kCounterGrey = RGB(96, 96, 96);
-const char* const kScanColumnCaptions[] = {"", "文件名", "位置", "大小(Bytes)"};
+const Caption kScanColumnCaptions[] = {"", UiText::kResultsColumnName, UiText::kResultsColumnFolder,
+                                       UiText::kResultsColumnSize};
 
 void CopyCell(NMLVDISPINFOW& info, const std::wstring& text) {
     if (!info.item.pszText || info.item.cchTextMax <= 0) return;
@@ -20,11 +21,11 @@ void ResultsPage::Create(const PageHost& host, ScanSources sources) {
     host_ = host;
     sources_ = std::move(sources);
     const Button::Style command{.kind = Button::Kind::kCheck, .autoCheck = false};
-    SCheckBoxAll.Create(suiPanelClean1, "全选", 9, 7, 64, 19, command);
+    SCheckBoxAll.Create(suiPanelClean1, UiText::kResultsSelectAll, 9, 7, 64, 19, command);
     SCheckBoxAll.name = "SCheckBoxAll";
     SCheckBoxAll.SetChecked(true);
     SCheckBoxAll.onClick = [this] { SCheckBoxAllClick(); };
-    SCheckBoxAllN.Create(suiPanelClean1, "全否", 85, 7, 74, 19, command);
+    SCheckBoxAllN.Create(suiPanelClean1, UiText::kResultsSelectNone, 85, 7, 90, 19, command);
     SCheckBoxAllN.name = "SCheckBoxAllN";
     SCheckBoxAllN.onClick = [this] { SCheckBoxAllNClick(); };
 
@@ -55,14 +56,14 @@ void ResultsPage::Create(const PageHost& host, ScanSources sources) {
     const Label::Style counter{.font = kThemeFonts.bold, .color = kCounterGrey};
     struct {
         Label& label;
-        const char* text;
+        Caption text;
         int x, y, w;
     } labels[] = {
         {LabelTotalCount, "Total Files: 0", 16, 292, 200},
         {LabelTotalSize, "Total  Size: 0 MB", 16, 312, 200},
         {LabelSelectCount, "Select Files: 0", 229, 292, 280},
         {LabelSelectSize, "Select  Size: 0 MB", 229, 312, 280},
-        {LabelStatus, "正在扫描:请点击“暂停”中止扫描..", 16, 331, 500},
+        {LabelStatus, UiText::kResultsScanning, 16, 331, 500},
     };
     for (auto& l : labels) {
         l.label.Create(suiPanelClean1, l.text, l.x, l.y, l.w, 16, counter);
@@ -72,13 +73,13 @@ void ResultsPage::Create(const PageHost& host, ScanSources sources) {
     struct {
         Button& button;
         const char* name;
-        const char* caption;
+        Caption caption;
         int x;
         void (ResultsPage::*click)();
     } buttons[] = {
-        {suiButtonBack, "suiButtonBack", "取消", 237, &ResultsPage::suiButtonBackClick},
+        {suiButtonBack, "suiButtonBack", UiText::kResultsCancel, 237, &ResultsPage::suiButtonBackClick},
         {suiButtonPause, "suiButtonPause", "Pause", 332, &ResultsPage::suiButtonPauseClick},
-        {suiButtonDelete, "suiButtonDelete", "删除", 426, &ResultsPage::suiButtonDeleteClick},
+        {suiButtonDelete, "suiButtonDelete", UiText::kResultsDelete, 426, &ResultsPage::suiButtonDeleteClick},
     };
     for (auto& b : buttons) {
         b.button.Create(suiPanelClean1, b.caption, b.x, 364, 89, 27, {});
@@ -91,7 +92,7 @@ void ResultsPage::Create(const PageHost& host, ScanSources sources) {
         suiPanelClean1, 27, 120, 293, 109,
         {.fill = Panel::Fill::kSolid, .color = RGB(255, 255, 255), .border = RGB(128, 0, 0)});
     suiPanelDeling.name = "suiPanelDeling";
-    delingLabel.Create(suiPanelDeling, "正在清理垃圾文件，请稍后……", 10, 44, 273, 20,
+    delingLabel.Create(suiPanelDeling, UiText::kResultsDeleting, 10, 44, 273, 20,
                        {.font = kThemeFonts.heading, .color = RGB(128, 0, 0), .align = DT_CENTER});
     delingProgressLabel.Create(suiPanelDeling, "", 10, 68, 273, 16,
                                {.font = kThemeFonts.text, .color = RGB(128, 0, 0), .align = DT_CENTER});
@@ -217,7 +218,8 @@ void ResultsPage::ListViewScanColumnClick(int column) {
     int previous = scanSort.column;
     scanSort.Click(column);
     if (previous != column) ListViewScan.SetColumnCaption(previous, kScanColumnCaptions[previous]);
-    ListViewScan.SetColumnCaption(column, scanSort.Caption(column, kScanColumnCaptions[column]));
+    ListViewScan.SetColumnCaption(column,
+                                  kScanColumnCaptions[column].WithPrefix(scanSort.Caption(column, "")));
     SortScanRows(scanRows, column, scanSort.Direction() == kDescending);
     // The selection names rows by place, and the rows have moved.
     ListViewScan.Select(-1);

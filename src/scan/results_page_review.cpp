@@ -15,22 +15,20 @@
 #include "widgets/busy_cursor.h"
 
 namespace {
-// The row menu's captions in their order, Chinese as the program shows them and English; "-" is a
-// separator. Kept as one table so that it can move into the language tables as it is.
+// The row menu's entries in their order; "-" is a separator.
 struct RowMenuText {
     const char* name;
-    const char* chinese;
-    const char* english;
+    Caption caption;
 };
 const RowMenuText kRowMenuTexts[] = {
-    {"menuOpenFolder", "打开所在文件夹", "Open containing folder"},
-    {"menuCopyPath", "复制路径", "Copy path"},
-    {"menuProperties", "属性", "Properties"},
-    {"menuSeparator1", "-", "-"},
-    {"menuTickFolder", "勾选此文件夹全部", "Tick all in this folder"},
-    {"menuUntickFolder", "取消勾选此文件夹全部", "Untick all in this folder"},
-    {"menuSeparator2", "-", "-"},
-    {"menuExport", "导出列表…", "Export list…"},
+    {"menuOpenFolder", UiText::kRowMenuOpenFolder},
+    {"menuCopyPath", UiText::kRowMenuCopyPath},
+    {"menuProperties", UiText::kRowMenuProperties},
+    {"menuSeparator1", "-"},
+    {"menuTickFolder", UiText::kRowMenuTickFolder},
+    {"menuUntickFolder", UiText::kRowMenuUntickFolder},
+    {"menuSeparator2", "-"},
+    {"menuExport", UiText::kRowMenuExport},
 };
 
 // What each entry does. The folder ticks are greyed while a scan runs: the folder may still be filling,
@@ -57,7 +55,7 @@ constexpr size_t kMaxPropertySheets = 10;
 
 void ResultsPage::CreateRowMenu() {
     for (size_t i = 0; i < std::size(kRowMenuTexts); ++i) {
-        ListViewScanMenu.Add(kRowMenuTexts[i].name, kRowMenuTexts[i].chinese,
+        ListViewScanMenu.Add(kRowMenuTexts[i].name, kRowMenuTexts[i].caption,
                              [this, click = kRowMenuActions[i].click] {
                                  if (click) (this->*click)();
                              });

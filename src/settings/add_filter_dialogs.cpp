@@ -15,9 +15,9 @@ constexpr int kClientWidth = 380, kClientHeight = 186;
 constexpr int kFieldX = 86, kFieldWidth = 282, kMaskY = 70, kDescriptionY = 102, kButtonsY = 146;
 enum ModalResult { kNotConfirmed = 0, kConfirmed = 1 };
 
-const char* const kCaption = "添加文件类型";
-const char* const kDescriptionHint = "输入文件说明.";
-const char* const kDescriptionLabel = "文件描述:";
+const UiText kCaption = UiText::kAddFilterCaption;
+const UiText kDescriptionHint = UiText::kAddFilterDescriptionHint;
+const UiText kDescriptionLabel = UiText::kAddFilterDescriptionLabel;
 // The invalid-mask message: the characters found, then all that a mask cannot hold. Short lines: the
 // message box wraps long ones wherever they reach its width.
 const char* const kMaskRefusedFound = "The file type cannot contain:";
@@ -48,7 +48,7 @@ void CreateDialogWindow(Form& dialog) {
 }
 
 void CreateLabels(Form& dialog, Label& hint, Label& descriptionHint, Label& maskLabel,
-                  Label& descriptionLabel, const char* hintText, const char* maskLabelText) {
+                  Label& descriptionLabel, UiText hintText, UiText maskLabelText) {
     hint.Create(dialog, hintText, 12, Top() + 10, kClientWidth - 24, 32, kHintStyle);
     descriptionHint.Create(dialog, kDescriptionHint, 12, Top() + 44, kClientWidth - 24, 16, kHintStyle);
     maskLabel.Create(dialog, maskLabelText, 12, Top() + kMaskY + 3, 72, 18, kLabelStyle);
@@ -60,12 +60,12 @@ void CreateMaskField(Form& dialog, EditBox& edit, int y) {
 }
 
 void CreateOkButton(Form& dialog, Button& ok) {
-    ok.Create(dialog, "确定", 198, Top() + kButtonsY, 80, 26, kPush);
+    ok.Create(dialog, UiText::kAddFilterOk, 198, Top() + kButtonsY, 80, 26, kPush);
     ok.Enable(false);
 }
 
 void CreateCancelButton(Form& dialog, Button& cancel) {
-    cancel.Create(dialog, "取消", 288, Top() + kButtonsY, 80, 26, kPush);
+    cancel.Create(dialog, UiText::kAddFilterCancel, 288, Top() + kButtonsY, 80, 26, kPush);
 }
 
 void EnableOkForMask(Button& ok, const EditBox& mask) {
@@ -144,10 +144,8 @@ void FocusMaskField(EditBox& mask) {
 
 void TAddFilter::Create() {
     CreateDialogWindow(*this);
-    CreateLabels(
-        *this, Label1, Label4, Label2, Label3,
-        " -- 输入文件类型(如 *.jnk) . 可以利用标准通配符表示：\"?\"(表示单字节) ，\"*\"(表示多字节).",
-        "文件类型：");
+    CreateLabels(*this, Label1, Label4, Label2, Label3, UiText::kAddFilterIncludeHint,
+                 UiText::kAddFilterIncludeMaskLabel);
     // Keyboard order: mask, description, OK, Cancel.
     CreateMaskField(*this, EditIncludeFilter, kMaskY);
     CreateMaskField(*this, EditDesFilter, kDescriptionY);
@@ -188,9 +186,8 @@ bool TAddFilter::FormMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
 
 void TAddFilterExclude::Create() {
     CreateDialogWindow(*this);
-    CreateLabels(*this, Label1, Label4, Label2, Label3,
-                 " -- 输入文件类型(如 *.jnk) . 可以利用标准通配符表示：\"?\"(单字节) ，\"*\"(多字节).",
-                 "文件类型:");
+    CreateLabels(*this, Label1, Label4, Label2, Label3, UiText::kAddFilterExcludeHint,
+                 UiText::kAddFilterExcludeMaskLabel);
     // Keyboard order: OK, Cancel, mask, description.
     CreateOkButton(*this, suiButtonSave);
     CreateCancelButton(*this, suiButtonCancel);

@@ -34,6 +34,12 @@ GeneralOptions GeneralOptionsShown(const Button& read, const Button& system, con
     return {read.Checked(), system.Checked(), hide.Checked(), zero.Checked(), recycle.Checked()};
 }
 
+UiLanguage ReadInterfaceLanguage() {
+    const std::optional<std::string> value = ReadConfigValueIfReadable(
+        std::string(kConfigFileName), std::string(kConfigSection), std::string(kKeyLanguage));
+    return UiLanguageFromConfig(value ? *value : std::string());
+}
+
 void LoadGeneralOptions(Button& read, Button& system, Button& hide, Button& zero, Button& recycle,
                         Button& permanently) {
     ShowGeneralOptions(ParseGeneral(ReadOptionsKey(kKeyGeneral)), read, system, hide, zero, recycle,

@@ -1,10 +1,14 @@
 #pragma once
 #include "settings/core/config_lists.h"
+#include "shared/core/ui_text.h"
 #include "widgets/button.h"
 #include "widgets/list_view.h"
 
 // Start-up readers of Config.ini that fill the Options page. They append to the lists without
 // clearing them and leave captions and sort marks alone.
+// The interface language Config.ini names; Chinese without the key, with another value, or when the
+// file cannot be read.
+UiLanguage ReadInterfaceLanguage();
 void LoadGeneralOptions(Button& read, Button& system, Button& hide, Button& zero, Button& recycle,
                         Button& permanently);
 void LoadExcludePaths(ListView& list);

@@ -8,7 +8,8 @@
 namespace {
 void FillDefaultFilters(ListView& list, ListSortState& sort, const std::vector<FilterEntry>& rows) {
     list.Clear();
-    const char* captions[] = {"", "File Name", "Type", "Description"};
+    const Caption captions[] = {"", UiText::kOptionsDefaultColumnName, UiText::kOptionsDefaultColumnType,
+                                UiText::kOptionsDefaultColumnDescription};
     for (int c = 0; c < 4; ++c) list.SetColumnCaption(c, captions[c]);
     ResetSortColumns(list, sort);
     for (const FilterEntry& row : rows) AddFilterRow(list, row.mask, row.description, row.ticked);
@@ -22,7 +23,7 @@ void SetDefaultOptions(Button& read, Button& system, Button& hide, Button& zero,
 
 void FillDefaultExcludePaths(ListView& list, ListSortState& sort) {
     list.Clear();
-    list.SetColumnCaption(0, "Exclude Paths");
+    list.SetColumnCaption(0, UiText::kOptionsDefaultPathColumn);
     ResetSortColumns(list, sort);
     for (const std::string& path : DefaultExcludePaths()) AddPathRow(list, path);
 }

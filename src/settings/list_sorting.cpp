@@ -7,15 +7,15 @@
 #include "platform/text.h"
 
 namespace {
-std::string WithoutArrow(const std::string& caption) {
-    for (std::string_view arrow : {std::string_view(kArrowUp), std::string_view(kArrowDown)})
-        if (caption.starts_with(arrow)) return caption.substr(arrow.size());
-    return caption;
+// The arrow goes in front of the caption as it was given, so a column named by a key of the interface
+// texts keeps following the language.
+Caption WithoutArrow(const ListView& list, int column) {
+    return list.ColumnCaptionGiven(column).WithPrefix("");
 }
 
 void ShowArrow(ListView& list, const ListSortState& state, int column) {
     if (column < 0 || column >= list.ColumnCount()) return;
-    list.SetColumnCaption(column, state.Caption(column, WithoutArrow(list.ColumnCaption(column))));
+    list.SetColumnCaption(column, WithoutArrow(list, column).WithPrefix(state.Caption(column, "")));
 }
 }  // namespace
 
@@ -23,14 +23,13 @@ void ClickSortColumn(ListView& list, ListSortState& state, int column) {
     int previous = state.column;
     state.Click(column);
     if (previous != column && previous >= 0 && previous < list.ColumnCount())
-        list.SetColumnCaption(previous, WithoutArrow(list.ColumnCaption(previous)));
+        list.SetColumnCaption(previous, WithoutArrow(list, previous));
     ShowArrow(list, state, column);
 }
 
 void ResetSortColumns(ListView& list, ListSortState& state) {
     state.Reset();
-    for (int c = 0; c < list.ColumnCount(); ++c)
-        list.SetColumnCaption(c, WithoutArrow(list.ColumnCaption(c)));
+    for (int c = 0; c < list.ColumnCount(); ++c) list.SetColumnCaption(c, WithoutArrow(list, c));
 }
 
 int CompareLocaleText(const std::string& a, const std::string& b) {

@@ -11,10 +11,10 @@ const Button::Style kPush{.kind = Button::Kind::kPush, .font = kThemeFonts.body}
 const Button::Style kCommandCheck{.kind = Button::Kind::kCheck, .autoCheck = false};
 constexpr unsigned kAnchorAll = kAnchorLeft | kAnchorTop | kAnchorRight | kAnchorBottom;
 
-const char* const kAdd = "添加";
-const char* const kDeleteFile = "删除文件";
-const char* const kSelectAll = "全选";
-const char* const kSelectNone = "全否";
+const UiText kAdd = UiText::kOptionsAdd;
+const UiText kDeleteFile = UiText::kOptionsDeleteFilter;
+const UiText kSelectAll = UiText::kOptionsSelectAll;
+const UiText kSelectNone = UiText::kOptionsSelectNone;
 
 // Geometry of a list sheet: the list on the left, its buttons in a column on the right.
 constexpr int kListX = 10, kListY = 10, kListWidth = 384, kButtonX = 404, kButtonWidth = 82;
@@ -23,14 +23,15 @@ void CreateFilterList(ListView& list, Panel& sheet) {
     list.Create(sheet, kListX, kListY, kListWidth, sheet.ClientSize().cy - 2 * kListY, LVS_SINGLESEL);
     list.anchors = kAnchorAll;
     list.AddColumn("", 27);
-    list.AddColumn("文件名", 85);
-    list.AddColumn("类型", 50);
-    list.AddColumn("文件说明", 170);
+    list.AddColumn(UiText::kOptionsFilterColumnName, 85);
+    list.AddColumn(UiText::kOptionsFilterColumnType, 50);
+    list.AddColumn(UiText::kOptionsFilterColumnDescription, 170);
     list.SetRowMarks(16);
     list.FixColumnWidth(0);
 }
 
-void CreateSideButton(Button& button, Panel& sheet, const char* caption, int y, Button::Style style = kPush) {
+void CreateSideButton(Button& button, Panel& sheet, const Caption& caption, int y,
+                      Button::Style style = kPush) {
     bool push = style.kind == Button::Kind::kPush;
     button.Create(sheet, caption, kButtonX, y, kButtonWidth, push ? 26 : 20, style);
     button.anchors = kAnchorTop | kAnchorRight;
@@ -78,27 +79,27 @@ void OptionsPage::Create(const PageHost& host) {
     suiPage.Create(suiPanelOptions, 10, 10, 503, 346);
     suiPage.name = "suiPage";
     suiPage.anchors = kAnchorAll;
-    suiPage.AddSheet(suiTabSheetGeneral, "常规");
-    suiPage.AddSheet(suiTabSheetExcludePath, "排除路径");
-    suiPage.AddSheet(suiTabSheetFilterI, "文件类型");
-    suiPage.AddSheet(suiTabSheetFilterE, "排除文件");
+    suiPage.AddSheet(suiTabSheetGeneral, UiText::kOptionsTabGeneral);
+    suiPage.AddSheet(suiTabSheetExcludePath, UiText::kOptionsTabExcludePaths);
+    suiPage.AddSheet(suiTabSheetFilterI, UiText::kOptionsTabIncludeFilters);
+    suiPage.AddSheet(suiTabSheetFilterE, UiText::kOptionsTabExcludeFilters);
     suiPage.SetActivePage(0);
 
     const SIZE sheet = suiTabSheetGeneral.ClientSize();
     int groupWidth = sheet.cx - 24;
     const Panel::Style group{.fill = Panel::Fill::kFramed, .color = t.pageBack, .border = t.checkBorder};
     Panel::Style scanGroup = group;
-    scanGroup.caption = "扫描选项";
+    scanGroup.caption = UiText::kOptionsScanGroup;
     suiGroupScanOptions.Create(suiTabSheetGeneral, 12, 12, groupWidth, 134, scanGroup);
     suiGroupScanOptions.anchors = kAnchorLeft | kAnchorTop | kAnchorRight;
     struct {
         Button& box;
-        const char* caption;
+        UiText caption;
     } checks[] = {
-        {gCheckRead, "扫描只读文件"},
-        {gCheckSystem, "扫描系统文件"},
-        {gCheckHide, "扫描隐藏文件"},
-        {gCheckZero, "扫描所有零字节文件"},
+        {gCheckRead, UiText::kOptionsScanReadOnly},
+        {gCheckSystem, UiText::kOptionsScanSystem},
+        {gCheckHide, UiText::kOptionsScanHidden},
+        {gCheckZero, UiText::kOptionsScanZeroBytes},
     };
     int y = 32;
     for (auto& c : checks) {
@@ -107,23 +108,34 @@ void OptionsPage::Create(const PageHost& host) {
     }
 
     Panel::Style cleanGroup = group;
-    cleanGroup.caption = "清理选项";
+    cleanGroup.caption = UiText::kOptionsCleanGroup;
     suiGroupCleanOptions.Create(suiTabSheetGeneral, 12, 160, groupWidth, 88, cleanGroup);
     suiGroupCleanOptions.anchors = kAnchorLeft | kAnchorTop | kAnchorRight;
     gImageRecycle.Create(suiGroupCleanOptions, 20, 30, 20, 20, PaintRecycleBin);
-    gRadioRecycle.Create(suiGroupCleanOptions, "将文件已送到回收站", 46, 30, 260, 20, kRadio);
+    gRadioRecycle.Create(suiGroupCleanOptions, UiText::kOptionsToRecycleBin, 46, 30, 260, 20, kRadio);
     gImagePermanently.Create(suiGroupCleanOptions, 20, 56, 20, 20, PaintDirectDelete);
-    gRadioPermanently.Create(suiGroupCleanOptions, "直接删除垃圾文件", 46, 56, 260, 20, kRadio);
+    gRadioPermanently.Create(suiGroupCleanOptions, UiText::kOptionsPermanently, 46, 56, 260, 20, kRadio);
+    Panel::Style languageGroup = group;
+    languageGroup.caption = UiText::kOptionsLanguage;
+    suiGroupLanguage.Create(suiTabSheetGeneral, 12, 258, groupWidth, 52, languageGroup);
+    suiGroupLanguage.anchors = kAnchorLeft | kAnchorTop | kAnchorRight;
+    gRadioChinese.Create(suiGroupLanguage, UiText::kOptionsLanguageChinese, 46, 26, 100, 20, kRadio);
+    gRadioEnglish.Create(suiGroupLanguage, UiText::kOptionsLanguageEnglish, 156, 26, 100, 20, kRadio);
+    gRadioChinese.name = "gRadioChinese";
+    gRadioEnglish.name = "gRadioEnglish";
+    gRadioChinese.onClick = [this] { gRadioEnglish.SetChecked(false); };
+    gRadioEnglish.onClick = [this] { gRadioChinese.SetChecked(false); };
+
     gRadioRecycle.onClick = [this] { gRadioPermanently.SetChecked(false); };
     gRadioPermanently.onClick = [this] { gRadioRecycle.SetChecked(false); };
 
     ListViewExcludePath.Create(suiTabSheetExcludePath, kListX, kListY, kListWidth, sheet.cy - 2 * kListY,
                                LVS_SINGLESEL);
     ListViewExcludePath.anchors = kAnchorAll;
-    ListViewExcludePath.AddColumn("排除路径", 332);
+    ListViewExcludePath.AddColumn(UiText::kOptionsPathColumn, 332);
     ListViewExcludePath.SetRowMarks(16);
     CreateSideButton(epButtonAdd, suiTabSheetExcludePath, kAdd, kListY);
-    CreateSideButton(epButtonDel, suiTabSheetExcludePath, "删除路径", kListY + 34);
+    CreateSideButton(epButtonDel, suiTabSheetExcludePath, UiText::kOptionsDeletePath, kListY + 34);
 
     CreateFilterList(ListViewFilterI, suiTabSheetFilterI);
     CreateSideButton(ifButtonAdd, suiTabSheetFilterI, kAdd, kListY);
@@ -138,8 +150,8 @@ void OptionsPage::Create(const PageHost& host) {
     OCheckBoxAll1.SetChecked(true);
     OCheckBoxAll2.SetChecked(true);
 
-    suiButtonDefault.Create(suiPanelOptions, "默认", 341, 368, 80, 26, kPush);
-    suiButtonSave.Create(suiPanelOptions, "保存", 431, 368, 80, 26, kPush);
+    suiButtonDefault.Create(suiPanelOptions, UiText::kOptionsDefault, 341, 368, 80, 26, kPush);
+    suiButtonSave.Create(suiPanelOptions, UiText::kOptionsSave, 431, 368, 80, 26, kPush);
     suiButtonDefault.anchors = suiButtonSave.anchors = kAnchorRight | kAnchorBottom;
 
     WireOptionsPage();
@@ -203,6 +215,7 @@ void OptionsPage::WireOptionsPage() {
 }
 
 void OptionsPage::LoadOptions() {
+    ShowLanguage(CurrentUiLanguage());
     LoadGeneralOptions(gCheckRead, gCheckSystem, gCheckHide, gCheckZero, gRadioRecycle, gRadioPermanently);
     LoadExcludePaths(ListViewExcludePath);
     LoadIncludeFilters(ListViewFilterI);

@@ -22,13 +22,18 @@ class OptionsPage {
     ScanSettings CurrentScanSettings() const;
     // The delete mode: the Recycle Bin, or permanently.
     bool DeleteToRecycleBin() const;
+    // The language chosen on the General tab, saved or not.
+    UiLanguage LanguageShown() const;
+    void ShowLanguage(UiLanguage language);
 
     Panel suiPanelOptions;
     PageControl suiPage;
     Panel suiTabSheetGeneral, suiTabSheetExcludePath, suiTabSheetFilterI, suiTabSheetFilterE;
-    Panel suiGroupScanOptions, suiGroupCleanOptions;
+    Panel suiGroupScanOptions, suiGroupCleanOptions, suiGroupLanguage;
     Button gCheckRead, gCheckSystem, gCheckHide, gCheckZero;
     Button gRadioRecycle, gRadioPermanently;
+    // The interface language; Save switches every window to it.
+    Button gRadioChinese, gRadioEnglish;
     Picture gImageRecycle, gImagePermanently;
     ListView ListViewExcludePath, ListViewFilterI, ListViewFilterE;
     Button epButtonAdd, epButtonDel, ifButtonAdd, ifButtonDelete, efButtonAdd, efButtonDelete;

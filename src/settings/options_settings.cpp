@@ -30,6 +30,10 @@ std::vector<std::string> TickedMasks(const ListView& list) {
 }
 
 std::string Flag(const Button& b) { return b.Checked() ? "1" : "0"; }
+
+std::string ReadOptionsValue(std::string_view key) {
+    return ReadConfigValue(std::string(kConfigFileName), std::string(kConfigSection), std::string(key));
+}
 }  // namespace
 
 ScanSettings OptionsPage::CurrentScanSettings() const {
@@ -42,6 +46,15 @@ ScanSettings OptionsPage::CurrentScanSettings() const {
 
 bool OptionsPage::DeleteToRecycleBin() const { return gRadioRecycle.Checked(); }
 
+UiLanguage OptionsPage::LanguageShown() const {
+    return gRadioEnglish.Checked() ? UiLanguage::kEnglish : UiLanguage::kChinese;
+}
+
+void OptionsPage::ShowLanguage(UiLanguage language) {
+    gRadioChinese.SetChecked(language == UiLanguage::kChinese);
+    gRadioEnglish.SetChecked(language == UiLanguage::kEnglish);
+}
+
 void OptionsPage::suiButtonDefaultClick() {
     SetDefaultOptions(gCheckRead, gCheckSystem, gCheckHide, gCheckZero, gRadioRecycle, gRadioPermanently);
     FillDefaultExcludePaths(ListViewExcludePath, ExcludePathSort);
@@ -49,17 +62,28 @@ void OptionsPage::suiButtonDefaultClick() {
     FillDefaultExcludeFilters(ListViewFilterE, FilterESort);
 }
 
-// The four keys go to the file in one replacement: a failed save leaves every key as it was.
+// The keys go to the file in one replacement: a failed save leaves every key as it was, and the windows
+// keep their language.
 void OptionsPage::suiButtonSaveClick() {
     GeneralOptions general =
         GeneralOptionsShown(gCheckRead, gCheckSystem, gCheckHide, gCheckZero, gRadioRecycle);
-    bool saved =
-        WriteConfigValues(std::string(kConfigFileName), std::string(kConfigSection),
-                          {{std::string(kKeyGeneral), BuildGeneral(general)},
-                           {std::string(kKeyExcludePaths), BuildEntryList(PathRows(ListViewExcludePath))},
-                           {std::string(kKeyIncludeFilters), BuildFilterList(FilterRows(ListViewFilterI))},
-                           {std::string(kKeyExcludeFilters), BuildFilterList(FilterRows(ListViewFilterE))}});
-    if (!saved)
+    std::vector<std::pair<std::string, std::string>> keys = {
+        {std::string(kKeyGeneral), BuildGeneral(general)},
+        {std::string(kKeyExcludePaths), BuildEntryList(PathRows(ListViewExcludePath))},
+        {std::string(kKeyIncludeFilters), BuildFilterList(FilterRows(ListViewFilterI))},
+        {std::string(kKeyExcludeFilters), BuildFilterList(FilterRows(ListViewFilterE))}};
+    // Chinese is what no key means: a file that never named a language stays as it was.
+    const UiLanguage language = LanguageShown();
+    if (language != UiLanguage::kChinese || !ReadOptionsValue(kKeyLanguage).empty())
+        keys.push_back({std::string(kKeyLanguage), ConfigValueOf(language)});
+    bool saved = WriteConfigValues(std::string(kConfigFileName), std::string(kConfigSection), keys);
+    if (!saved) {
         ShowMessageBox(nullptr, "Write file error!Please restart the application!", kAppTitle,
                        MB_ICONWARNING | MB_OK);
+        return;
+    }
+    if (language != CurrentUiLanguage()) {
+        SetCurrentUiLanguage(language);
+        ApplyLanguageToWindows();
+    }
 }

@@ -7,7 +7,7 @@
 #include "platform/text.h"
 #include "widgets/keyboard.h"
 
-void Button::Create(Widget& parent, const std::string& text, int x, int y, int w, int h, Style s) {
+void Button::Create(Widget& parent, const Caption& text, int x, int y, int w, int h, Style s) {
     style = std::move(s);
     CreateChild(parent, L"BUTTON", text, BS_OWNERDRAW | WS_TABSTOP | WS_VISIBLE, x, y, w, h);
 }

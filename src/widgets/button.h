@@ -15,7 +15,7 @@ class Button : public Widget {
         // An image button draws itself: (dc, rect, hot, pressed), in logical pixels.
         std::function<void(HDC, const RECT&, bool, bool)> image;
     };
-    void Create(Widget& parent, const std::string& text, int x, int y, int w, int h, Style style);
+    void Create(Widget& parent, const Caption& text, int x, int y, int w, int h, Style style);
     bool Checked() const { return checked_; }
     void SetChecked(bool checked);
     bool HandleCommand(WORD code) override;

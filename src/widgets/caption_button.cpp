@@ -98,8 +98,9 @@ void CreateCaptionButton(Button& button, Widget& parent, const std::string& name
              PaintCaptionButton(dc, r, glyph, hot, pressed, *t);
          }});
     button.name = name;
-    static const char* const kGlyphNames[] = {"最小化", "最大化", "还原", "关闭"};
-    button.accessibleName = [glyph] { return std::string(kGlyphNames[int(glyph)]); };
+    static const UiText kGlyphNames[] = {UiText::kCaptionButtonMinimize, UiText::kCaptionButtonMaximize,
+                                         UiText::kCaptionButtonRestore, UiText::kCaptionButtonClose};
+    button.accessibleName = [glyph] { return std::string(UiString(kGlyphNames[int(glyph)])); };
     // Caption buttons are worked by the mouse, as a system title bar's are; Tab skips them.
     SetWindowLongW(button.hwnd, GWL_STYLE, GetWindowLongW(button.hwnd, GWL_STYLE) & ~WS_TABSTOP);
 }

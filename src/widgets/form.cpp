@@ -23,9 +23,10 @@ void Form::CreateForm(const Options& o) {
     dpi = o.owner ? WindowDpi(o.owner) : SystemDpi();
     RECT r{0, 0, Px(o.clientWidth), Px(o.clientHeight)};
     AdjustForDpi(r, o.style, o.exStyle, dpi);
-    HWND created = CreateWindowExW(o.exStyle, kFormClass, Widen(o.caption).c_str(), o.style | WS_CLIPCHILDREN,
-                                   CW_USEDEFAULT, CW_USEDEFAULT, r.right - r.left, r.bottom - r.top, o.owner,
-                                   nullptr, GetModuleHandleW(nullptr), nullptr);
+    caption_ = o.caption;
+    HWND created = CreateWindowExW(o.exStyle, kFormClass, Widen(o.caption.Text()).c_str(),
+                                   o.style | WS_CLIPCHILDREN, CW_USEDEFAULT, CW_USEDEFAULT, r.right - r.left,
+                                   r.bottom - r.top, o.owner, nullptr, GetModuleHandleW(nullptr), nullptr);
     Attach(created);
     // The keyboard cues stay hidden until a key is pressed.
     SendMessageW(hwnd, WM_CHANGEUISTATE, MAKEWPARAM(UIS_SET, UISF_HIDEFOCUS | UISF_HIDEACCEL), 0);

@@ -10,7 +10,7 @@
 class Form : public Panel {
   public:
     struct Options {
-        std::string caption;
+        Caption caption;
         int clientWidth = 0, clientHeight = 0;
         DWORD style = WS_POPUP;
         DWORD exStyle = 0;

@@ -5,7 +5,7 @@
 #include "platform/text.h"
 #include "widgets/keyboard.h"
 
-void Label::Create(Widget& parent, const std::string& text, int x, int y, int w, int h, Style s) {
+void Label::Create(Widget& parent, const Caption& text, int x, int y, int w, int h, Style s) {
     style = s;
     CreateChild(parent, L"STATIC", text, SS_OWNERDRAW | SS_NOTIFY | WS_VISIBLE, x, y, w, h);
 }
@@ -18,6 +18,17 @@ void Label::SetColor(COLORREF color) {
 void Label::SetFont(const FontSpec& font) {
     style.font = font;
     Invalidate();
+}
+
+int Label::TextWidth(const std::string& text) const {
+    HDC dc = GetDC(hwnd);
+    HGDIOBJ old = SelectObject(dc, GetFont(style.font, dpi));
+    std::wstring wide = Widen(text);
+    SIZE size{};
+    GetTextExtentPoint32W(dc, wide.c_str(), int(wide.size()), &size);
+    SelectObject(dc, old);
+    ReleaseDC(hwnd, dc);
+    return Logical(size.cx);
 }
 
 bool Label::HandleDrawItem(const DRAWITEMSTRUCT& item) {
@@ -63,7 +74,7 @@ LRESULT Label::OnSubclassMessage(UINT msg, WPARAM wp, LPARAM lp, bool& handled) 
 }
 
 void Picture::Create(Widget& parent, int x, int y, int w, int h, std::function<void(HDC, const RECT&)> paint,
-                     const std::string& text) {
+                     const Caption& text) {
     painter = std::move(paint);
     CreateChild(parent, L"STATIC", text, SS_OWNERDRAW | SS_NOTIFY | WS_VISIBLE, x, y, w, h);
 }

@@ -11,9 +11,11 @@ class Label : public Widget {
         UINT align = DT_LEFT;  // DT_LEFT, DT_CENTER or DT_RIGHT
         bool wordWrap = false;
     };
-    void Create(Widget& parent, const std::string& text, int x, int y, int w, int h, Style style);
+    void Create(Widget& parent, const Caption& text, int x, int y, int w, int h, Style style);
     void SetColor(COLORREF color);
     void SetFont(const FontSpec& font);
+    // How wide a text is in this label's font, in logical pixels.
+    int TextWidth(const std::string& text) const;
     bool HandleDrawItem(const DRAWITEMSTRUCT& item) override;
     // A label the user can act on (a menu entry, a link) is a tab stop; Enter and Space click it.
     bool Activate() override;
@@ -30,6 +32,6 @@ class Picture : public Widget {
   public:
     std::function<void(HDC, const RECT&)> painter;
     void Create(Widget& parent, int x, int y, int w, int h, std::function<void(HDC, const RECT&)> paint,
-                const std::string& text = "");
+                const Caption& text = "");
     bool HandleDrawItem(const DRAWITEMSTRUCT& item) override;
 };

@@ -7,7 +7,7 @@ namespace {
 // A link is as wide as its text, so the hand cursor and the hover colour end where the text does. Text
 // widths do not follow the scale exactly (glyphs snap to whole pixels), so the width is measured in
 // the font at the label's own DPI, in device pixels.
-int TextWidth(const std::string& text, const FontSpec& font, int dpi) {
+int DeviceTextWidth(const std::string& text, const FontSpec& font, int dpi) {
     HDC dc = GetDC(nullptr);
     HGDIOBJ old = SelectObject(dc, GetFont(font, dpi));
     std::wstring wide = Widen(text);
@@ -26,7 +26,7 @@ std::string TrimBlanks(const std::string& s) {
 }
 }  // namespace
 
-void LinkLabel::Create(Widget& parent, const std::string& text, const std::string& linkTarget, int x, int y,
+void LinkLabel::Create(Widget& parent, const Caption& text, const std::string& linkTarget, int x, int y,
                        int w, int h, LinkStyle s) {
     target = linkTarget;
     linkColor = s.color;
@@ -42,8 +42,13 @@ void LinkLabel::OnDpiChanged(int) {
     if (!fitsText_) return;
     RECT r;
     GetClientRect(hwnd, &r);
-    SetWindowPos(hwnd, nullptr, 0, 0, TextWidth(Text(), style.font, dpi), r.bottom,
+    SetWindowPos(hwnd, nullptr, 0, 0, DeviceTextWidth(Text(), style.font, dpi), r.bottom,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void LinkLabel::OnLanguageChanged() {
+    Label::OnLanguageChanged();
+    OnDpiChanged(dpi);
 }
 
 bool LinkLabel::HandleCommand(WORD code) {

@@ -11,8 +11,8 @@ class LinkLabel : public Label {
         COLORREF hoverColor = RGB(255, 0, 0);
     };
     // A width of 0 sizes the label to its text.
-    void Create(Widget& parent, const std::string& text, const std::string& target, int x, int y, int w,
-                int h, LinkStyle style);
+    void Create(Widget& parent, const Caption& text, const std::string& target, int x, int y, int w, int h,
+                LinkStyle style);
     std::string target;
     COLORREF linkColor = RGB(0, 0, 255), hoverColor = RGB(255, 0, 0);
 
@@ -22,6 +22,7 @@ class LinkLabel : public Label {
   protected:
     LRESULT OnSubclassMessage(UINT msg, WPARAM wp, LPARAM lp, bool& handled) override;
     void OnDpiChanged(int oldDpi) override;  // a label as wide as its text is measured again
+    void OnLanguageChanged() override;
 
   private:
     bool fitsText_ = false;

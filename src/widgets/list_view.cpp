@@ -25,8 +25,14 @@ void ListView::OnDpiChanged(int oldDpi) {
         ListView_SetColumnWidth(hwnd, c, MulDiv(ListView_GetColumnWidth(hwnd, c), dpi, oldDpi));
 }
 
-void ListView::AddColumn(const std::string& caption, int width, int format) {
-    std::wstring text = Widen(caption);
+void ListView::OnLanguageChanged() {
+    for (size_t c = 0; c < columns_.size(); ++c)
+        if (columns_[c].Key()) SetColumnCaption(int(c), Caption(columns_[c]));
+}
+
+void ListView::AddColumn(const Caption& caption, int width, int format) {
+    columns_.push_back(caption);
+    std::wstring text = Widen(caption.Text());
     LVCOLUMNW col{};
     col.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_FMT;
     col.fmt = format;
@@ -40,12 +46,18 @@ int ListView::ColumnCount() const {
     return header ? Header_GetItemCount(header) : 0;
 }
 
-void ListView::SetColumnCaption(int column, const std::string& caption) {
-    std::wstring text = Widen(caption);
+void ListView::SetColumnCaption(int column, const Caption& caption) {
+    if (column >= 0 && size_t(column) < columns_.size()) columns_[column] = caption;
+    std::wstring text = Widen(caption.Text());
     LVCOLUMNW col{};
     col.mask = LVCF_TEXT;
     col.pszText = text.data();
     ListView_SetColumn(hwnd, column, &col);
+}
+
+Caption ListView::ColumnCaptionGiven(int column) const {
+    return column >= 0 && size_t(column) < columns_.size() ? columns_[column]
+                                                           : Caption(ColumnCaption(column));
 }
 
 std::string ListView::ColumnCaption(int column) const {

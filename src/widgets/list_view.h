@@ -12,10 +12,11 @@ enum RowMark { kMarkUnticked = 1, kMarkTicked = 2, kMarkFolder = 3 };
 class ListView : public Widget {
   public:
     void Create(Widget& parent, int x, int y, int w, int h, DWORD extraStyle = 0);
-    void AddColumn(const std::string& caption, int width, int format = LVCFMT_LEFT);  // logical width
+    void AddColumn(const Caption& caption, int width, int format = LVCFMT_LEFT);  // logical width
     int ColumnCount() const;
-    void SetColumnCaption(int column, const std::string& caption);
+    void SetColumnCaption(int column, const Caption& caption);
     std::string ColumnCaption(int column) const;
+    Caption ColumnCaptionGiven(int column) const;  // as AddColumn or SetColumnCaption gave it
     void SetRowMarks(int imageSize);  // state images: the three row marks at the given logical size
     // Keeps a column at its width: its divider can be neither dragged nor double-clicked.
     void FixColumnWidth(int column);
@@ -69,10 +70,12 @@ class ListView : public Widget {
   protected:
     LRESULT OnSubclassMessage(UINT msg, WPARAM wp, LPARAM lp, bool& handled) override;
     void OnDpiChanged(int oldDpi) override;
+    void OnLanguageChanged() override;
 
   private:
     void OpenContextMenuOfFocus();
     int fixedColumn_ = -1;
+    std::vector<Caption> columns_;
     int markSize_ = 0;  // logical; 0: no row marks
 };
 

@@ -17,8 +17,20 @@ void PageControl::OnDpiChanged(int) {
                      area.bottom - area.top, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void PageControl::AddSheet(Panel& sheet, const std::string& caption) {
-    std::wstring text = Widen(caption);
+void PageControl::OnLanguageChanged() {
+    for (size_t i = 0; i < captions_.size(); ++i) {
+        std::wstring text = Widen(captions_[i].Text());
+        TCITEMW item{};
+        item.mask = TCIF_TEXT;
+        item.pszText = text.data();
+        SendMessageW(hwnd, TCM_SETITEMW, i, LPARAM(&item));
+    }
+    OnDpiChanged(dpi);  // the tabs' height may differ in the other language's font
+}
+
+void PageControl::AddSheet(Panel& sheet, const Caption& caption) {
+    captions_.push_back(caption);
+    std::wstring text = Widen(caption.Text());
     TCITEMW item{};
     item.mask = TCIF_TEXT;
     item.pszText = text.data();

@@ -11,7 +11,7 @@ class PageControl : public Widget {
   public:
     void Create(Widget& parent, int x, int y, int w, int h);
     // Adds a tab with its sheet; the sheet is created here and its controls are created on it afterwards.
-    void AddSheet(Panel& sheet, const std::string& caption);
+    void AddSheet(Panel& sheet, const Caption& caption);
     int PageCount() const;
     std::string PageCaption(int page) const;
     int ActivePage() const;
@@ -23,10 +23,12 @@ class PageControl : public Widget {
 
   protected:
     void OnDpiChanged(int oldDpi = 0) override;
+    void OnLanguageChanged() override;
     LRESULT OnSubclassMessage(UINT msg, WPARAM wp, LPARAM lp, bool& handled) override;
 
   private:
     RECT SheetArea() const;
     void ShowActiveSheet();
     std::vector<Panel*> sheets_;
+    std::vector<Caption> captions_;
 };

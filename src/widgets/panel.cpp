@@ -77,7 +77,7 @@ void Panel::PaintBackground(HDC dc, const RECT& rect) {
             SetTextColor(dc, t.text);
             HGDIOBJ old = SelectObject(dc, GetFont(style.captionFont, dpi));
             RECT text{strip.left + Px(6), strip.top, strip.right - Px(4), strip.bottom};
-            std::wstring caption = Widen(style.caption);
+            std::wstring caption = Widen(style.caption.Text());
             DrawTextW(dc, caption.c_str(), -1, &text, DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_NOPREFIX);
             SelectObject(dc, old);
             break;

@@ -14,7 +14,7 @@ class Panel : public Widget {
         COLORREF color = RGB(255, 255, 255);
         COLORREF color2 = RGB(255, 255, 255);
         COLORREF border = CLR_INVALID;
-        std::string caption;  // shown in the top strip of a framed panel
+        Caption caption;  // shown in the top strip of a framed panel
         FontSpec captionFont = kThemeFonts.bold;
         std::function<void(HDC, const RECT&)> painter;  // in logical pixels (PaintLogical)
     };

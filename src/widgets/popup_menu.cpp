@@ -26,7 +26,7 @@ PopupMenu::~PopupMenu() {
     if (open_) EndMenu();
 }
 
-void PopupMenu::Add(const std::string& name, const std::string& caption, std::function<void()> onClick) {
+void PopupMenu::Add(const std::string& name, const Caption& caption, std::function<void()> onClick) {
     items_.push_back({name, caption, std::move(onClick)});
 }
 
@@ -96,7 +96,7 @@ void PopupMenu::Measure(MEASUREITEMSTRUCT& m) const {
     }
     HDC dc = GetDC(nullptr);
     HGDIOBJ old = SelectObject(dc, GetFont(kThemeFonts.body, dpi_));
-    std::wstring text = Widen(item.caption);
+    std::wstring text = Widen(item.caption.Text());
     SIZE size{};
     GetTextExtentPoint32W(dc, text.c_str(), int(text.size()), &size);
     SelectObject(dc, old);
@@ -129,7 +129,7 @@ void PopupMenu::Draw(const DRAWITEMSTRUCT& d) const {
     SetTextColor(dc, !item.enabled ? theme.disabledText : selected ? theme.menuHotText : theme.menuText);
     HGDIOBJ old = SelectObject(dc, GetFont(kThemeFonts.body, dpi_));
     RECT text{body.left + Px(8), r.top, r.right - Px(4), r.bottom};
-    std::wstring caption = Widen(item.caption);
+    std::wstring caption = Widen(item.caption.Text());
     DrawTextW(dc, caption.c_str(), -1, &text,
               DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_NOPREFIX | DT_EXPANDTABS);
     SelectObject(dc, old);

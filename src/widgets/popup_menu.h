@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "widgets/caption.h"
 #include "widgets/theme.h"
 
 // A skinned popup menu: owner-drawn entries in the theme's colours, shown modally at a screen point.
@@ -13,10 +14,11 @@
 class PopupMenu {
   public:
     struct Item {
-        std::string name, caption;
+        std::string name;
+        Caption caption;
         std::function<void()> onClick;
         bool enabled = true;
-        bool IsSeparator() const { return caption == "-"; }
+        bool IsSeparator() const { return caption.Text() == "-"; }
     };
     enum class Align { kLeft, kRight };  // which edge of the menu lies on the point's x
 
@@ -25,7 +27,7 @@ class PopupMenu {
     PopupMenu& operator=(const PopupMenu&) = delete;
     ~PopupMenu();
 
-    void Add(const std::string& name, const std::string& caption, std::function<void()> onClick = {});
+    void Add(const std::string& name, const Caption& caption, std::function<void()> onClick = {});
     Item* Find(const std::string& name);
     const std::vector<Item>& Items() const { return items_; }
 

@@ -71,8 +71,8 @@ const Theme& ThemeByName(const std::string& name);
 inline const Theme& MainTheme() { return ThemeByName("Midsummer"); }
 inline const Theme& DialogTheme() { return ThemeByName("mainfrom"); }
 
-// Fonts are created once per description and DPI and live for the program's run; GB2312 so Chinese
-// captions render.
+// Fonts are created once per description and DPI and live for the program's run; GB2312 in either
+// language, so Chinese captions and Chinese names in the lists (user data) render.
 HFONT GetFont(const FontSpec& wanted, int dpi);
 
 // A vertical gradient over r; with `only`, just the part of it inside that rectangle (a control asking

@@ -57,12 +57,13 @@ SIZE Widget::ClientSize() const {
     return {MulDiv(r.right, kDesignDpi, dpi), MulDiv(r.bottom, kDesignDpi, dpi)};
 }
 
-void Widget::CreateChild(Widget& parent, const wchar_t* cls, const std::string& text, DWORD style, int x,
-                         int y, int w, int h, DWORD exStyle) {
+void Widget::CreateChild(Widget& parent, const wchar_t* cls, const Caption& text, DWORD style, int x, int y,
+                         int w, int h, DWORD exStyle) {
     dpi = parent.dpi;
+    caption_ = text;
     HWND created =
-        CreateWindowExW(exStyle, cls, Widen(text).c_str(), style | WS_CHILD | WS_CLIPSIBLINGS, Px(x), Px(y),
-                        Px(w), Px(h), parent.hwnd, nullptr, GetModuleHandleW(nullptr), this);
+        CreateWindowExW(exStyle, cls, Widen(text.Text()).c_str(), style | WS_CHILD | WS_CLIPSIBLINGS, Px(x),
+                        Px(y), Px(w), Px(h), parent.hwnd, nullptr, GetModuleHandleW(nullptr), this);
     Attach(created);
 }
 
@@ -102,6 +103,38 @@ void Widget::ChangeDpi(int newDpi) {
         if (Widget* w = From(c)) w->ChangeDpi(newDpi);
     OnDpiChanged(oldDpi);  // after the children, so a container can place them by its own rules
     if (outer) changingDpi = false;
+}
+
+void Widget::ApplyLanguage() {
+    std::vector<HWND> children;
+    for (HWND c = GetWindow(hwnd, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) children.push_back(c);
+    for (HWND c : children)
+        if (Widget* w = From(c)) w->ApplyLanguage();
+    OnLanguageChanged();  // after the children, as a DPI change: a container may place them anew
+    if (onLanguageChanged) onLanguageChanged();
+}
+
+void Widget::OnLanguageChanged() {
+    if (!caption_.Key() || !hwnd) return;
+    SetWindowTextW(hwnd, Widen(caption_.Text()).c_str());
+    Invalidate();
+}
+
+void ApplyLanguageToWindows() {
+    std::vector<HWND> tops;
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND h, LPARAM list) {
+            reinterpret_cast<std::vector<HWND>*>(list)->push_back(h);
+            return TRUE;
+        },
+        LPARAM(&tops));
+    for (HWND top : tops) {
+        Widget* w = Widget::From(top);
+        if (!w) continue;
+        w->ApplyLanguage();
+        RedrawWindow(top, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_FRAME);
+    }
 }
 
 void Widget::Attach(HWND created) {
@@ -205,9 +238,12 @@ LRESULT Widget::OnSubclassMessage(UINT msg, WPARAM wp, LPARAM lp, bool& handled)
     return 0;
 }
 
-void Widget::SetText(const std::string& text) {
+void Widget::SetText(const std::string& text) { SetCaption(text); }
+
+void Widget::SetCaption(const Caption& caption) {
+    caption_ = caption;
     if (!hwnd) return;
-    SetWindowTextW(hwnd, Widen(text).c_str());
+    SetWindowTextW(hwnd, Widen(caption.Text()).c_str());
     Invalidate();
 }
 

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "widgets/caption.h"
 #include "widgets/dpi.h"
 
 // Base of the skinned controls: one child window, found again from its handle, with the events the
@@ -46,7 +47,10 @@ class Widget {
     RECT Px(const RECT& logical) const;
     SIZE ClientSize() const;  // in logical pixels, whole ones
 
+    // A fixed text; SetCaption with a key of the interface texts follows the language.
     void SetText(const std::string& text);
+    void SetCaption(const Caption& caption);
+    const Caption& GivenCaption() const { return caption_; }  // as Create, SetText or SetCaption gave it
     std::string Text() const;
     void Show(bool visible);
     bool Visible() const;
@@ -94,17 +98,26 @@ class Widget {
     // True while ChangeDpi resizes the widgets, so that containers do not move anchored children too.
     static bool ChangingDpi();
 
+    // The interface language changed: captions given by key read in the new one. The widget updates
+    // its own texts (OnLanguageChanged), then onLanguageChanged lets a page redo what it composed from
+    // them (a sorted column's arrow, a layout that differs by language).
+    std::function<void()> onLanguageChanged;
+    void ApplyLanguage();
+
   protected:
     // What a widget makes again at a new DPI; its bounds, its dpi and its children are already the new
     // ones.
     virtual void OnDpiChanged(int oldDpi) { (void)oldDpi; }
+    // Sets the texts this widget shows from their keys; by default the window text.
+    virtual void OnLanguageChanged();
     // Calls a page's painter in the design's logical pixels: the DC is scaled to this widget's DPI
     // for the call and the rectangle is given in logical pixels.
     void PaintLogical(HDC dc, const RECT& device, const std::function<void(HDC, const RECT&)>& paint) const;
     // Creates the window, remembers the widget in it and listens to its mouse. The bounds are logical;
     // the widget takes its parent's DPI.
-    void CreateChild(Widget& parent, const wchar_t* cls, const std::string& text, DWORD style, int x, int y,
+    void CreateChild(Widget& parent, const wchar_t* cls, const Caption& text, DWORD style, int x, int y,
                      int w, int h, DWORD exStyle = 0);
+    Caption caption_;  // the window text as given
     void Attach(HWND created);
     // A message the widget saw first; unhandled ones go on to the window's own procedure.
     virtual LRESULT OnSubclassMessage(UINT msg, WPARAM wp, LPARAM lp, bool& handled);
@@ -122,6 +135,10 @@ class Widget {
 // Registers a class of the program's own container windows (panels, forms) once; the widgets handle
 // their messages through subclassing, so the class procedure is DefWindowProcW.
 void RegisterContainerClass(const wchar_t* name, HICON icon = nullptr);
+
+// Shows every window of the program on this thread, and every control in it, in the current interface
+// language.
+void ApplyLanguageToWindows();
 
 // Routes a container's child notifications to the child widgets; true when handled.
 bool RouteChildMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result);

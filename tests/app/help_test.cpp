@@ -42,7 +42,7 @@ TEST_F(Help, HelpMenuOpensRightAlignedBelowTheHeaderThenResetsTheLabel) {
     EXPECT_FALSE(form->topHelp.style.font.underline);
     EXPECT_TRUE(calls.empty());
     std::vector<std::string> captions;
-    for (const auto& item : form->menuHelp.Items()) captions.push_back(item.caption);
+    for (const auto& item : form->menuHelp.Items()) captions.push_back(item.caption.Text());
     EXPECT_EQ(captions, (std::vector<std::string>{"用户指南", "-", "关于 Kestrune Disk Cleaner",
                                                   "浏览 Kestrune 主页 ->"}));
 }

@@ -49,7 +49,7 @@ TEST_F(Keyboard, TabVisitsEachOptionsTabInReadingOrder) {
     } cases[] = {
         {0,
          {"扫描只读文件", "扫描系统文件", "扫描隐藏文件", "扫描所有零字节文件", "将文件已送到回收站",
-          "直接删除垃圾文件"}},
+          "直接删除垃圾文件", "gRadioChinese", "gRadioEnglish"}},
         {1, {"ListViewExcludePath", "添加", "删除路径"}},
         {2, {"ListViewFilterI", "添加", "删除文件", "全选", "全否"}},
         {3, {"ListViewFilterE", "添加", "删除文件", "全选", "全否"}},

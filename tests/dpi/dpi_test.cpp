@@ -1,4 +1,5 @@
-// The windows at the test prefix's display scale (KDC_TEST_DPI: 120, 144 or 192; unset, 96).
+// The windows at the test prefix's display scale (KDC_TEST_DPI: 120, 144 or 192; unset, 96), in
+// each interface language.
 #include <cstdlib>
 
 #include "app/form_about.h"
@@ -11,6 +12,8 @@
 #include "shared/all_var.h"
 #include "support/main_window.h"
 #include "widgets/link_label.h"
+#include "widgets/list_view.h"
+#include "widgets/popup_menu.h"
 #include "widgets/page_control.h"
 
 namespace {
@@ -28,22 +31,100 @@ std::vector<Widget*> Widgets(HWND root) {
     return all;
 }
 
-// What a window shows wrongly at its scale: a caption that does not fit its control in its font, and
-// sibling controls that overlap on screen where their places in the design (the device rectangle
-// brought back by the scale) do not.
+int TextWidth(HDC dc, const std::string& text, const FontSpec& font, int dpi) {
+    HGDIOBJ old = SelectObject(dc, GetFont(font, dpi));
+    RECT need{0, 0, 0, 0};
+    DrawTextW(dc, Widen(text).c_str(), -1, &need, DT_CALCRECT | DT_NOPREFIX | DT_SINGLELINE);
+    SelectObject(dc, old);
+    return need.right;
+}
+
+bool HoldsCjk(const std::string& text) {
+    for (wchar_t c : Widen(text))
+        if ((c >= 0x2E80 && c <= 0x9FFF) || (c >= 0xF900 && c <= 0xFAFF) || (c >= 0xFF00 && c <= 0xFFEF))
+            return true;
+    return false;
+}
+
+// What a caption shows wrongly in the current language: another text than its key's, or, in English,
+// a Chinese character. A language is named in its own script; texts without a key are data.
+std::string LanguageFault(const Caption& caption, const std::string& shown) {
+    const UiLanguage language = CurrentUiLanguage();
+    if (auto key = caption.Key()) {
+        const char* wanted = UiTextIn(language, *key);
+        if (!wanted) return std::string(UiTextName(*key)) + " has no text\n";
+        if (shown != caption.Text()) return shown + " is not " + wanted + "\n";
+        if (language == UiLanguage::kEnglish && HoldsCjk(shown) && *key != UiText::kOptionsLanguage &&
+            *key != UiText::kOptionsLanguageChinese)
+            return shown + " is not English\n";
+        return "";
+    }
+    return language == UiLanguage::kEnglish && HoldsCjk(shown) ? shown + " is not English\n" : "";
+}
+
+std::string MenuFaults(const PopupMenu& menu) {
+    std::string faults;
+    for (const PopupMenu::Item& item : menu.Items())
+        faults += LanguageFault(item.caption, item.caption.Text());
+    return faults;
+}
+
+// What a window shows wrongly at its scale and in its language: a caption that does not fit its
+// control in its font, reads in another language than the window's or is not its key's text; a picture
+// in a caption's blank gap that covers its words; and sibling controls that overlap on screen where
+// their places in the design (the device rectangle brought back by the scale) do not.
 std::string Faults(HWND root) {
     const std::vector<Widget*> all = Widgets(root);
     std::string faults;
+    if (Widget* top = Widget::From(root)) faults += LanguageFault(top->GivenCaption(), top->Text());
     HDC dc = GetDC(nullptr);
     for (Widget* w : all) {
+        faults += LanguageFault(w->GivenCaption(), w->Text());
+        RECT client;
+        GetClientRect(w->hwnd, &client);
+        if (auto* panel = dynamic_cast<Panel*>(w); panel && panel->style.fill == Panel::Fill::kFramed) {
+            const std::string caption = panel->style.caption.Text();
+            if (TextWidth(dc, caption, panel->style.captionFont, w->dpi) + w->Px(10) > client.right)
+                faults += caption + " clipped\n";
+        }
+        if (auto* list = dynamic_cast<ListView*>(w)) {
+            for (int c = 0; c < list->ColumnCount(); ++c) {
+                const std::string caption = list->ColumnCaption(c);
+                faults += LanguageFault(list->ColumnCaptionGiven(c), caption);
+                const int width = int(SendMessageW(w->hwnd, LVM_GETCOLUMNWIDTH, c, 0));
+                if (!caption.empty() && (GetWindowLongW(w->hwnd, GWL_STYLE) & LVS_NOCOLUMNHEADER) == 0 &&
+                    TextWidth(dc, caption, kThemeFonts.text, w->dpi) + w->Px(12) > width)
+                    faults += caption + " clipped\n";
+            }
+        }
+        if (auto* tabs = dynamic_cast<PageControl*>(w))
+            for (int page = 0; page < tabs->PageCount(); ++page)
+                faults += LanguageFault(Caption(), tabs->PageCaption(page));
         const auto* label = dynamic_cast<Label*>(w);
+        // A caption with a gap of blanks keeps room for a picture there: the words on either side of the
+        // gap stay clear of any picture over the caption.
+        if (const std::string text = w->Text(); label && !label->style.wordWrap &&
+                                                text.find("   ") != std::string::npos &&
+                                                text.find_first_not_of(' ') < text.find("   ")) {
+            const size_t gap = text.find("   "), after = text.find_first_not_of(' ', gap);
+            RECT bounds = w->Bounds();
+            const int wordsEnd = bounds.left + TextWidth(dc, text.substr(0, gap), label->style.font, w->dpi);
+            const int wordsStart =
+                bounds.left + TextWidth(dc, text.substr(0, after), label->style.font, w->dpi);
+            for (Widget* other : all) {
+                RECT o = other->Bounds(), x;
+                if (other == w || GetParent(other->hwnd) != GetParent(w->hwnd) ||
+                    !dynamic_cast<Button*>(other) || !IntersectRect(&x, &o, &bounds))
+                    continue;
+                if (o.left < wordsEnd || o.right > wordsStart) faults += text + " covered by a picture\n";
+            }
+        }
         const auto* button = dynamic_cast<Button*>(w);
         if ((!label && !button) || w->Text().empty() ||
             (button && button->style.kind == Button::Kind::kImage))
             continue;
         const bool box = button && button->style.kind != Button::Kind::kPush;
-        RECT client, need{0, 0, 0, 0};
-        GetClientRect(w->hwnd, &client);
+        RECT need{0, 0, 0, 0};
         need.right = client.right - (box ? w->Px(19) : 0);
         HGDIOBJ old = SelectObject(dc, GetFont(label ? label->style.font : button->style.font, w->dpi));
         DrawTextW(
@@ -80,9 +161,30 @@ SIZE OuterSize(HWND h) {
 }
 
 class Dpi : public MainWindowTest {};
+
+// The main window started in a language, as Config.ini names it.
+class DpiInLanguage : public Dpi, public testing::WithParamInterface<UiLanguage> {
+  protected:
+    void SetUp() override {
+        WritePrivateProfileStringW(L"Drive", L"Language", Widen(ConfigValueOf(GetParam())).c_str(),
+                                   Config().c_str());
+        Dpi::SetUp();
+    }
+    void TearDown() override {
+        Dpi::TearDown();
+        DeleteFileW(Config().c_str());
+        SetCurrentUiLanguage(UiLanguage::kChinese);
+    }
+    static std::wstring Config() { return Widen(TestExeFolder() + "Config.ini"); }
+};
 }  // namespace
 
-TEST_F(Dpi, WindowsTakeTheScaleWithTheirTextsWholeAndTheirControlsApart) {
+INSTANTIATE_TEST_SUITE_P(Languages, DpiInLanguage,
+                         testing::Values(UiLanguage::kChinese, UiLanguage::kEnglish),
+                         [](const auto& info) { return std::string(ConfigValueOf(info.param)); });
+
+TEST_P(DpiInLanguage, WindowsTakeTheScaleWithTheirTextsWholeAndTheirControlsApart) {
+    ASSERT_EQ(CurrentUiLanguage(), GetParam());
     if (const char* wanted = std::getenv("KDC_TEST_DPI")) EXPECT_EQ(SystemDpi(), std::atoi(wanted));
     EXPECT_EQ(form->dpi, WindowDpi(form->hwnd));
     EXPECT_NEAR(OuterSize(form->hwnd).cx, Px(717), 2);
@@ -92,6 +194,20 @@ TEST_F(Dpi, WindowsTakeTheScaleWithTheirTextsWholeAndTheirControlsApart) {
         PumpFor(20);
         EXPECT_EQ(Faults(form->hwnd), "") << menu->Text();
     }
+    form->LeftMenu2.onClick();
+    for (int page = 0; page < 4; ++page) {
+        form->optionsPage.suiPage.SetActivePage(page);
+        EXPECT_EQ(Faults(form->hwnd), "") << page;
+    }
+    form->resultsPage.suiPanelClean1.Show(true);
+    EXPECT_EQ(Faults(form->hwnd), "") << "results";
+    form->resultsPage.suiPanelDeling.Show(true);
+    EXPECT_EQ(Faults(form->hwnd), "") << "deleting";
+    form->resultsPage.suiPanelDeling.Show(false);
+    form->resultsPage.suiPanelClean1.Show(false);
+    EXPECT_EQ(MenuFaults(form->FrmMainMenu) + MenuFaults(form->menuHelp) +
+                  MenuFaults(form->resultsPage.ListViewScanMenu),
+              "");
 
     const int top = DialogTheme().titleBarHeight + 1;
     TformAbout about;
@@ -104,14 +220,12 @@ TEST_F(Dpi, WindowsTakeTheScaleWithTheirTextsWholeAndTheirControlsApart) {
     report.FormCreate(form->hwnd, DeletionOutcome{.left = std::vector<LeftFile>(3)});
     CreateAddFilterDialogs();
     AddFilter->CenterOver(form->hwnd);
+    AddFilterExclude->CenterOver(form->hwnd);
     struct Case {
         Form& dialog;
         int width, height;
-    } cases[] = {{about, 361, 224},
-                 {clean, 335, 121 + top},
-                 {cookie, 470, 368 + top},
-                 {report, 700, 330 + top},
-                 {*AddFilter, 380, 186 + top}};
+    } cases[] = {{about, 361, 224},        {clean, 335, 121 + top},      {cookie, 470, 368 + top},
+                 {report, 700, 330 + top}, {*AddFilter, 380, 186 + top}, {*AddFilterExclude, 380, 186 + top}};
     RECT main;
     GetWindowRect(form->hwnd, &main);
     for (const Case& c : cases) {
@@ -160,7 +274,7 @@ TEST_F(Dpi, FrameZonesLimitsAndMaximisedBoundsScale) {
 
 // Moved to a screen of another scale and back: the suggested rectangle, every control (on every
 // page) where its place at the first scale puts it at the new one, and the first layout again.
-TEST_F(Dpi, MovingToAScreenOfAnotherScaleLaysTheWindowOutAgain) {
+TEST_P(DpiInLanguage, MovingToAScreenOfAnotherScaleLaysTheWindowOutAgain) {
     const int first = form->dpi, other = first == 192 ? 96 : 192;
     std::vector<std::pair<Widget*, RECT>> start;
     for (Widget* w : Widgets(form->hwnd)) start.emplace_back(w, w->Bounds());

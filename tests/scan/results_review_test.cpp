@@ -53,7 +53,7 @@ class ResultsReview : public ScanTest {
             PopupMenu& menu = form->resultsPage.ListViewScanMenu;
             seen.open = menu.OpenHandle() != nullptr;
             for (const auto& item : menu.Items()) {
-                seen.captions.push_back(item.caption);
+                seen.captions.push_back(item.caption.Text());
                 seen.enabled.push_back(item.enabled);
             }
             seen.rows = form->resultsPage.menuRows;

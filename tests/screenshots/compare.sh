@@ -25,7 +25,7 @@ fail=0
 mkdir -p "$out"
 for ref in "$refs"/*.png; do
     name=$(basename "$ref" .png)
-    mask=(-fill black -draw "$(volatile "$name") point 0,0")
+    mask=(-fill black -draw "$(volatile "${name%_en}") point 0,0")
     /usr/bin/convert "$ref" "${mask[@]}" "$out/$name.ref.png"
     /usr/bin/convert "$out/$name.png" "${mask[@]}" "$out/$name.shot.png" || { fail=1; continue; }
     diff=$(/usr/bin/compare -metric AE "$out/$name.ref.png" "$out/$name.shot.png" null: 2>&1)

@@ -6,10 +6,14 @@
 #include <map>
 #include <vector>
 
+#include "platform/app_paths.h"
 #include "platform/text.h"
 #include "shots.h"
 
 namespace {
+// Each shot is taken in Chinese as <name>, then in English as <name>_en.
+std::string shotSuffix;
+
 std::vector<std::pair<std::string, std::function<void()>>>& Shots() {
     static std::vector<std::pair<std::string, std::function<void()>>> shots;
     return shots;
@@ -81,11 +85,11 @@ void Capture(HWND window, const std::string& name) {
     HGDIOBJ old = SelectObject(mem, bmp);
     BitBlt(mem, 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
     SelectObject(mem, old);
-    SaveBitmap(bmp, w, h, L"C:\\shots\\" + Widen(name) + L".bmp");
+    SaveBitmap(bmp, w, h, L"C:\\shots\\" + Widen(name + shotSuffix) + L".bmp");
     DeleteObject(bmp);
     DeleteDC(mem);
     ReleaseDC(nullptr, screen);
-    std::printf("shot: %s\n", name.c_str());
+    std::printf("shot: %s\n", (name + shotSuffix).c_str());
 }
 
 int wmain() {
@@ -94,6 +98,12 @@ int wmain() {
     OleInitialize(nullptr);
     CreateDirectoryW(L"C:\\shots", nullptr);
     for (auto& [name, body] : Shots()) body();
+    // The English windows: the main window reads its language from Config.ini as it starts.
+    const std::wstring config = Widen(ExeFolder()) + L"Config.ini";
+    WritePrivateProfileStringW(L"Drive", L"Language", L"en", config.c_str());
+    shotSuffix = "_en";
+    for (auto& [name, body] : Shots()) body();
+    DeleteFileW(config.c_str());
     OleUninitialize();
     return 0;
 }

@@ -11,6 +11,7 @@ inline constexpr std::string_view kKeyExcludePaths = "Exclude Paths";
 inline constexpr std::string_view kKeyIncludeFilters = "Include Filters";
 inline constexpr std::string_view kKeyExcludeFilters = "Exclude Filters";
 inline constexpr std::string_view kKeyCookie = "Cookie";
+inline constexpr std::string_view kKeyLanguage = "Language";  // "zh" or "en"
 
 // Every stored entry ends with the terminator, the last one too; a filter entry's fields are separated by
 // the field separator. The stored form has no escape.
