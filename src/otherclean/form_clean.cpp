@@ -6,10 +6,10 @@
 #include "otherclean/other_clean_flags.h"
 #include "platform/dialogs.h"
 #include "platform/history_store.h"
-#include "platform/message_pump.h"
 #include "platform/text.h"
 #include "shared/app_title.h"
 #include "widgets/busy_cursor.h"
+#include "widgets/message_pump.h"
 #include "widgets/theme.h"
 
 TformClean* formClean = nullptr;

@@ -10,9 +10,9 @@
 #include "otherclean/other_clean_flags.h"
 #include "platform/dialogs.h"
 #include "platform/known_folders.h"
-#include "platform/message_pump.h"
 #include "shared/app_title.h"
 #include "widgets/busy_cursor.h"
+#include "widgets/message_pump.h"
 #include "widgets/theme.h"
 
 std::string OtherCleanFlags = "000000";

@@ -2,12 +2,12 @@
 
 #include "platform/dialogs.h"
 #include "platform/filesystem.h"
-#include "platform/message_pump.h"
 #include "platform/text.h"
 #include "scan/results_page.h"
 #include "scan/scan_engine.h"
 #include "shared/all_var.h"
 #include "shared/app_title.h"
+#include "widgets/message_pump.h"
 
 void ResultsPage::suiButtonScanClick() {
     if (longWorkRunning) return;  // a click still queued when a stopped scan unwinds
