@@ -1,7 +1,6 @@
 #include "otherclean/form_clean.h"
 
 #include <cstdio>
-#include <cwctype>
 
 #include "otherclean/other_clean_flags.h"
 #include "platform/dialogs.h"
@@ -33,27 +32,18 @@ const Step kSteps[7] = {
 constexpr const char* kShellMissingText = "Failed to load Shell32.dll.";
 
 // The system's own words for an error; its number when the system has none.
-std::string SystemMessageText(HRESULT error) {
-    auto lookUp = [](DWORD code) {
-        wchar_t* text = nullptr;
-        const DWORD length = FormatMessageW(
-            FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-            nullptr, code, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
-        std::wstring found(text ? text : L"", length);
-        LocalFree(text);
-        while (!found.empty() && iswspace(found.back())) found.pop_back();
-        return found;
-    };
-    std::wstring text = lookUp(DWORD(error));
-    if (text.empty() && HRESULT_FACILITY(error) == FACILITY_WIN32) text = lookUp(HRESULT_CODE(error));
-    if (!text.empty()) return Narrow(text);
+std::string StepErrorWords(HRESULT error) {
+    std::string text = SystemMessageText(DWORD(error));
+    if (text.empty() && HRESULT_FACILITY(error) == FACILITY_WIN32)
+        text = SystemMessageText(HRESULT_CODE(error));
+    if (!text.empty()) return text;
     char number[32];
     snprintf(number, sizeof(number), "Error 0x%08lX.", static_cast<unsigned long>(error));
     return number;
 }
 
 std::string StepErrorText(int area, HRESULT error) {
-    return std::string("Failed to clean ") + kSteps[area].area + ".\n\n" + SystemMessageText(error);
+    return std::string("Failed to clean ") + kSteps[area].area + ".\n\n" + StepErrorWords(error);
 }
 }  // namespace
 

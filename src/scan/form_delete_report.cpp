@@ -20,16 +20,9 @@ std::string Plural(size_t count, const char* one, const char* many) {
 
 // The system's own words for an error, on one line.
 std::string SystemMessage(DWORD error) {
-    wchar_t* buffer = nullptr;
-    DWORD length = FormatMessageW(
-        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
-        error, 0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
-    std::wstring text = length ? std::wstring(buffer, length) : std::wstring();
-    LocalFree(buffer);
-    while (!text.empty() && (text.back() == L'\n' || text.back() == L'\r' || text.back() == L' '))
-        text.pop_back();
+    std::string text = SystemMessageText(error);
     if (text.empty()) return "Error " + std::to_string(error);
-    return Narrow(text);
+    return text;
 }
 
 void CopyCell(NMLVDISPINFOW& info, const std::wstring& text) {

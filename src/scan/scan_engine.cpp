@@ -98,11 +98,6 @@ void Walk(const std::wstring& root, PrefetchQueue& queue, HANDLE listingReady, c
     }
 }
 
-std::wstring WithBackslash(std::wstring path) {
-    if (path.empty() || path.back() != L'\\') path.push_back(L'\\');
-    return path;
-}
-
 }  // namespace
 
 int PrefetchThreads() {
