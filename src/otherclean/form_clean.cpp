@@ -2,7 +2,6 @@
 
 #include <cstdio>
 
-#include "otherclean/other_clean_flags.h"
 #include "platform/dialogs.h"
 #include "platform/history_store.h"
 #include "platform/text.h"
@@ -52,7 +51,8 @@ TformClean::~TformClean() {
     if (hwnd) DestroyWindow(hwnd);
 }
 
-void TformClean::FormCreate(HWND owner) {
+void TformClean::FormCreate(HWND owner, const CleanAreas& areas) {
+    areas_ = areas;
     // The design area lies below the skinned title bar.
     const int kTop = DialogTheme().titleBarHeight + 1;
     historyStoreClass = kUrlHistoryStoreClass;
@@ -88,12 +88,12 @@ void TformClean::Timer1Timer() {
     SetBusyCursor(true);
     suiButton1.Show(false);
     int ticked = 0;
-    for (char c : OtherCleanFlags) ticked += c == '1';
+    for (bool area : areas_) ticked += area;
     ProgressBarClean.SetMax(ticked);
     ProgressBarClean.SetPosition(0);
     std::string status = kCleanCompleteText, failure;
     for (int area = 1; area <= 6; ++area) {
-        if (area > int(OtherCleanFlags.size()) || OtherCleanFlags[area - 1] != '1') continue;
+        if (!areas_[size_t(area - 1)]) continue;
         failure = RunStep(area);
         if (!failure.empty()) {
             // The run stops here; the dialog stays closable and says where it stopped.

@@ -115,10 +115,15 @@ void OtherCleanPage::ShowAreaSizes() {
 }
 
 void OtherCleanPage::suiButtonCleanClick() {
+    const Button* boxes[] = {&OCCheckBox1, &OCCheckBox2, &OCCheckBox3,
+                             &OCCheckBox4, &OCCheckBox5, &OCCheckBox6};
+    CleanAreas areas{};
     OtherCleanFlags.clear();
-    for (Button* box : {&OCCheckBox1, &OCCheckBox2, &OCCheckBox3, &OCCheckBox4, &OCCheckBox5, &OCCheckBox6})
-        OtherCleanFlags += box->Checked() ? '1' : '0';
-    if (OtherCleanFlags == "000000") {
+    for (size_t i = 0; i < areas.size(); ++i) {
+        areas[i] = boxes[i]->Checked();
+        OtherCleanFlags += areas[i] ? '1' : '0';
+    }
+    if (std::none_of(areas.begin(), areas.end(), [](bool ticked) { return ticked; })) {
         ShowMessageBox(host_.window, "Please select first!", kAppTitle, MB_ICONWARNING | MB_OK);
         return;
     }
@@ -127,7 +132,7 @@ void OtherCleanPage::suiButtonCleanClick() {
         return;
     {
         TformClean dialog;
-        dialog.FormCreate(host_.window);
+        dialog.FormCreate(host_.window, areas);
         dialog.ShowModal();
     }
     m_OTShow(9);

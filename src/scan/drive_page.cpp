@@ -57,7 +57,7 @@ void DriveCleanPage::FillDrives() {
         const std::string root = std::string(1, letter) + ":\\";
         if (!IsFixedOrRemovableDrive(root)) continue;
         std::string name = DriveDisplayName(root);
-        // The scan takes the drive from the caption's end, so the caption always ends in " (C:)".
+        // The caption always ends in " (C:)", whatever name the drive has; the row keeps its letter.
         const std::string suffix = std::string("(") + letter + ":)";
         if (name.size() < suffix.size() ||
             name.compare(name.size() - suffix.size(), suffix.size(), suffix) != 0)
@@ -65,6 +65,7 @@ void DriveCleanPage::FillDrives() {
         DriveSpace space = QueryDriveSpace(root).value_or(DriveSpace{});
         ListViewDrive.AddRow({name, GigabyteText(space.total), GigabyteText(space.freeToCaller)},
                              kMarkTicked);
+        rowDrives.push_back(std::string(1, letter) + ":");
     }
 }
 
@@ -146,10 +147,8 @@ void DriveCleanPage::ListViewDriveCustomDrawItem(NMLVCUSTOMDRAW& draw) {
 std::vector<std::string> DriveCleanPage::TickedDrives() const {
     std::vector<std::string> drives;
     for (int row = 0; row < ListViewDrive.Count(); ++row) {
-        if (ListViewDrive.Mark(row) != kMarkTicked) continue;
-        // The caption ends in " (C:)": the drive is taken from its end.
-        const std::string caption = ListViewDrive.Cell(row, 0);
-        if (caption.size() >= 3) drives.push_back(caption.substr(caption.size() - 3, 2));
+        if (ListViewDrive.Mark(row) == kMarkTicked && size_t(row) < rowDrives.size())
+            drives.push_back(rowDrives[size_t(row)]);
     }
     return drives;
 }

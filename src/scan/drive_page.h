@@ -24,6 +24,8 @@ class DriveCleanPage {
     Label driveLine1, driveLine2, driveLine3;
     Picture driveSeparator1, driveSeparator2, driveSeparator3, drivePicture;
     ListView ListViewDrive;
+    // The drive of each row of ListViewDrive, "C:", in list order: the rows neither move nor go.
+    std::vector<std::string> rowDrives;
     Button suiButtonScan;
     void ListViewDriveMouseDown(MouseButton button, int x, int y);
     void ListViewDriveCustomDrawItem(NMLVCUSTOMDRAW& draw);

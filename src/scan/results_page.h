@@ -20,7 +20,7 @@
 // What the results page reads from the other pages when a scan or a deletion starts.
 struct ScanSources {
     std::function<std::vector<std::string>()> tickedDrives;  // the Drive Clean page's ticked drives
-    std::function<ScanSettings()> scanSettings;              // the Options page's lists and flags
+    std::function<ScanSettings()> scanSettings;              // the Options page's lists and options
     std::function<bool()> deleteToRecycleBin;                // the Options page's delete mode
 };
 
@@ -47,8 +47,8 @@ class ResultsPage {
     void SCheckBoxAllNClick();
     void ListViewScanMouseDown(MouseButton button, int x, int y);
     void ListViewScanColumnClick(int column);
-    void m_InitScan();
-    void StartScan();
+    ScanSettings m_InitScan();
+    void StartScan(const ScanSettings& settings);
     void AddFoundFile(const FoundFile& file, const std::wstring& folder);
     // The rows behind the owner-data ListViewScan, and its sort state.
     ScanRows scanRows;

@@ -86,13 +86,15 @@ void OptionsPage::epButtonAddClick() {
 void OptionsPage::epButtonDelClick() { DeleteSelectedRow(ListViewExcludePath); }
 
 void OptionsPage::ifButtonAddClick() {
-    if (AddFilter && AddFilter->Execute(host_.window))
-        AddFilterRow(ListViewFilterI, AddFilterMask, AddFilterDescription, true);
+    if (!AddFilter) return;
+    if (const std::optional<FilterEntry> filter = AddFilter->Execute(host_.window))
+        AddFilterRow(ListViewFilterI, filter->mask, filter->description, true);
 }
 
 void OptionsPage::efButtonAddClick() {
-    if (AddFilterExclude && AddFilterExclude->Execute(host_.window))
-        AddFilterRow(ListViewFilterE, AddFilterMask, AddFilterDescription, true);
+    if (!AddFilterExclude) return;
+    if (const std::optional<FilterEntry> filter = AddFilterExclude->Execute(host_.window))
+        AddFilterRow(ListViewFilterE, filter->mask, filter->description, true);
 }
 
 void OptionsPage::ifButtonDeleteClick() { DeleteSelectedRow(ListViewFilterI); }

@@ -28,16 +28,13 @@ std::vector<std::string> TickedMasks(const ListView& list) {
     }
     return masks;
 }
-
-std::string Flag(const Button& b) { return b.Checked() ? "1" : "0"; }
 }  // namespace
 
 ScanSettings OptionsPage::CurrentScanSettings() const {
     return {.excludePaths = PathRows(ListViewExcludePath),
             .includeMasks = TickedMasks(ListViewFilterI),
             .excludeMasks = TickedMasks(ListViewFilterE),
-            .optionFlags = Flag(gCheckRead) + Flag(gCheckSystem) + Flag(gCheckHide) + Flag(gCheckZero) +
-                           Flag(gRadioRecycle)};
+            .general = GeneralOptionsShown(gCheckRead, gCheckSystem, gCheckHide, gCheckZero, gRadioRecycle)};
 }
 
 bool OptionsPage::DeleteToRecycleBin() const { return gRadioRecycle.Checked(); }
