@@ -210,7 +210,7 @@ void ScanBenchmarks(TFormMain& form) {
     double floor = Median(floors), sharedFloor = Median(sharedFloors), engine = Median(engines),
            gui = Median(guis);
     std::printf("scan_matches: %ld\n", found);
-    std::printf("gui_rows: %d\n", ListView_GetItemCount(form.resultsPage.ListViewScan.hwnd));
+    std::printf("gui_rows: %d\n", form.resultsPage.ListViewScan.Count());
     std::printf("floor_walk_s: %.3f\nscan_engine_s: %.3f\nscan_gui_s: %.3f\n", floor, engine, gui);
     std::printf("cores: %lu\nprefetch_threads: %d\n", CoreCount(), PrefetchThreads());
     std::printf("scan_ratio_engine: %.3f\nscan_ratio_gui: %.3f\n", engine / floor, gui / floor);

@@ -102,20 +102,9 @@ void DriveCleanPage::Create(std::function<void()> startScan) {
     ListViewDrive.AddColumn("", 80, LVCFMT_RIGHT);
     ListViewDrive.AddColumn("", 120, LVCFMT_RIGHT);
     ListViewDrive.SetRowMarks(30);
-    ListView_SetBkColor(ListViewDrive.hwnd, kListGrey);
-    ListView_SetTextBkColor(ListViewDrive.hwnd, kListGrey);
+    ListViewDrive.SetBackColor(kListGrey);
     ListViewDrive.onMouseDown = [this](MouseButton b, int x, int y) { ListViewDriveMouseDown(b, x, y); };
-    ListViewDrive.onNotify = [this](NMHDR* h, LRESULT& result) {
-        if (h->code != NM_CUSTOMDRAW) return false;
-        auto* draw = reinterpret_cast<NMLVCUSTOMDRAW*>(h);
-        if (draw->nmcd.dwDrawStage == CDDS_PREPAINT) {
-            result = CDRF_NOTIFYITEMDRAW;
-            return true;
-        }
-        if (draw->nmcd.dwDrawStage == CDDS_ITEMPREPAINT) ListViewDriveCustomDrawItem(*draw);
-        result = CDRF_DODEFAULT;
-        return true;
-    };
+    ListViewDrive.onCustomDrawRow = [this](int, UINT& drawState) { ListViewDriveCustomDrawItem(drawState); };
 
     suiButtonScan.Create(driveInnerPanel, "开始扫描", 402, 342, 89, 27, {});
     suiButtonScan.name = "suiButtonScan";
@@ -136,12 +125,11 @@ void DriveCleanPage::ListViewDriveMouseDown(MouseButton button, int x, int y) {
 
 // No drive row is ever drawn selected or focused: the tick box is the only choice the list offers.
 // Only while the keyboard cues show does the keyboard's row keep its focus, which the list frames.
-void DriveCleanPage::ListViewDriveCustomDrawItem(NMLVCUSTOMDRAW& draw) {
+void DriveCleanPage::ListViewDriveCustomDrawItem(UINT& drawState) {
     const bool keyboard = KeyboardCuesShown(ListViewDrive.hwnd);
     if (ListViewDrive.Selected() >= 0 || (!keyboard && ListViewDrive.FocusedRow() >= 0))
-        ListView_SetItemState(ListViewDrive.hwnd, -1, 0,
-                              keyboard ? LVIS_SELECTED : LVIS_SELECTED | LVIS_FOCUSED);
-    draw.nmcd.uItemState &= ~(keyboard ? CDIS_SELECTED : CDIS_SELECTED | CDIS_FOCUS);
+        ListViewDrive.ClearRowStates(keyboard ? LVIS_SELECTED : LVIS_SELECTED | LVIS_FOCUSED);
+    drawState &= ~UINT(keyboard ? CDIS_SELECTED : CDIS_SELECTED | CDIS_FOCUS);
 }
 
 std::vector<std::string> DriveCleanPage::TickedDrives() const {

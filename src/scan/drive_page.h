@@ -28,7 +28,8 @@ class DriveCleanPage {
     std::vector<std::string> rowDrives;
     Button suiButtonScan;
     void ListViewDriveMouseDown(MouseButton button, int x, int y);
-    void ListViewDriveCustomDrawItem(NMLVCUSTOMDRAW& draw);
+    // As a row is drawn: drawState, its drawing state, loses what would show it selected.
+    void ListViewDriveCustomDrawItem(UINT& drawState);
     // Space on the focused drive: as a click on its tick box.
     void ListViewDriveTickKey(int row);
 };

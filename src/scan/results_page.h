@@ -64,7 +64,9 @@ class ResultsPage {
     void ShowSelectCounters();
     void RefreshScanView(bool countMayLag = false);
     void PumpDuringScan();
-    bool ServeScanRow(NMLVDISPINFOW& info);
+    // What ListViewScan shows of a row: its tick and its cells.
+    int ScanRowMark(int row) const;
+    std::wstring ScanRowCell(int row, int column) const;
     void ToggleScanRow(int row);
     // The row menu of ListViewScan, for the clicked row, or for every selected row when the clicked one
     // is among them (menuRows); the entries that change ticks are greyed while a scan runs.

@@ -56,7 +56,7 @@ void ResultsPage::StartScan(const ScanSettings& settings) {
     TotalBytes = SelectedBytes = 0;
     ScanState = Scanning;
     scanRows.Clear();
-    ListView_SetItemCountEx(ListViewScan.hwnd, 0, 0);
+    ListViewScan.SetItemCount(0);
     scanCountersChanged = false;
     scanStatus.clear();
     lastScanPump = lastScanRefresh = lastStatusShown = lastScanCountShown = 0;
