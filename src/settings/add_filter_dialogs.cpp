@@ -122,19 +122,6 @@ std::optional<FilterEntry> RunModal(Form& dialog, HWND owner, const FilterEntry&
     return accepted;
 }
 
-// Enter and Esc, as the dialog manager reports them: OK (when enabled) and Cancel.
-bool DialogKey(UINT msg, WPARAM wp, LPARAM lp, Button& ok, const std::function<void()>& confirm,
-               const std::function<void()>& cancel) {
-    if (msg != WM_COMMAND || lp != 0) return false;
-    if (LOWORD(wp) == IDCANCEL)
-        cancel();
-    else if (LOWORD(wp) == IDOK && ok.Enabled())
-        confirm();
-    else
-        return LOWORD(wp) == IDOK;
-    return true;
-}
-
 // Both dialogs open ready for typing a mask; a kept mask is selected, so typing replaces it.
 void FocusMaskField(EditBox& mask) {
     SetFocus(mask.hwnd);
@@ -180,11 +167,11 @@ void TAddFilter::suiButtonSaveClick() {
 
 void TAddFilter::suiButtonCancelClick() { CloseModal(kNotConfirmed); }
 
-bool TAddFilter::FormMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
-    result = 0;
-    return DialogKey(
-        msg, wp, lp, suiButtonSave, [this] { suiButtonSaveClick(); }, [this] { suiButtonCancelClick(); });
+void TAddFilter::OnOK() {
+    if (suiButtonSave.Enabled()) suiButtonSaveClick();
 }
+
+void TAddFilter::OnCancel() { suiButtonCancelClick(); }
 
 void TAddFilterExclude::Create() {
     CreateDialogWindow(*this);
@@ -216,11 +203,11 @@ void TAddFilterExclude::suiButtonSaveClick() {
 
 void TAddFilterExclude::suiButtonCancelClick() { CloseModal(kNotConfirmed); }
 
-bool TAddFilterExclude::FormMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
-    result = 0;
-    return DialogKey(
-        msg, wp, lp, suiButtonSave, [this] { suiButtonSaveClick(); }, [this] { suiButtonCancelClick(); });
+void TAddFilterExclude::OnOK() {
+    if (suiButtonSave.Enabled()) suiButtonSaveClick();
 }
+
+void TAddFilterExclude::OnCancel() { suiButtonCancelClick(); }
 
 void CreateAddFilterDialogs() {
     if (AddFilter) return;

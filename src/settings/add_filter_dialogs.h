@@ -27,7 +27,8 @@ class TAddFilter : public Form {
     void suiButtonCancelClick();
 
   protected:
-    bool FormMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
+    void OnOK() override;  // Enter: OK, while it is enabled
+    void OnCancel() override;
 };
 
 // The add-exclude-filter dialog: keeps the texts of its previous use.
@@ -45,7 +46,8 @@ class TAddFilterExclude : public Form {
     void suiButtonCancelClick();
 
   protected:
-    bool FormMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
+    void OnOK() override;  // Enter: OK, while it is enabled
+    void OnCancel() override;
 };
 
 // Both live from program start to its end; nullptr until created.
