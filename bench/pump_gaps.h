@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "platform/message_pump.h"
+#include "widgets/message_pump.h"
 
 // The longest time between two of the program's own message pumps while it is being watched, seen from
 // inside through the pump's hook.

@@ -139,17 +139,17 @@ size_t RowsBytes(const ScanRows& kept) {
     return bytes;
 }
 
-void UseDefaultLists() {
-    ExcludePathList = DefaultExcludePaths();
-    IncludeMaskList.clear();
-    ExcludeMaskList.clear();
+// The default lists and options, read-only and hidden files listed, as the engine's walk takes them.
+ScanSettings DefaultScanSettings() {
+    ScanSettings settings{.excludePaths = DefaultExcludePaths(),
+                          .general = {.read = true, .hide = true, .recycle = true}};
     for (const FilterEntry& f : DefaultIncludeFilters()) {
-        if (f.ticked) IncludeMaskList.push_back(f.mask);
+        if (f.ticked) settings.includeMasks.push_back(f.mask);
     }
     for (const FilterEntry& f : DefaultExcludeFilters()) {
-        if (f.ticked) ExcludeMaskList.push_back(f.mask);
+        if (f.ticked) settings.excludeMasks.push_back(f.mask);
     }
-    ScanOptionFlags = "10101";
+    return settings;
 }
 
 unsigned long CoreCount() {
@@ -189,7 +189,7 @@ void ScanBenchmarks(TFormMain& form) {
     long entries = 0;
     BareWalk(kTree, entries);  // warms the file cache
     std::printf("tree_entries: %ld\n", entries);
-    UseDefaultLists();
+    const ScanSettings settings = DefaultScanSettings();
     long found = 0;
     ScanCallbacks count{.addFoundFile = [&](const FoundFile&, const std::wstring&) { ++found; }};
     FillDefaultPage(form);
@@ -203,16 +203,14 @@ void ScanBenchmarks(TFormMain& form) {
         sharedFloors.push_back(Seconds([&] { SharedBareWalk(kTree, PrefetchThreads()); }));
         engines.push_back(Seconds([&] {
             found = 0;
-            ScanState = Scanning;
-            ScanFolder(kTree, count);
-            ScanState = Idle;
+            ScanFolder(kTree, settings, count);
         }));
         guis.push_back(Seconds([&] { form.resultsPage.suiButtonScanClick(); }));
     }
     double floor = Median(floors), sharedFloor = Median(sharedFloors), engine = Median(engines),
            gui = Median(guis);
     std::printf("scan_matches: %ld\n", found);
-    std::printf("gui_rows: %d\n", ListView_GetItemCount(form.resultsPage.ListViewScan.hwnd));
+    std::printf("gui_rows: %d\n", form.resultsPage.ListViewScan.Count());
     std::printf("floor_walk_s: %.3f\nscan_engine_s: %.3f\nscan_gui_s: %.3f\n", floor, engine, gui);
     std::printf("cores: %lu\nprefetch_threads: %d\n", CoreCount(), PrefetchThreads());
     std::printf("scan_ratio_engine: %.3f\nscan_ratio_gui: %.3f\n", engine / floor, gui / floor);

@@ -1,10 +1,12 @@
 # Fails when an include points the wrong way. The layers, bottom to top:
-#   platform/, widgets/, shared/   the OS wrappers, the skinned controls, the process-wide state
+#   platform/                      the OS wrappers
+#   widgets/, shared/              the skinned controls, the process-wide state
 #   scan/, settings/, otherclean/  the pages and what they are made of
 #   app/                           the shell and the start-up, which include the pages
 # Rules:
 #   - nothing outside app/ includes an app/ header;
-#   - platform/, widgets/ and shared/ include only each other;
+#   - platform/ includes only platform/ headers;
+#   - widgets/ and shared/ include only each other and platform/;
 #   - a portable core/ file includes no Windows header and, of the program's own headers, only core/ ones
 #     (every other header of the program may bring <windows.h> with it).
 # usage: cmake -DROOT=<source folder> -P check_portable.cmake
@@ -31,6 +33,8 @@ foreach(f ${files})
         endif()
         if(header MATCHES "^app/" AND NOT folder STREQUAL "app")
             list(APPEND faults "${rel}: includes the shell's header \"${header}\" (app/ is the top layer)")
+        elseif(folder STREQUAL "platform" AND NOT header MATCHES "^platform/")
+            list(APPEND faults "${rel}: the OS layer includes \"${header}\", which sits above it")
         elseif(folder MATCHES "^(platform|widgets|shared)$" AND NOT header MATCHES "^(platform|widgets|shared)/")
             list(APPEND faults "${rel}: the bottom layer includes \"${header}\"")
         elseif(rel MATCHES "/core/" AND NOT header MATCHES "^[^/]+/core/")

@@ -1,4 +1,5 @@
 #pragma once
+#include "app/window_frame.h"
 #include "otherclean/other_clean_page.h"
 #include "scan/drive_page.h"
 #include "scan/results_page.h"
@@ -77,6 +78,10 @@ class TFormMain : public Form {
     void BtnRestoreClick();
     void BtnCloseClick();
     void MaintitleImageClick();
+    // The frame's own state: the bounds that Maximise took and Restore puts back, and the title strip's
+    // caption colour, dark while the program is active and grey while not.
+    RECT SavedBounds{};
+    COLORREF TitleTextColor = kTitleActive;
     void topHelpClick();
     void menuHelp1Click();
     void menuHelp2Click();

@@ -9,9 +9,6 @@
 #include "platform/text.h"
 #include "shared/all_var.h"
 
-RECT SavedBounds{};
-COLORREF TitleTextColor = kTitleActive;
-
 namespace {
 constexpr int kEdge = 8, kTopEdge = 3;
 

@@ -12,24 +12,11 @@
 #include "platform/app_paths.h"
 #include "platform/file_tree.h"
 #include "platform/known_folders.h"
+#include "platform/locale.h"
 #include "platform/recycle_bin.h"
 #include "platform/text.h"
 #include "platform/url_cache.h"
 #include "scan/core/size_text.h"
-
-namespace {
-char UserDecimalSeparator() {
-    wchar_t text[8] = {};
-    if (GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, text, 8) && text[0] > 0 && text[0] < 128)
-        return char(text[0]);
-    return '.';
-}
-
-std::wstring WithBackslash(std::wstring folder) {
-    if (folder.empty() || folder.back() != L'\\') folder += L'\\';
-    return folder;
-}
-}  // namespace
 
 void OtherCleanPage::m_GetSize(int area, const std::string& folderText) {
     const std::wstring folder = WithBackslash(Widen(folderText));
@@ -61,7 +48,7 @@ void OtherCleanPage::m_GetCookie() {
             !IsKeptCookie(CookieNameFromUrl(entry.sourceUrl), *keepList))
             AreaTotal[6] += 4;
     });
-    OTLabel6.SetText(FormatCookieKilobytes(AreaTotal[6], UserDecimalSeparator()));
+    OTLabel6.SetText(FormatCookieKilobytes(AreaTotal[6], DecimalSeparator()));
 }
 
 void OtherCleanPage::m_OTShow(int area) {
@@ -69,7 +56,7 @@ void OtherCleanPage::m_OTShow(int area) {
         for (int a = 1; a <= 6; ++a) m_OTShow(a);
         return;
     }
-    const char decimal = UserDecimalSeparator();
+    const char decimal = DecimalSeparator();
     // Areas 2 and 3 count as empty while they hold nothing but the files the last run had to leave.
     auto leftoverArea = [&](const std::string& folder, const char* leftoverFile) {
         AreaLeftovers.clear();

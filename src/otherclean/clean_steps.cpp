@@ -21,11 +21,6 @@
 std::string LeftoverText;
 
 namespace {
-std::string WithBackslash(std::string folder) {
-    if (folder.empty() || folder.back() != '\\') folder += '\\';
-    return folder;
-}
-
 // Entries are collected first and removed after the walk, so removing never disturbs the listing.
 template <typename Wanted>
 void RemoveUrlCacheEntries(Wanted wanted) {

@@ -1,15 +1,13 @@
 #include "otherclean/form_clean.h"
 
 #include <cstdio>
-#include <cwctype>
 
-#include "otherclean/other_clean_flags.h"
 #include "platform/dialogs.h"
 #include "platform/history_store.h"
-#include "platform/message_pump.h"
 #include "platform/text.h"
 #include "shared/app_title.h"
 #include "widgets/busy_cursor.h"
+#include "widgets/message_pump.h"
 #include "widgets/theme.h"
 
 TformClean* formClean = nullptr;
@@ -33,27 +31,18 @@ const Step kSteps[7] = {
 constexpr const char* kShellMissingText = "Failed to load Shell32.dll.";
 
 // The system's own words for an error; its number when the system has none.
-std::string SystemMessageText(HRESULT error) {
-    auto lookUp = [](DWORD code) {
-        wchar_t* text = nullptr;
-        const DWORD length = FormatMessageW(
-            FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-            nullptr, code, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
-        std::wstring found(text ? text : L"", length);
-        LocalFree(text);
-        while (!found.empty() && iswspace(found.back())) found.pop_back();
-        return found;
-    };
-    std::wstring text = lookUp(DWORD(error));
-    if (text.empty() && HRESULT_FACILITY(error) == FACILITY_WIN32) text = lookUp(HRESULT_CODE(error));
-    if (!text.empty()) return Narrow(text);
+std::string StepErrorWords(HRESULT error) {
+    std::string text = SystemMessageText(DWORD(error));
+    if (text.empty() && HRESULT_FACILITY(error) == FACILITY_WIN32)
+        text = SystemMessageText(HRESULT_CODE(error));
+    if (!text.empty()) return text;
     char number[32];
     snprintf(number, sizeof(number), "Error 0x%08lX.", static_cast<unsigned long>(error));
     return number;
 }
 
 std::string StepErrorText(int area, HRESULT error) {
-    return std::string("Failed to clean ") + kSteps[area].area + ".\n\n" + SystemMessageText(error);
+    return std::string("Failed to clean ") + kSteps[area].area + ".\n\n" + StepErrorWords(error);
 }
 }  // namespace
 
@@ -62,7 +51,8 @@ TformClean::~TformClean() {
     if (hwnd) DestroyWindow(hwnd);
 }
 
-void TformClean::FormCreate(HWND owner) {
+void TformClean::FormCreate(HWND owner, const CleanAreas& areas) {
+    areas_ = areas;
     // The design area lies below the skinned title bar.
     const int kTop = DialogTheme().titleBarHeight + 1;
     historyStoreClass = kUrlHistoryStoreClass;
@@ -98,12 +88,12 @@ void TformClean::Timer1Timer() {
     SetBusyCursor(true);
     suiButton1.Show(false);
     int ticked = 0;
-    for (char c : OtherCleanFlags) ticked += c == '1';
+    for (bool area : areas_) ticked += area;
     ProgressBarClean.SetMax(ticked);
     ProgressBarClean.SetPosition(0);
     std::string status = kCleanCompleteText, failure;
     for (int area = 1; area <= 6; ++area) {
-        if (area > int(OtherCleanFlags.size()) || OtherCleanFlags[area - 1] != '1') continue;
+        if (!areas_[size_t(area - 1)]) continue;
         failure = RunStep(area);
         if (!failure.empty()) {
             // The run stops here; the dialog stays closable and says where it stopped.

@@ -1,4 +1,5 @@
 #pragma once
+#include <array>
 #include <string>
 
 #include "widgets/button.h"
@@ -6,12 +7,17 @@
 #include "widgets/label.h"
 #include "widgets/progress_bar.h"
 
+// The Other Clean areas a run empties: element k - 1 for area k (1 Recycle Bin, 2 temp folder,
+// 3 temporary internet files, 4 history, 5 recent documents, 6 cookies).
+using CleanAreas = std::array<bool, 6>;
+
 // The cleaning-run dialog: empties the ticked Other Clean areas in the fixed order 1 to 6, records
 // the files it could not delete, and then offers Close. Shown modally by the page's start button.
 class TformClean : public Form {
   public:
     ~TformClean() override;
-    void FormCreate(HWND owner);
+    // areas: the ticked areas, which the run empties once the dialog shows.
+    void FormCreate(HWND owner, const CleanAreas& areas = {});
     void FormShow();
     void Timer1Timer();
     void suiButton1Click();
@@ -44,6 +50,7 @@ class TformClean : public Form {
   private:
     // Empty when the step went through, else the message that tells the user why the run stops.
     std::string RunStep(int area);
+    CleanAreas areas_{};
     bool running_ = false;
     bool finished_ = false;
 };

@@ -108,18 +108,8 @@ void TformCookie::ListViewCookieFColumnClick(int column) {
     for (int row = 0; row < ListViewCookieF.Count(); ++row) {
         sortNames_.push_back(ListViewCookieF.Cell(row, 1));
         sortMarks_.push_back(ListViewCookieF.Mark(row));
-        LVITEMW item{};
-        item.mask = LVIF_PARAM;
-        item.iItem = row;
-        item.lParam = row;
-        ListView_SetItem(ListViewCookieF.hwnd, &item);
     }
-    ListView_SortItems(
-        ListViewCookieF.hwnd,
-        [](LPARAM a, LPARAM b, LPARAM self) -> int {
-            return reinterpret_cast<TformCookie*>(self)->ListViewCookieFCompare(int(a), int(b));
-        },
-        reinterpret_cast<LPARAM>(this));
+    ListViewCookieF.Sort([this](int row1, int row2) { return ListViewCookieFCompare(row1, row2); });
 }
 
 int TformCookie::ListViewCookieFCompare(int row1, int row2) {

@@ -10,9 +10,9 @@
 #include "otherclean/other_clean_flags.h"
 #include "platform/dialogs.h"
 #include "platform/known_folders.h"
-#include "platform/message_pump.h"
 #include "shared/app_title.h"
 #include "widgets/busy_cursor.h"
+#include "widgets/message_pump.h"
 #include "widgets/theme.h"
 
 std::string OtherCleanFlags = "000000";
@@ -129,10 +129,15 @@ void OtherCleanPage::ShowAreaSizes() {
 }
 
 void OtherCleanPage::suiButtonCleanClick() {
+    const Button* boxes[] = {&OCCheckBox1, &OCCheckBox2, &OCCheckBox3,
+                             &OCCheckBox4, &OCCheckBox5, &OCCheckBox6};
+    CleanAreas areas{};
     OtherCleanFlags.clear();
-    for (Button* box : {&OCCheckBox1, &OCCheckBox2, &OCCheckBox3, &OCCheckBox4, &OCCheckBox5, &OCCheckBox6})
-        OtherCleanFlags += box->Checked() ? '1' : '0';
-    if (OtherCleanFlags == "000000") {
+    for (size_t i = 0; i < areas.size(); ++i) {
+        areas[i] = boxes[i]->Checked();
+        OtherCleanFlags += areas[i] ? '1' : '0';
+    }
+    if (std::none_of(areas.begin(), areas.end(), [](bool ticked) { return ticked; })) {
         ShowMessageBox(host_.window, "Please select first!", kAppTitle, MB_ICONWARNING | MB_OK);
         return;
     }
@@ -141,7 +146,7 @@ void OtherCleanPage::suiButtonCleanClick() {
         return;
     {
         TformClean dialog;
-        dialog.FormCreate(host_.window);
+        dialog.FormCreate(host_.window, areas);
         dialog.ShowModal();
     }
     m_OTShow(9);

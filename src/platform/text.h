@@ -1,4 +1,5 @@
 #pragma once
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -13,3 +14,11 @@ void AppendNarrow(const wchar_t* wide, std::string& out);
 // character the code page cannot represent, so that it is refused instead of stored as something else.
 bool ToAnsi(std::string_view utf8, std::string& ansi);
 std::string FromAnsi(std::string_view ansi);
+
+// A folder path as the listings take it: ending in one backslash.
+std::string WithBackslash(std::string folder);
+std::wstring WithBackslash(std::wstring folder);
+
+// The system's own words for an error code (a Win32 error or an HRESULT), without the line break they
+// end with; empty when the system has none for it.
+std::string SystemMessageText(uint32_t error);

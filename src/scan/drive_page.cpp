@@ -57,7 +57,7 @@ void DriveCleanPage::FillDrives() {
         const std::string root = std::string(1, letter) + ":\\";
         if (!IsFixedOrRemovableDrive(root)) continue;
         std::string name = DriveDisplayName(root);
-        // The scan takes the drive from the caption's end, so the caption always ends in " (C:)".
+        // The caption always ends in " (C:)", whatever name the drive has; the row keeps its letter.
         const std::string suffix = std::string("(") + letter + ":)";
         if (name.size() < suffix.size() ||
             name.compare(name.size() - suffix.size(), suffix.size(), suffix) != 0)
@@ -65,6 +65,7 @@ void DriveCleanPage::FillDrives() {
         DriveSpace space = QueryDriveSpace(root).value_or(DriveSpace{});
         ListViewDrive.AddRow({name, GigabyteText(space.total), GigabyteText(space.freeToCaller)},
                              kMarkTicked);
+        rowDrives.push_back(std::string(1, letter) + ":");
     }
 }
 
@@ -96,20 +97,9 @@ void DriveCleanPage::Create(std::function<void()> startScan) {
     ListViewDrive.AddColumn("", 80, LVCFMT_RIGHT);
     ListViewDrive.AddColumn("", 120, LVCFMT_RIGHT);
     ListViewDrive.SetRowMarks(30);
-    ListView_SetBkColor(ListViewDrive.hwnd, kListGrey);
-    ListView_SetTextBkColor(ListViewDrive.hwnd, kListGrey);
+    ListViewDrive.SetBackColor(kListGrey);
     ListViewDrive.onMouseDown = [this](MouseButton b, int x, int y) { ListViewDriveMouseDown(b, x, y); };
-    ListViewDrive.onNotify = [this](NMHDR* h, LRESULT& result) {
-        if (h->code != NM_CUSTOMDRAW) return false;
-        auto* draw = reinterpret_cast<NMLVCUSTOMDRAW*>(h);
-        if (draw->nmcd.dwDrawStage == CDDS_PREPAINT) {
-            result = CDRF_NOTIFYITEMDRAW;
-            return true;
-        }
-        if (draw->nmcd.dwDrawStage == CDDS_ITEMPREPAINT) ListViewDriveCustomDrawItem(*draw);
-        result = CDRF_DODEFAULT;
-        return true;
-    };
+    ListViewDrive.onCustomDrawRow = [this](int, UINT& drawState) { ListViewDriveCustomDrawItem(drawState); };
 
     suiButtonScan.Create(driveInnerPanel, UiText::kDriveScan, 402, 342, 89, 27, {});
     suiButtonScan.name = "suiButtonScan";
@@ -130,21 +120,18 @@ void DriveCleanPage::ListViewDriveMouseDown(MouseButton button, int x, int y) {
 
 // No drive row is ever drawn selected or focused: the tick box is the only choice the list offers.
 // Only while the keyboard cues show does the keyboard's row keep its focus, which the list frames.
-void DriveCleanPage::ListViewDriveCustomDrawItem(NMLVCUSTOMDRAW& draw) {
+void DriveCleanPage::ListViewDriveCustomDrawItem(UINT& drawState) {
     const bool keyboard = KeyboardCuesShown(ListViewDrive.hwnd);
     if (ListViewDrive.Selected() >= 0 || (!keyboard && ListViewDrive.FocusedRow() >= 0))
-        ListView_SetItemState(ListViewDrive.hwnd, -1, 0,
-                              keyboard ? LVIS_SELECTED : LVIS_SELECTED | LVIS_FOCUSED);
-    draw.nmcd.uItemState &= ~(keyboard ? CDIS_SELECTED : CDIS_SELECTED | CDIS_FOCUS);
+        ListViewDrive.ClearRowStates(keyboard ? LVIS_SELECTED : LVIS_SELECTED | LVIS_FOCUSED);
+    drawState &= ~UINT(keyboard ? CDIS_SELECTED : CDIS_SELECTED | CDIS_FOCUS);
 }
 
 std::vector<std::string> DriveCleanPage::TickedDrives() const {
     std::vector<std::string> drives;
     for (int row = 0; row < ListViewDrive.Count(); ++row) {
-        if (ListViewDrive.Mark(row) != kMarkTicked) continue;
-        // The caption ends in " (C:)": the drive is taken from its end.
-        const std::string caption = ListViewDrive.Cell(row, 0);
-        if (caption.size() >= 3) drives.push_back(caption.substr(caption.size() - 3, 2));
+        if (ListViewDrive.Mark(row) == kMarkTicked && size_t(row) < rowDrives.size())
+            drives.push_back(rowDrives[size_t(row)]);
     }
     return drives;
 }

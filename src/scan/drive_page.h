@@ -24,9 +24,12 @@ class DriveCleanPage {
     Label driveLine1, driveLine2, driveLine3;
     Picture driveSeparator1, driveSeparator2, driveSeparator3, drivePicture;
     ListView ListViewDrive;
+    // The drive of each row of ListViewDrive, "C:", in list order: the rows neither move nor go.
+    std::vector<std::string> rowDrives;
     Button suiButtonScan;
     void ListViewDriveMouseDown(MouseButton button, int x, int y);
-    void ListViewDriveCustomDrawItem(NMLVCUSTOMDRAW& draw);
+    // As a row is drawn: drawState, its drawing state, loses what would show it selected.
+    void ListViewDriveCustomDrawItem(UINT& drawState);
     // Space on the focused drive: as a click on its tick box.
     void ListViewDriveTickKey(int row);
 };

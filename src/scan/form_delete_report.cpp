@@ -21,21 +21,9 @@ std::string Plural(size_t count, const char* one, const char* many) {
 
 // The system's own words for an error, on one line.
 std::string SystemMessage(DWORD error) {
-    wchar_t* buffer = nullptr;
-    DWORD length = FormatMessageW(
-        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
-        error, 0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
-    std::wstring text = length ? std::wstring(buffer, length) : std::wstring();
-    LocalFree(buffer);
-    while (!text.empty() && (text.back() == L'\n' || text.back() == L'\r' || text.back() == L' '))
-        text.pop_back();
+    std::string text = SystemMessageText(error);
     if (text.empty()) return "Error " + std::to_string(error);
-    return Narrow(text);
-}
-
-void CopyCell(NMLVDISPINFOW& info, const std::wstring& text) {
-    if (info.item.pszText && info.item.cchTextMax > 0)
-        lstrcpynW(info.item.pszText, text.c_str(), info.item.cchTextMax);
+    return text;
 }
 }  // namespace
 
@@ -101,10 +89,8 @@ void TformDeleteReport::FormCreate(HWND owner, const DeletionOutcome& outcome) {
     ListViewLeft.AddColumn(kColumnCaptions[0], 130);
     ListViewLeft.AddColumn(kColumnCaptions[1], 150);
     ListViewLeft.AddColumn(kColumnCaptions[2], 388);
-    ListViewLeft.onNotify = [this](NMHDR* h, LRESULT&) {
-        return h->code == LVN_GETDISPINFOW && ServeRow(*reinterpret_cast<NMLVDISPINFOW*>(h));
-    };
-    ListView_SetItemCountEx(ListViewLeft.hwnd, int(outcome_.left.size()), 0);
+    ListViewLeft.onGetCell = [this](int row, int column) { return LeftCell(row, column); };
+    ListViewLeft.SetItemCount(int(outcome_.left.size()));
     suiButtonCopy.Create(*this, kCopyCaption, 506, kTop + 290, 85, 26, {.font = font});
     suiButtonCopy.name = "suiButtonCopy";
     suiButtonCopy.onClick = [this] { suiButtonCopyClick(); };
@@ -116,23 +102,17 @@ void TformDeleteReport::FormCreate(HWND owner, const DeletionOutcome& outcome) {
     ListViewLeft.accessibleName = [this] { return LabelSummary.Text(); };
 }
 
-bool TformDeleteReport::ServeRow(NMLVDISPINFOW& info) {
-    const LVITEMW& item = info.item;
-    if (item.iItem < 0 || size_t(item.iItem) >= outcome_.left.size() || !(item.mask & LVIF_TEXT))
-        return false;
-    const LeftFile& file = outcome_.left[item.iItem];
-    switch (item.iSubItem) {
+std::wstring TformDeleteReport::LeftCell(int row, int column) const {
+    if (row < 0 || size_t(row) >= outcome_.left.size()) return {};
+    const LeftFile& file = outcome_.left[size_t(row)];
+    switch (column) {
         case 0:
-            CopyCell(info, file.name);
-            break;
+            return file.name;
         case 1:
-            CopyCell(info, file.folder);
-            break;
+            return file.folder;
         default:
-            CopyCell(info, reasons_[item.iItem]);
-            break;
+            return reasons_[size_t(row)];
     }
-    return true;
 }
 
 std::string TformDeleteReport::ListText() const {

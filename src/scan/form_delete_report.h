@@ -23,7 +23,7 @@ class TformDeleteReport : public Form {
     Button suiButtonCopy, suiButtonClose;
 
   private:
-    bool ServeRow(NMLVDISPINFOW& info);
+    std::wstring LeftCell(int row, int column) const;  // what ListViewLeft shows of a left file
     DeletionOutcome outcome_;
     std::vector<std::wstring> reasons_;
 };

@@ -10,11 +10,6 @@ namespace {
 const COLORREF kCounterGrey = RGB(96, 96, 96);
 const Caption kScanColumnCaptions[] = {"", UiText::kResultsColumnName, UiText::kResultsColumnFolder,
                                        UiText::kResultsColumnSize};
-
-void CopyCell(NMLVDISPINFOW& info, const std::wstring& text) {
-    if (!info.item.pszText || info.item.cchTextMax <= 0) return;
-    lstrcpynW(info.item.pszText, text.c_str(), info.item.cchTextMax);
-}
 }  // namespace
 
 void ResultsPage::Create(const PageHost& host, ScanSources sources) {
@@ -29,8 +24,8 @@ void ResultsPage::Create(const PageHost& host, ScanSources sources) {
     SCheckBoxAllN.name = "SCheckBoxAllN";
     SCheckBoxAllN.onClick = [this] { SCheckBoxAllNClick(); };
 
-    // Owner data: the control keeps no rows; ServeScanRow answers from scanRows, so a million rows stay
-    // small and fast.
+    // Owner data: the control keeps no rows; ScanRowCell and ScanRowMark answer from scanRows, so a
+    // million rows stay small and fast.
     ListViewScan.Create(suiPanelClean1, 8, 32, 510, 255, LVS_OWNERDATA | WS_BORDER);
     ListViewScan.name = "ListViewScan";
     ListViewScan.anchors = kAnchorLeft | kAnchorTop | kAnchorRight | kAnchorBottom;
@@ -39,7 +34,9 @@ void ResultsPage::Create(const PageHost& host, ScanSources sources) {
     ListViewScan.AddColumn(kScanColumnCaptions[2], 250);
     ListViewScan.AddColumn(kScanColumnCaptions[3], 100);
     ListViewScan.SetRowMarks(16);
-    ListView_SetCallbackMask(ListViewScan.hwnd, LVIS_STATEIMAGEMASK);
+    ListViewScan.SetMarksFromOwner();
+    ListViewScan.onGetMark = [this](int row) { return ScanRowMark(row); };
+    ListViewScan.onGetCell = [this](int row, int column) { return ScanRowCell(row, column); };
     ListViewScan.onMouseDown = [this](MouseButton b, int x, int y) { ListViewScanMouseDown(b, x, y); };
     ListViewScan.onColumnClick = [this](int column) { ListViewScanColumnClick(column); };
     ListViewScan.onTickKey = [this](int row) { ListViewScanTickKey(row); };
@@ -48,9 +45,6 @@ void ResultsPage::Create(const PageHost& host, ScanSources sources) {
     ListViewScan.accessibleDescription = [this] {
         return LabelTotalCount.Text() + ", " + LabelTotalSize.Text() + ", " + LabelSelectCount.Text() + ", " +
                LabelSelectSize.Text();
-    };
-    ListViewScan.onNotify = [this](NMHDR* h, LRESULT&) {
-        return h->code == LVN_GETDISPINFOW && ServeScanRow(*reinterpret_cast<NMLVDISPINFOW*>(h));
     };
 
     const Label::Style counter{.font = kThemeFonts.bold, .color = kCounterGrey};
@@ -104,32 +98,24 @@ void ResultsPage::Create(const PageHost& host, ScanSources sources) {
     suiPanelDeling.Show(false);
 }
 
-bool ResultsPage::ServeScanRow(NMLVDISPINFOW& info) {
-    LVITEMW& item = info.item;
-    if (item.iItem < 0 || size_t(item.iItem) >= scanRows.rows.size()) return false;
-    const ScanRow& row = scanRows.rows[item.iItem];
-    if (item.mask & LVIF_STATE) {
-        item.state = (item.state & ~LVIS_STATEIMAGEMASK) |
-                     INDEXTOSTATEIMAGEMASK(row.ticked ? kMarkTicked : kMarkUnticked);
-        item.stateMask |= LVIS_STATEIMAGEMASK;
+int ResultsPage::ScanRowMark(int row) const {
+    if (row < 0 || size_t(row) >= scanRows.rows.size()) return 0;
+    return scanRows.rows[size_t(row)].ticked ? kMarkTicked : kMarkUnticked;
+}
+
+std::wstring ResultsPage::ScanRowCell(int row, int column) const {
+    if (row < 0 || size_t(row) >= scanRows.rows.size()) return {};
+    const ScanRow& r = scanRows.rows[size_t(row)];
+    switch (column) {
+        case 1:
+            return r.name;
+        case 2:
+            return scanRows.Location(r);
+        case 3:
+            return std::to_wstring(r.size);
+        default:
+            return {};
     }
-    if (item.mask & LVIF_TEXT) {
-        switch (item.iSubItem) {
-            case 1:
-                CopyCell(info, row.name);
-                break;
-            case 2:
-                CopyCell(info, scanRows.Location(row));
-                break;
-            case 3:
-                CopyCell(info, std::to_wstring(row.size));
-                break;
-            default:
-                CopyCell(info, L"");
-                break;
-        }
-    }
-    return true;
 }
 
 void ResultsPage::ShowSelectCounters() {
@@ -150,14 +136,12 @@ void ResultsPage::ShowScanCounters() {
 // by up to scanCountInterval.
 void ResultsPage::RefreshScanView(bool countMayLag) {
     const int rows = int(scanRows.rows.size());
-    const int shown = ListView_GetItemCount(ListViewScan.hwnd);
+    const int shown = ListViewScan.Count();
     const uint64_t now = GetTickCount64();
     // Read only when the count differs: whether every row in view is there already.
-    auto viewFull = [&] {
-        return shown > ListView_GetTopIndex(ListViewScan.hwnd) + ListView_GetCountPerPage(ListViewScan.hwnd);
-    };
+    auto viewFull = [&] { return shown > ListViewScan.TopRow() + ListViewScan.RowsPerPage(); };
     if (shown != rows && !(countMayLag && now - lastScanCountShown < scanCountInterval && viewFull())) {
-        ListView_SetItemCountEx(ListViewScan.hwnd, rows, LVSICF_NOINVALIDATEALL | LVSICF_NOSCROLL);
+        ListViewScan.SetItemCount(rows, LVSICF_NOINVALIDATEALL | LVSICF_NOSCROLL);
         lastScanCountShown = now;
     }
     if (scanCountersChanged) ShowScanCounters();
@@ -180,7 +164,7 @@ void ResultsPage::ToggleScanRow(int row) {
     }
     ShowSelectCounters();
     r.ticked = !r.ticked;
-    ListView_RedrawItems(ListViewScan.hwnd, row, row);
+    ListViewScan.RedrawRows(row, row);
 }
 
 void ResultsPage::ListViewScanMouseDown(MouseButton, int x, int y) {

@@ -20,7 +20,7 @@
 // What the results page reads from the other pages when a scan or a deletion starts.
 struct ScanSources {
     std::function<std::vector<std::string>()> tickedDrives;  // the Drive Clean page's ticked drives
-    std::function<ScanSettings()> scanSettings;              // the Options page's lists and flags
+    std::function<ScanSettings()> scanSettings;              // the Options page's lists and options
     std::function<bool()> deleteToRecycleBin;                // the Options page's delete mode
 };
 
@@ -47,8 +47,8 @@ class ResultsPage {
     void SCheckBoxAllNClick();
     void ListViewScanMouseDown(MouseButton button, int x, int y);
     void ListViewScanColumnClick(int column);
-    void m_InitScan();
-    void StartScan();
+    ScanSettings m_InitScan();
+    void StartScan(const ScanSettings& settings);
     void AddFoundFile(const FoundFile& file, const std::wstring& folder);
     // The rows behind the owner-data ListViewScan, and its sort state.
     ScanRows scanRows;
@@ -64,7 +64,9 @@ class ResultsPage {
     void ShowSelectCounters();
     void RefreshScanView(bool countMayLag = false);
     void PumpDuringScan();
-    bool ServeScanRow(NMLVDISPINFOW& info);
+    // What ListViewScan shows of a row: its tick and its cells.
+    int ScanRowMark(int row) const;
+    std::wstring ScanRowCell(int row, int column) const;
     void ToggleScanRow(int row);
     // The row menu of ListViewScan, for the clicked row, or for every selected row when the clicked one
     // is among them (menuRows); the entries that change ticks are greyed while a scan runs.

@@ -1,11 +1,11 @@
 #include "platform/dialogs.h"
-#include "platform/message_pump.h"
 #include "scan/file_deletion.h"
 #include "scan/form_delete_report.h"
 #include "scan/results_page.h"
 #include "shared/all_var.h"
 #include "shared/app_title.h"
 #include "widgets/busy_cursor.h"
+#include "widgets/message_pump.h"
 
 namespace {
 const char* const kStoppingText = "Stopping…";

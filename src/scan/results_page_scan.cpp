@@ -2,12 +2,13 @@
 
 #include "platform/dialogs.h"
 #include "platform/filesystem.h"
-#include "platform/message_pump.h"
 #include "platform/text.h"
 #include "scan/results_page.h"
 #include "scan/scan_engine.h"
+#include "settings/core/config_lists.h"
 #include "shared/all_var.h"
 #include "shared/app_title.h"
+#include "widgets/message_pump.h"
 
 void ResultsPage::suiButtonScanClick() {
     if (longWorkRunning) return;  // a click still queued when a stopped scan unwinds
@@ -26,8 +27,7 @@ void ResultsPage::suiButtonScanClick() {
     LabelSelectCount.SetText("Select Files: 0");
     LabelTotalSize.SetText("Total  Size: 0 MB");
     LabelSelectSize.SetText("Select  Size: 0 MB");
-    m_InitScan();
-    StartScan();
+    StartScan(m_InitScan());
     suiButtonDelete.Enable(true);
     suiButtonPause.SetText("Pause");
     suiButtonPause.Enable(false);
@@ -37,27 +37,33 @@ void ResultsPage::suiButtonScanClick() {
     if (closeRequested) DestroyWindow(host_.window);
 }
 
-// The scan's inputs, taken afresh from the Drive Clean and Options pages.
-void ResultsPage::m_InitScan() {
-    ScanDriveList = sources_.tickedDrives();
+// The scan's inputs, taken afresh from the Drive Clean and Options pages. The shared state keeps a copy
+// for whoever reads it after the scan; the scan itself goes by what this returns.
+ScanSettings ResultsPage::m_InitScan() {
     ScanSettings settings = sources_.scanSettings();
-    ExcludePathList = std::move(settings.excludePaths);
-    IncludeMaskList = std::move(settings.includeMasks);
-    ExcludeMaskList = std::move(settings.excludeMasks);
-    ScanOptionFlags = std::move(settings.optionFlags);
+    settings.drives = sources_.tickedDrives();
+    ScanDriveList = settings.drives;
+    ExcludePathList = settings.excludePaths;
+    IncludeMaskList = settings.includeMasks;
+    ExcludeMaskList = settings.excludeMasks;
+    // The option text is the stored "General" value's first five flags.
+    ScanOptionFlags = BuildGeneral(settings.general).substr(0, 5);
+    return settings;
 }
 
-void ResultsPage::StartScan() {
+void ResultsPage::StartScan(const ScanSettings& settings) {
     TotalFileCount = SelectedFileCount = 0;
     TotalBytes = SelectedBytes = 0;
     ScanState = Scanning;
     scanRows.Clear();
-    ListView_SetItemCountEx(ListViewScan.hwnd, 0, 0);
+    ListViewScan.SetItemCount(0);
     scanCountersChanged = false;
     scanStatus.clear();
     lastScanPump = lastScanRefresh = lastStatusShown = lastScanCountShown = 0;
 
     ScanCallbacks callbacks{
+        .stopped = [] { return ScanState == Idle; },
+        .paused = [] { return ScanState == Paused; },
         .pump = [this] { PumpDuringScan(); },
         .waitWhilePaused =
             [this] {
@@ -80,10 +86,10 @@ void ResultsPage::StartScan() {
         .addFoundFile = [this](const FoundFile& file,
                                const std::wstring& folder) { AddFoundFile(file, folder); },
     };
-    for (const std::string& drive : ScanDriveList) {
+    for (const std::string& drive : settings.drives) {
         while (ScanState == Paused) callbacks.waitWhilePaused();
         if (ScanState == Idle) break;
-        ScanFolder(Widen(drive + "\\"), callbacks);
+        ScanFolder(Widen(drive + "\\"), settings, callbacks);
     }
     scanStatus.clear();
     RefreshScanView();

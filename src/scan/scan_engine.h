@@ -6,9 +6,11 @@
 #include <string>
 #include <string_view>
 
-// The walk of the Drive Clean scan. It reads its inputs (ExcludePathList, IncludeMaskList,
-// ExcludeMaskList, ScanOptionFlags) and ScanState from the shared state and reports through callbacks,
-// so the window and the benchmarks drive the same code.
+#include "shared/scan_settings.h"
+
+// The walk of the Drive Clean scan. It matches by the settings it is handed, asks the callbacks whether
+// it was stopped or paused, and reports through them, so the window and the benchmarks drive the same
+// code.
 struct FoundFile {
     const wchar_t* name;
     int64_t size;
@@ -16,6 +18,9 @@ struct FoundFile {
 };
 
 struct ScanCallbacks {
+    // Whether the user has stopped the scan, or paused it; asked between two entries. Unset: neither.
+    std::function<bool()> stopped;
+    std::function<bool()> paused;
     std::function<void()> pump;                                   // lets pending messages run
     std::function<void()> waitWhilePaused;                        // one wait step of a paused walk
     std::function<void(HANDLE listingReady)> waitForListing;      // one wait step for the next folder
@@ -27,8 +32,9 @@ struct ScanCallbacks {
 // enumeration order. Worker threads read the folders' listings ahead of the walk, in the walk's order
 // and within a memory budget; the calling thread only matches names and reports, and never waits on
 // the file system itself: while the next listing is read it runs waitForListing. Links are never
-// entered nor listed, and excluded folders are never opened.
-void ScanFolder(const std::wstring& folder, const ScanCallbacks& callbacks);
+// entered nor listed, and excluded folders are never opened. The drives of the settings play no part:
+// the folder is the one walked.
+void ScanFolder(const std::wstring& folder, const ScanSettings& settings, const ScanCallbacks& callbacks);
 
 // How many threads read listings ahead of the walk: one per core, at least two.
 int PrefetchThreads();
@@ -39,8 +45,3 @@ size_t LastPrefetchPeakBytes();
 
 // A folder entry other than "." and "..". The walks of the Other Clean page use the same test.
 bool IsSubfolder(const WIN32_FIND_DATAW& entry);
-
-// Pattern tests against the shared lists, names and paths in UTF-8; "." and ".." never match.
-bool IsExcludedPath(std::string_view folderPath);
-bool IsExcludedName(std::string_view name);
-bool IsIncludedName(std::string_view name);

@@ -58,14 +58,7 @@ bool WriteScanExport(const ScanRows& rows, const std::wstring& path, DWORD& erro
 }
 
 std::string SystemErrorText(DWORD error) {
-    wchar_t* text = nullptr;
-    const DWORD length = FormatMessageW(
-        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
-        error, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
-    std::wstring message = length ? std::wstring(text, length) : L"";
-    LocalFree(text);
-    while (!message.empty() && (message.back() == L'\r' || message.back() == L'\n' || message.back() == L' '))
-        message.pop_back();
+    std::string message = SystemMessageText(error);
     if (message.empty()) return "error " + std::to_string(error);
-    return Narrow(message);
+    return message;
 }

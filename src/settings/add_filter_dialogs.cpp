@@ -6,7 +6,6 @@
 #include "settings/core/filter_input.h"
 #include "shared/app_title.h"
 
-std::string AddFilterMask, AddFilterDescription;
 TAddFilter* AddFilter = nullptr;
 TAddFilterExclude* AddFilterExclude = nullptr;
 
@@ -88,10 +87,11 @@ std::string MaskRefusedMessage(std::string_view found) {
            Spaced(kRefusedMaskChars).substr(2) + "\n" + kMaskWildcards;
 }
 
-// Validates the two fields; on success the shared result holds the trimmed texts. The texts that would
-// not load back as entered (a list terminator, a character that Config.ini's encoding cannot hold) are
-// refused here rather than stored as something else.
-bool AcceptFilter(const Form& dialog, const EditBox& maskEdit, const EditBox& descriptionEdit) {
+// Validates the two fields; on success accepted holds the trimmed texts as a ticked filter. The texts
+// that would not load back as entered (a list terminator, a character that Config.ini's encoding cannot
+// hold) are refused here rather than stored as something else.
+bool AcceptFilter(const Form& dialog, const EditBox& maskEdit, const EditBox& descriptionEdit,
+                  FilterEntry& accepted) {
     std::string mask = TrimBlanksAndControls(maskEdit.Text());
     if (mask.empty()) return false;  // an empty mask would end the stored list on the next start
     if (std::string found = RefusedCharsIn(mask); !found.empty()) {
@@ -108,31 +108,18 @@ bool AcceptFilter(const Form& dialog, const EditBox& maskEdit, const EditBox& de
         Refuse(dialog, kOutsideTheCodePage, MB_ICONWARNING);
         return false;
     }
-    AddFilterMask = mask;
-    AddFilterDescription = description;
+    accepted = MakeFilterEntry(mask, description, true);
     return true;
 }
 
-bool RunModal(Form& dialog, HWND owner) {
+std::optional<FilterEntry> RunModal(Form& dialog, HWND owner, const FilterEntry& accepted) {
     // Owned only while shown: an owner destroys its owned windows, and the dialogs outlive any one use.
     SetWindowLongPtrW(dialog.hwnd, GWLP_HWNDPARENT, LONG_PTR(owner));
     dialog.CenterOver(owner);
     int result = dialog.ShowModal();
     SetWindowLongPtrW(dialog.hwnd, GWLP_HWNDPARENT, 0);
-    return result == kConfirmed;
-}
-
-// Enter and Esc, as the dialog manager reports them: OK (when enabled) and Cancel.
-bool DialogKey(UINT msg, WPARAM wp, LPARAM lp, Button& ok, const std::function<void()>& confirm,
-               const std::function<void()>& cancel) {
-    if (msg != WM_COMMAND || lp != 0) return false;
-    if (LOWORD(wp) == IDCANCEL)
-        cancel();
-    else if (LOWORD(wp) == IDOK && ok.Enabled())
-        confirm();
-    else
-        return LOWORD(wp) == IDOK;
-    return true;
+    if (result != kConfirmed) return std::nullopt;
+    return accepted;
 }
 
 // Both dialogs open ready for typing a mask; a kept mask is selected, so typing replaces it.
@@ -161,7 +148,7 @@ void TAddFilter::Create() {
     onShow = [this] { FormShow(); };
 }
 
-bool TAddFilter::Execute(HWND owner) { return RunModal(*this, owner); }
+std::optional<FilterEntry> TAddFilter::Execute(HWND owner) { return RunModal(*this, owner, accepted); }
 
 void TAddFilter::FormShow() {
     suiButtonSave.Enable(false);
@@ -173,16 +160,16 @@ void TAddFilter::FormShow() {
 void TAddFilter::EditIncludeFilterChange() { EnableOkForMask(suiButtonSave, EditIncludeFilter); }
 
 void TAddFilter::suiButtonSaveClick() {
-    if (AcceptFilter(*this, EditIncludeFilter, EditDesFilter)) CloseModal(kConfirmed);
+    if (AcceptFilter(*this, EditIncludeFilter, EditDesFilter, accepted)) CloseModal(kConfirmed);
 }
 
 void TAddFilter::suiButtonCancelClick() { CloseModal(kNotConfirmed); }
 
-bool TAddFilter::FormMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
-    result = 0;
-    return DialogKey(
-        msg, wp, lp, suiButtonSave, [this] { suiButtonSaveClick(); }, [this] { suiButtonCancelClick(); });
+void TAddFilter::OnOK() {
+    if (suiButtonSave.Enabled()) suiButtonSaveClick();
 }
+
+void TAddFilter::OnCancel() { suiButtonCancelClick(); }
 
 void TAddFilterExclude::Create() {
     CreateDialogWindow(*this);
@@ -203,21 +190,21 @@ void TAddFilterExclude::Create() {
     onShow = [this] { FocusMaskField(EditExincludeFilter); };
 }
 
-bool TAddFilterExclude::Execute(HWND owner) { return RunModal(*this, owner); }
+std::optional<FilterEntry> TAddFilterExclude::Execute(HWND owner) { return RunModal(*this, owner, accepted); }
 
 void TAddFilterExclude::EditExincludeFilterChange() { EnableOkForMask(suiButtonSave, EditExincludeFilter); }
 
 void TAddFilterExclude::suiButtonSaveClick() {
-    if (AcceptFilter(*this, EditExincludeFilter, EditDesFilter)) CloseModal(kConfirmed);
+    if (AcceptFilter(*this, EditExincludeFilter, EditDesFilter, accepted)) CloseModal(kConfirmed);
 }
 
 void TAddFilterExclude::suiButtonCancelClick() { CloseModal(kNotConfirmed); }
 
-bool TAddFilterExclude::FormMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
-    result = 0;
-    return DialogKey(
-        msg, wp, lp, suiButtonSave, [this] { suiButtonSaveClick(); }, [this] { suiButtonCancelClick(); });
+void TAddFilterExclude::OnOK() {
+    if (suiButtonSave.Enabled()) suiButtonSaveClick();
 }
+
+void TAddFilterExclude::OnCancel() { suiButtonCancelClick(); }
 
 void CreateAddFilterDialogs() {
     if (AddFilter) return;

@@ -1,21 +1,22 @@
 #pragma once
+#include <optional>
 #include <string>
 
+#include "settings/core/config_lists.h"
 #include "widgets/button.h"
 #include "widgets/edit_box.h"
 #include "widgets/form.h"
 #include "widgets/label.h"
 
-// The result of the add-filter dialog confirmed last, shared by the two dialogs; the Options page reads
-// it after the dialog has closed.
-extern std::string AddFilterMask, AddFilterDescription;
-
 // The add-include-filter dialog: opens empty every time, with OK disabled.
 class TAddFilter : public Form {
   public:
     void Create();
-    // Shows the dialog modally over the owner; true when the user confirmed a valid filter.
-    bool Execute(HWND owner);
+    // Shows the dialog modally over the owner: the filter the user confirmed (trimmed, ticked), or
+    // nothing when the dialog was cancelled.
+    std::optional<FilterEntry> Execute(HWND owner);
+    // The filter confirmed last.
+    FilterEntry accepted;
 
     Label Label1, Label4, Label2, Label3;
     EditBox EditIncludeFilter, EditDesFilter;
@@ -26,14 +27,16 @@ class TAddFilter : public Form {
     void suiButtonCancelClick();
 
   protected:
-    bool FormMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
+    void OnOK() override;  // Enter: OK, while it is enabled
+    void OnCancel() override;
 };
 
 // The add-exclude-filter dialog: keeps the texts of its previous use.
 class TAddFilterExclude : public Form {
   public:
     void Create();
-    bool Execute(HWND owner);
+    std::optional<FilterEntry> Execute(HWND owner);
+    FilterEntry accepted;
 
     Label Label1, Label4, Label2, Label3;
     EditBox EditExincludeFilter, EditDesFilter;
@@ -43,7 +46,8 @@ class TAddFilterExclude : public Form {
     void suiButtonCancelClick();
 
   protected:
-    bool FormMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
+    void OnOK() override;  // Enter: OK, while it is enabled
+    void OnCancel() override;
 };
 
 // Both live from program start to its end; nullptr until created.

@@ -32,15 +32,6 @@ void ToggleTickOnPress(ListView& list, MouseButton button, int x, int y) {
     if (row >= 0 && onTickBox) ToggleTick(list, row);
 }
 
-// The row at the point and the column of the cell there; -1 for a point on no row.
-int RowAt(const ListView& list, POINT at, int* column) {
-    LVHITTESTINFO info{};
-    info.pt = at;
-    int row = ListView_SubItemHitTest(list.hwnd, &info);
-    *column = info.iSubItem;
-    return row;
-}
-
 bool ConfirmDelete(HWND owner, const char* question) {
     return ShowMessageBox(owner, question, "Confirm", MB_ICONQUESTION | MB_OKCANCEL) == IDOK;
 }
@@ -50,7 +41,7 @@ const char* const kDeletePathQuestion = "Delete this path?";
 
 void DeleteFilterOnDoubleClick(HWND owner, ListView& list, POINT at) {
     int column = 0;
-    int row = RowAt(list, at, &column);
+    int row = list.CellAt(at, &column);
     if (row < 0 || column < 1) return;  // empty space or the tick box column
     if (ConfirmDelete(owner, kDeleteFilterQuestion)) list.DeleteRow(row);
 }
@@ -86,13 +77,15 @@ void OptionsPage::epButtonAddClick() {
 void OptionsPage::epButtonDelClick() { DeleteSelectedRow(ListViewExcludePath); }
 
 void OptionsPage::ifButtonAddClick() {
-    if (AddFilter && AddFilter->Execute(host_.window))
-        AddFilterRow(ListViewFilterI, AddFilterMask, AddFilterDescription, true);
+    if (!AddFilter) return;
+    if (const std::optional<FilterEntry> filter = AddFilter->Execute(host_.window))
+        AddFilterRow(ListViewFilterI, filter->mask, filter->description, true);
 }
 
 void OptionsPage::efButtonAddClick() {
-    if (AddFilterExclude && AddFilterExclude->Execute(host_.window))
-        AddFilterRow(ListViewFilterE, AddFilterMask, AddFilterDescription, true);
+    if (!AddFilterExclude) return;
+    if (const std::optional<FilterEntry> filter = AddFilterExclude->Execute(host_.window))
+        AddFilterRow(ListViewFilterE, filter->mask, filter->description, true);
 }
 
 void OptionsPage::ifButtonDeleteClick() { DeleteSelectedRow(ListViewFilterI); }
@@ -119,7 +112,7 @@ void OptionsPage::ListViewFilterEDblClick() {
 
 void OptionsPage::ListViewExcludePathDblClick() {
     int column = 0;
-    int row = RowAt(ListViewExcludePath, m_ListPressPoint, &column);
+    int row = ListViewExcludePath.CellAt(m_ListPressPoint, &column);
     if (row >= 0 && ConfirmDelete(host_.window, kDeletePathQuestion)) ListViewExcludePath.DeleteRow(row);
 }
 

@@ -204,12 +204,9 @@ void OptionsPage::WireOptionsPage() {
         e.list.onColumnClick = [this, click = e.columnClick](int column) { (this->*click)(column); };
         // The second press of a double click arrives as the double click itself: it counts as a press
         // (so a double click on a tick box leaves it as it was) before the double-click handler runs.
-        e.list.onNotify = [this, down = e.mouseDown, dbl = e.dblClick](NMHDR* header, LRESULT&) {
-            if (header->code != NM_DBLCLK) return false;
-            POINT at = reinterpret_cast<NMITEMACTIVATE*>(header)->ptAction;
+        e.list.onDblClickAt = [this, down = e.mouseDown, dbl = e.dblClick](POINT at) {
             (this->*down)(kLeftButton, at.x, at.y);
             (this->*dbl)();
-            return true;
         };
     }
 }

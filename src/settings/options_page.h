@@ -18,7 +18,8 @@ class OptionsPage {
     void Create(const PageHost& host);
     // Shows what Config.ini holds, or the defaults; called once at start-up.
     void LoadOptions();
-    // The lists and the option flags as they stand, for a scan about to start.
+    // The lists and the options as they stand, for a scan about to start; the drives are left to the
+    // Drive Clean page.
     ScanSettings CurrentScanSettings() const;
     // The delete mode: the Recycle Bin, or permanently.
     bool DeleteToRecycleBin() const;

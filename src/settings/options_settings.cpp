@@ -29,8 +29,6 @@ std::vector<std::string> TickedMasks(const ListView& list) {
     return masks;
 }
 
-std::string Flag(const Button& b) { return b.Checked() ? "1" : "0"; }
-
 std::string ReadOptionsValue(std::string_view key) {
     return ReadConfigValue(std::string(kConfigFileName), std::string(kConfigSection), std::string(key));
 }
@@ -40,8 +38,7 @@ ScanSettings OptionsPage::CurrentScanSettings() const {
     return {.excludePaths = PathRows(ListViewExcludePath),
             .includeMasks = TickedMasks(ListViewFilterI),
             .excludeMasks = TickedMasks(ListViewFilterE),
-            .optionFlags = Flag(gCheckRead) + Flag(gCheckSystem) + Flag(gCheckHide) + Flag(gCheckZero) +
-                           Flag(gRadioRecycle)};
+            .general = GeneralOptionsShown(gCheckRead, gCheckSystem, gCheckHide, gCheckZero, gRadioRecycle)};
 }
 
 bool OptionsPage::DeleteToRecycleBin() const { return gRadioRecycle.Checked(); }

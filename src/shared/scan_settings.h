@@ -2,10 +2,14 @@
 #include <string>
 #include <vector>
 
-// What the Options page hands the scan when it starts: its lists and option flags as they stand.
+#include "shared/core/general_options.h"
+
+// Everything a scan walks and matches by, taken from the Drive Clean and Options pages when it starts
+// and handed to the scan engine.
 struct ScanSettings {
+    std::vector<std::string> drives;        // the ticked drives, "C:", in list order
     std::vector<std::string> excludePaths;  // every row of the exclude-path list
     std::vector<std::string> includeMasks;  // the ticked masks of the file-type list
     std::vector<std::string> excludeMasks;  // the ticked masks of the exclude-file list
-    std::string optionFlags;                // five "0"/"1": read-only, system, hidden, zero-byte, recycle
+    GeneralOptions general;                 // the option boxes and the delete mode
 };

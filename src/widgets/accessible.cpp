@@ -19,7 +19,8 @@ BSTR MakeBstr(const std::string& text) {
 
 // The widget is looked up by its window at every call: a client may keep the object after the
 // control is gone, and then gets an error instead of a dangling widget.
-class WidgetAccessible : public IAccessible {
+// Final: Release deletes it through its own type, never through a base.
+class WidgetAccessible final : public IAccessible {
   public:
     WidgetAccessible(HWND hwnd, IAccessible* standard) : hwnd_(hwnd), standard_(standard) {}
 

@@ -87,6 +87,16 @@ void Form::CloseModal(int result) {
 
 bool Form::FormMessage(UINT, WPARAM, LPARAM, LRESULT&) { return false; }
 
+void Form::OnOK() {}
+
+void Form::OnCancel() {
+    if (!modal_) return;
+    if (cancelButton && cancelButton->Visible() && cancelButton->Enabled())
+        cancelButton->Activate();
+    else
+        SendMessageW(hwnd, WM_CLOSE, 0, 0);
+}
+
 LRESULT Form::OnSubclassMessage(UINT msg, WPARAM wp, LPARAM lp, bool& handled) {
     LRESULT result = 0;
     if (FormMessage(msg, wp, lp, result)) {
@@ -124,11 +134,11 @@ LRESULT Form::OnSubclassMessage(UINT msg, WPARAM wp, LPARAM lp, bool& handled) {
         handled = true;
         return TRUE;
     }
-    if (msg == WM_COMMAND && lp == 0 && LOWORD(wp) == IDCANCEL && modal_) {
-        if (cancelButton && cancelButton->Visible() && cancelButton->Enabled())
-            cancelButton->Activate();
+    if (msg == WM_COMMAND && lp == 0 && (LOWORD(wp) == IDOK || LOWORD(wp) == IDCANCEL)) {
+        if (LOWORD(wp) == IDOK)
+            OnOK();
         else
-            SendMessageW(hwnd, WM_CLOSE, 0, 0);
+            OnCancel();
         handled = true;
         return 0;
     }

@@ -37,7 +37,8 @@ class Form : public Panel {
     DialogTitleBar* TitleBar() { return titleBar_.get(); }
     std::function<void()> onShow, onClose;
     // Esc in a modal form clicks this button when it is shown and enabled; without one, Esc closes the
-    // form as its Close button would (WM_CLOSE).
+    // form as its Close button would (WM_CLOSE). A form that means something else by Esc overrides
+    // OnCancel.
     Button* cancelButton = nullptr;
     // The user guide's page that F1 opens while this form is on screen.
     std::string helpPage;
@@ -47,6 +48,10 @@ class Form : public Panel {
     LRESULT OnSubclassMessage(UINT msg, WPARAM wp, LPARAM lp, bool& handled) override;
     // Messages a form handles itself before the panel's routing.
     virtual bool FormMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result);
+    // Enter and Esc in the form, as the dialog manager reports them (IDOK, IDCANCEL). Enter does
+    // nothing unless a form gives it a meaning; Esc is as cancelButton says.
+    virtual void OnOK();
+    virtual void OnCancel();
 
   private:
     std::unique_ptr<DialogTitleBar> titleBar_;

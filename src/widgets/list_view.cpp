@@ -263,6 +263,45 @@ void ListView::Sort(const std::function<int(int, int)>& compare) {
 
 void ListView::FixColumnWidth(int column) { fixedColumn_ = column; }
 
+int ListView::CellAt(POINT client, int* column) const {
+    LVHITTESTINFO info{};
+    info.pt = client;
+    const int row = ListView_SubItemHitTest(hwnd, &info);
+    if (column) *column = info.iSubItem;
+    return row;
+}
+
+void ListView::SetItemCount(int rows, DWORD flags) { ListView_SetItemCountEx(hwnd, rows, flags); }
+void ListView::SetMarksFromOwner() { ListView_SetCallbackMask(hwnd, LVIS_STATEIMAGEMASK); }
+void ListView::RedrawRows(int first, int last) { ListView_RedrawItems(hwnd, first, last); }
+int ListView::TopRow() const { return ListView_GetTopIndex(hwnd); }
+int ListView::RowsPerPage() const { return ListView_GetCountPerPage(hwnd); }
+
+void ListView::SetBackColor(COLORREF color) {
+    ListView_SetBkColor(hwnd, color);
+    ListView_SetTextBkColor(hwnd, color);
+}
+
+void ListView::ClearRowStates(UINT states) { ListView_SetItemState(hwnd, -1, 0, states); }
+
+namespace {
+void CopyCell(NMLVDISPINFOW& info, const std::wstring& text) {
+    if (!info.item.pszText || info.item.cchTextMax <= 0) return;
+    lstrcpynW(info.item.pszText, text.c_str(), info.item.cchTextMax);
+}
+}  // namespace
+
+// An owner-data row's mark and cell texts, as the control asks for them while it draws.
+void ListView::ServeCell(NMLVDISPINFOW& info) const {
+    LVITEMW& item = info.item;
+    if (item.iItem < 0) return;
+    if ((item.mask & LVIF_STATE) && onGetMark) {
+        item.state = (item.state & ~LVIS_STATEIMAGEMASK) | INDEXTOSTATEIMAGEMASK(onGetMark(item.iItem));
+        item.stateMask |= LVIS_STATEIMAGEMASK;
+    }
+    if ((item.mask & LVIF_TEXT) && onGetCell) CopyCell(info, onGetCell(item.iItem, item.iSubItem));
+}
+
 // The row menu's keys and requests; the header's attempts to track or change the fixed column's width are
 // refused.
 LRESULT ListView::OnSubclassMessage(UINT msg, WPARAM wp, LPARAM lp, bool& handled) {
@@ -329,11 +368,30 @@ bool ListView::HandleNotify(NMHDR* header, LRESULT& result) {
         result = 1;
         return true;
     }
+    if (header->code == NM_DBLCLK && onDblClickAt) {
+        onDblClickAt(reinterpret_cast<NMITEMACTIVATE*>(header)->ptAction);
+        return true;
+    }
     if (header->code == NM_DBLCLK && onDblClick) {
         onDblClick();
         return true;
     }
-    return onNotify && onNotify(header, result);
+    if (header->code == LVN_GETDISPINFOW && (onGetCell || onGetMark)) {
+        ServeCell(*reinterpret_cast<NMLVDISPINFOW*>(header));
+        return true;
+    }
+    if (header->code == NM_CUSTOMDRAW && onCustomDrawRow) {
+        auto* draw = reinterpret_cast<NMLVCUSTOMDRAW*>(header);
+        if (draw->nmcd.dwDrawStage == CDDS_PREPAINT) {
+            result = CDRF_NOTIFYITEMDRAW;
+            return true;
+        }
+        if (draw->nmcd.dwDrawStage == CDDS_ITEMPREPAINT)
+            onCustomDrawRow(int(draw->nmcd.dwItemSpec), draw->nmcd.uItemState);
+        result = CDRF_DODEFAULT;
+        return true;
+    }
+    return false;
 }
 
 namespace {

@@ -39,6 +39,31 @@ class ListView : public Widget {
     // Sorts the rows with an ascending comparison of two row indexes from before the sort. The rows move
     // while the control sorts: read what the comparison needs before calling this.
     void Sort(const std::function<int(int, int)>& compare);
+    // The row at a point of the client area in the control's own pixels, and the column of the cell
+    // there; -1 for a point on no row.
+    int CellAt(POINT client, int* column) const;
+
+    // Owner data (LVS_OWNERDATA): the control keeps no rows. It shows as many as SetItemCount says and
+    // asks onGetCell for the text of each cell it draws, and onGetMark for each row's mark once
+    // SetMarksFromOwner has been called.
+    void SetItemCount(int rows, DWORD flags = 0);  // flags: LVSICF_NOINVALIDATEALL, LVSICF_NOSCROLL
+    void SetMarksFromOwner();
+    std::function<std::wstring(int row, int column)> onGetCell;
+    std::function<int(int row)> onGetMark;
+    // Draws the rows first to last again, from what the hooks give now.
+    void RedrawRows(int first, int last);
+    // The first row in view, and how many whole rows the view holds.
+    int TopRow() const;
+    int RowsPerPage() const;
+    // The colour behind the rows and behind their texts.
+    void SetBackColor(COLORREF color);
+    // Takes the states (LVIS_SELECTED, LVIS_FOCUSED) from every row.
+    void ClearRowStates(UINT states);
+    // Called as each row is about to be drawn, with its drawing state (CDIS_SELECTED, CDIS_FOCUS),
+    // which the hook may change before the control draws the row.
+    std::function<void(int row, UINT& drawState)> onCustomDrawRow;
+    // A double click, with its point in the control's own client pixels; without it, onDblClick.
+    std::function<void(POINT client)> onDblClickAt;
 
     // Every selected row, first to last.
     std::vector<int> SelectedRows() const;
@@ -64,7 +89,6 @@ class ListView : public Widget {
     RECT AccRowBounds(int row) const override;
 
     std::function<void(int column)> onColumnClick;
-    std::function<bool(NMHDR*, LRESULT&)> onNotify;  // everything else
     bool HandleNotify(NMHDR* header, LRESULT& result) override;
 
   protected:
@@ -74,6 +98,7 @@ class ListView : public Widget {
 
   private:
     void OpenContextMenuOfFocus();
+    void ServeCell(NMLVDISPINFOW& info) const;
     int fixedColumn_ = -1;
     std::vector<Caption> columns_;
     int markSize_ = 0;  // logical; 0: no row marks

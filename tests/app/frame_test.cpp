@@ -82,7 +82,7 @@ TEST_F(Frame, MaximiseCoversTheWorkAreaAndDoubleClickRestoresExactly) {
     SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
     RECT expected{work.left - 2, work.top - 2, work.right + 2, work.bottom - 1};
     EXPECT_TRUE(Equal(Window(), expected));
-    EXPECT_TRUE(Equal(SavedBounds, before));
+    EXPECT_TRUE(Equal(form->SavedBounds, before));
     EXPECT_FALSE(WindowReady);
     EXPECT_FALSE(form->BtnMax.Visible());
     EXPECT_TRUE(form->BtnRestore.Visible());
@@ -176,9 +176,9 @@ TEST_F(Frame, DragStartsFromTheTitleStripOnly) {
 
 TEST_F(Frame, CaptionColourFollowsApplicationActivation) {
     SendMessageW(form->hwnd, WM_ACTIVATEAPP, FALSE, 0);
-    EXPECT_EQ(TitleTextColor, RGB(128, 128, 128));
+    EXPECT_EQ(form->TitleTextColor, RGB(128, 128, 128));
     SendMessageW(form->hwnd, WM_ACTIVATEAPP, TRUE, 0);
-    EXPECT_EQ(TitleTextColor, RGB(60, 60, 60));
+    EXPECT_EQ(form->TitleTextColor, RGB(60, 60, 60));
 }
 
 TEST_F(Frame, WindowMenuOpensBelowTheIconWithMaximiseOnlyWhileReady) {

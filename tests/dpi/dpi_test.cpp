@@ -185,7 +185,9 @@ INSTANTIATE_TEST_SUITE_P(Languages, DpiInLanguage,
 
 TEST_P(DpiInLanguage, WindowsTakeTheScaleWithTheirTextsWholeAndTheirControlsApart) {
     ASSERT_EQ(CurrentUiLanguage(), GetParam());
-    if (const char* wanted = std::getenv("KDC_TEST_DPI")) EXPECT_EQ(SystemDpi(), std::atoi(wanted));
+    if (const char* wanted = std::getenv("KDC_TEST_DPI")) {
+        EXPECT_EQ(SystemDpi(), std::atoi(wanted));
+    }
     EXPECT_EQ(form->dpi, WindowDpi(form->hwnd));
     EXPECT_NEAR(OuterSize(form->hwnd).cx, Px(717), 2);
     EXPECT_NEAR(OuterSize(form->hwnd).cy, Px(547), 2);

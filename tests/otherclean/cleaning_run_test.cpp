@@ -292,8 +292,9 @@ TEST_F(CleaningRun, UnreadableKeepListKeepsEveryCookie) {
         SetCookie("http://b.example/", "b");
         SetCookie("http://c.example/", "c");
         RemoveFile(ConfigPath());
-        if (c.configThere)
+        if (c.configThere) {
             ASSERT_TRUE(WriteConfigValue("Config.ini", "Drive", "Cookie", "kept.example/|)E(|"));
+        }
         HANDLE holder = c.held ? CreateFileW(Widen(ConfigPath()).c_str(), GENERIC_READ, 0, nullptr,
                                              OPEN_EXISTING, 0, nullptr)
                                : INVALID_HANDLE_VALUE;
@@ -306,7 +307,9 @@ TEST_F(CleaningRun, UnreadableKeepListKeepsEveryCookie) {
                    "The cookie keep list could not be read from Config.ini, so no cookie was deleted.";
         });
         EXPECT_EQ(said != boxes.end(), c.held);
-        if (said != boxes.end()) EXPECT_EQ(said->owner, dialog);
+        if (said != boxes.end()) {
+            EXPECT_EQ(said->owner, dialog);
+        }
         ClearCookies();
     }
 }

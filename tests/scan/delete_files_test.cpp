@@ -18,7 +18,9 @@ std::string DeepFolder() {
 // A folder under D: in which "x.tmp" has a path of exactly the given length.
 std::string FolderForPathOfLength(size_t length, char letter) {
     std::string folder = "D:\\" + std::string(100, letter) + "\\" + std::string(100, letter);
-    folder += "\\" + std::string(length - folder.size() - std::string("\\x.tmp").size() - 1, letter);
+    const size_t rest = length - folder.size() - std::string("\\x.tmp").size() - 1;
+    folder += '\\';
+    folder.append(rest, letter);
     return folder;
 }
 

@@ -29,7 +29,9 @@ TEST_F(DriveList, ListsTheMappedDrivesInOrderAllTicked) {
     for (const char* d : {"C:", "D:", "E:", "F:", "G:"}) rows.push_back(RowOf(form->drivePage, d));
     for (size_t i = 0; i < rows.size(); ++i) {
         ASSERT_GE(rows[i], 0) << i;
-        if (i > 0) EXPECT_GT(rows[i], rows[i - 1]);
+        if (i > 0) {
+            EXPECT_GT(rows[i], rows[i - 1]);
+        }
     }
     for (int row = 0; row < list.Count(); ++row) {
         EXPECT_EQ(list.Mark(row), kMarkTicked);

@@ -51,7 +51,11 @@ class ResultsList : public ScanTest {
     }
     std::string Captions() const {
         std::string all;
-        for (int c = 0; c < 4; ++c) all += "[" + form->resultsPage.ListViewScan.ColumnCaption(c) + "]";
+        for (int c = 0; c < 4; ++c) {
+            all += '[';
+            all += form->resultsPage.ListViewScan.ColumnCaption(c);
+            all += ']';
+        }
         return all;
     }
 };

@@ -90,8 +90,8 @@ TEST_F(AddFilterDialogs, TrimmedFilterIsAppendedTicked) {
     ASSERT_EQ(form->optionsPage.ListViewFilterI.Count(), 2);
     EXPECT_EQ(Rows(form->optionsPage.ListViewFilterI)[1],
               (ListRow{{"", "*.jnk", "jnk", "Junk"}, kMarkTicked}));
-    EXPECT_EQ(AddFilterMask, "*.jnk");
-    EXPECT_EQ(AddFilterDescription, "Junk");
+    EXPECT_EQ(AddFilter->accepted.mask, "*.jnk");
+    EXPECT_EQ(AddFilter->accepted.description, "Junk");
 }
 
 TEST_F(AddFilterDialogs, IncludeDialogOpensEmptyWithOkDisabledEveryTime) {

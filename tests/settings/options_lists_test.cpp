@@ -294,10 +294,12 @@ TEST_F(OptionsLists, ComparisonsAreConsistentOrdersInBothDirections) {
                     EXPECT_EQ(compare(a, a), 0) << where << ": " << a.text;
                     for (const SortKey& b : keys) {
                         EXPECT_EQ(compare(a, b), -compare(b, a)) << where << ": " << a.text << " " << b.text;
-                        for (const SortKey& c : keys)
-                            if (compare(a, b) <= 0 && compare(b, c) <= 0)
+                        for (const SortKey& c : keys) {
+                            if (compare(a, b) <= 0 && compare(b, c) <= 0) {
                                 EXPECT_LE(compare(a, c), 0)
                                     << where << ": " << a.text << " " << b.text << " " << c.text;
+                            }
+                        }
                     }
                 }
             }

@@ -5,6 +5,13 @@
 namespace {
 using Strings = std::vector<std::string>;
 using OptionsScanSettings = OptionsTest;
+
+// The options as the table writes them: read-only, system, hidden, zero-byte, recycle, "1" or "0" each.
+std::string Flags(const GeneralOptions& o) {
+    std::string flags;
+    for (bool on : {o.read, o.system, o.hide, o.zero, o.recycle}) flags += on ? '1' : '0';
+    return flags;
+}
 }  // namespace
 
 TEST_F(OptionsScanSettings, EveryExcludePathAndOnlyTheTickedMasksInListOrder) {
@@ -48,7 +55,7 @@ TEST_F(OptionsScanSettings, FlagsFollowTheBoxesAndTheDeleteMode) {
         page.gCheckZero.SetChecked(c.zero);
         page.gRadioRecycle.SetChecked(c.recycle);
         page.gRadioPermanently.SetChecked(!c.recycle);
-        EXPECT_EQ(page.CurrentScanSettings().optionFlags, c.flags);
+        EXPECT_EQ(Flags(page.CurrentScanSettings().general), c.flags);
         EXPECT_EQ(page.DeleteToRecycleBin(), c.recycle) << c.flags;
     }
 }

@@ -59,8 +59,9 @@ TEST(WidgetHook, AWindowOutlivesItsWidget) {
         if (hookedOnTop) SetWindowSubclass(h, Outer, 1, 0);
         label.reset();
         EXPECT_EQ(Widget::From(h), nullptr);
-        if (!hookedOnTop)
+        if (!hookedOnTop) {
             EXPECT_NE(GetWindowLongPtrW(h, GWLP_WNDPROC), hooked) << "the original procedure is back";
+        }
         SetWindowTextW(h, L"after");
         EXPECT_EQ(WindowText(h), L"after");
         EXPECT_EQ(seenByOuter, hookedOnTop ? 1 : 0);

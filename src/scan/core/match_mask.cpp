@@ -77,7 +77,6 @@ bool MatchesAnyMask(std::string_view name, const std::vector<std::string>& masks
     return false;
 }
 
-bool IsSkippedByAttributes(bool readOnly, bool system, bool hidden, std::string_view flags) {
-    auto off = [&](size_t pos) { return pos >= flags.size() || flags[pos] == '0'; };
-    return (readOnly && off(0)) || (system && off(1)) || (hidden && off(2));
+bool IsSkippedByAttributes(bool readOnly, bool system, bool hidden, const GeneralOptions& options) {
+    return (readOnly && !options.read) || (system && !options.system) || (hidden && !options.hide);
 }

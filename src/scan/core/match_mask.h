@@ -3,6 +3,8 @@
 #include <string_view>
 #include <vector>
 
+#include "shared/core/general_options.h"
+
 // The wildcard test of file masks ("*.tmp", "~*.*") and excluded-folder patterns ("?:\win*\temp").
 // Works on bytes and folds only the ASCII letters A-Z. It differs from a shell glob on purpose:
 // the last star stands for at least one character, between two stars '?' is an ordinary byte, and
@@ -15,7 +17,6 @@ bool MatchesAnyMask(std::string_view name, const std::vector<std::string>& masks
 // True for the directory entries "." and "..", which are neither subfolders nor files.
 bool IsDotName(std::string_view name);
 
-// Whether the scan leaves a file out because of its attributes. flags is the scan option text:
-// position 1 lists read-only files, 2 system files, 3 hidden files when it is '1'; a position that
-// is '0' or missing leaves such files out.
-bool IsSkippedByAttributes(bool readOnly, bool system, bool hidden, std::string_view flags);
+// Whether the scan leaves a file out because of its attributes: a read-only, system or hidden file is
+// listed only while its option is on.
+bool IsSkippedByAttributes(bool readOnly, bool system, bool hidden, const GeneralOptions& options);

@@ -3,6 +3,8 @@
 #include <string_view>
 #include <vector>
 
+#include "shared/core/general_options.h"
+
 // Config.ini: where the settings live and the stored form of their values.
 inline constexpr std::string_view kConfigFileName = "Config.ini";
 inline constexpr std::string_view kConfigSection = "Drive";
@@ -41,11 +43,5 @@ std::vector<FilterEntry> ParseFilterList(std::string_view value);
 std::string BuildFilterList(const std::vector<FilterEntry>& entries);
 
 // "General": one "1"/"0" per scan option, then "10" for the Recycle Bin or "01" for direct deletion.
-struct GeneralOptions {
-    bool read = false, system = false, hide = false, zero = false, recycle = false;
-
-    bool operator==(const GeneralOptions&) const = default;
-};
-
 GeneralOptions ParseGeneral(std::string_view value);
 std::string BuildGeneral(const GeneralOptions& options);

@@ -65,7 +65,7 @@ TEST(LeftoverCodec, LongestStoredText) {
     EXPECT_EQ(file.substr(32766), "**");
     EXPECT_EQ(DecodeLeftoverFile(file), fits);
 
-    text.insert(0, "p");
+    text.insert(0, 1, 'p');
     file = EncodeLeftoverFile(text);
     EXPECT_EQ(file, std::string(kLeftoverFileSize, '*'));
     EXPECT_EQ(DecodeLeftoverFile(file), "");

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "settings/core/config_lists.h"
+
 namespace {
 
 struct MaskCase {
@@ -194,7 +196,7 @@ TEST(IsSkippedByAttributes, EachAttributeHasItsFlag) {
         {false, false, false, "", false},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(IsSkippedByAttributes(c.readOnly, c.system, c.hidden, c.flags), c.skipped)
+        EXPECT_EQ(IsSkippedByAttributes(c.readOnly, c.system, c.hidden, ParseGeneral(c.flags)), c.skipped)
             << c.readOnly << c.system << c.hidden << " flags '" << c.flags << "'";
     }
 }

@@ -42,8 +42,9 @@ TEST(UiText, EachLanguageHasEveryCaptionOnceAndEnglishReadsAsEnglish) {
             // A language is named in its own script, so that its reader finds the choice.
             const bool namesALanguage =
                 key == UiText::kOptionsLanguage || key == UiText::kOptionsLanguageChinese;
-            if (t.language == UiLanguage::kEnglish && !namesALanguage)
+            if (t.language == UiLanguage::kEnglish && !namesALanguage) {
                 EXPECT_FALSE(HoldsCjk(text)) << UiTextName(key) << ": " << text;
+            }
         }
     }
 }

@@ -1,4 +1,4 @@
-#include "platform/message_pump.h"
+#include "widgets/message_pump.h"
 
 #include <windows.h>
 

@@ -1,0 +1,2 @@
+// An OS wrapper that depends on a widget.
+#include "widgets/keyboard.h"
