@@ -50,7 +50,7 @@ void TformCookie::FormCreate(HWND owner) {
     ListViewCookieF.onTickKey = [this](int row) { ListViewCookieFTickKey(row); };
     ListViewCookieF.accessibleName = [this] { return Label1.Text(); };
 
-    CCheckBoxAll.Create(*this, UiText::kCookieSelectAll, 14, kTop + 320, 70, 22,
+    CCheckBoxAll.Create(*this, UiText::kCookieSelectAll, 14, kTop + 320, 76, 22,
                         {.kind = Button::Kind::kCheck, .font = font, .autoCheck = false});
     CCheckBoxAll.name = "CCheckBoxAll";
     CCheckBoxAll.SetChecked(true);

@@ -16,7 +16,7 @@ void ResultsPage::Create(const PageHost& host, ScanSources sources) {
     host_ = host;
     sources_ = std::move(sources);
     const Button::Style command{.kind = Button::Kind::kCheck, .autoCheck = false};
-    SCheckBoxAll.Create(suiPanelClean1, UiText::kResultsSelectAll, 9, 7, 64, 19, command);
+    SCheckBoxAll.Create(suiPanelClean1, UiText::kResultsSelectAll, 9, 7, 74, 19, command);
     SCheckBoxAll.name = "SCheckBoxAll";
     SCheckBoxAll.SetChecked(true);
     SCheckBoxAll.onClick = [this] { SCheckBoxAllClick(); };
