@@ -45,5 +45,9 @@ for p in $phases; do
 done
 make_files "$timed"
 run "$timed"
+# One lookup in a folder of 100,000 files: of a missing and of a present name.
+mkdir -p "$prefix/drive_c/probe/big"
+perl -e 'my $d = shift; for my $i (0 .. 99999) { open(my $fh, ">", "$d/f$i.tmp") or die; close $fh; }' "$prefix/drive_c/probe/big"
+( cd "$prefix/drive_c/probe" && "$WINE_BIN" 'C:\probe\roundtrips_probe.exe' lookup 'C:\probe\big\' )
 "$WINESERVER_BIN" -k 2>/dev/null
 exit 0
