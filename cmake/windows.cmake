@@ -99,6 +99,14 @@ foreach(src ${KDC_BENCH_SOURCES})
     target_link_options(${name} PRIVATE -municode)
     target_link_libraries(${name} PRIVATE kdc_win)
 endforeach()
+# Throw-away probes (bench/*_probe.cpp), each with a script of its own in tools/, outside make bench.
+file(GLOB KDC_PROBE_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/bench/*_probe.cpp)
+foreach(src ${KDC_PROBE_SOURCES})
+    get_filename_component(name ${src} NAME_WE)
+    add_executable(${name} EXCLUDE_FROM_ALL ${src})
+    target_link_options(${name} PRIVATE -municode)
+    target_link_libraries(${name} PRIVATE kdc_win)
+endforeach()
 
 # `make run` without a display leaves a screenshot of the main window.
 add_test(NAME run_screenshot COMMAND env -u DISPLAY ${CMAKE_SOURCE_DIR}/tools/run.sh)

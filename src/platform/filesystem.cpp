@@ -22,6 +22,40 @@ bool LastOpenMetPendingDeletion() {
     return lastStatus && lastStatus() == kStatusDeletePending;
 }
 
+NamePresence LookUpName(const std::wstring& path) {
+    struct NtName {
+        USHORT length, maximumLength;
+        const wchar_t* buffer;
+    };
+    struct NtAttributes {
+        ULONG length;
+        HANDLE rootDirectory;
+        const NtName* objectName;
+        ULONG attributes;
+        void* securityDescriptor;
+        void* securityQualityOfService;
+    };
+    struct NtBasicInformation {
+        LARGE_INTEGER creation, lastAccess, lastWrite, change;
+        ULONG attributes;
+    };
+    using QueryAttributes = LONG(NTAPI*)(const NtAttributes*, NtBasicInformation*);
+    static const auto query = reinterpret_cast<QueryAttributes>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "NtQueryAttributesFile")));
+    constexpr LONG kNameNotFound = LONG(0xC0000034), kPathNotFound = LONG(0xC000003A);
+    constexpr ULONG kCaseInsensitive = 0x40;
+    std::wstring nt = ExtendedLengthPath(path);
+    if (!query || nt.compare(0, 4, L"\\\\?\\") != 0 || nt.size() * sizeof(wchar_t) > 0xFFFE)
+        return NamePresence::kUnknown;
+    nt[1] = L'?';  // "\\?\C:\..." as the system's own "\??\C:\..."
+    const NtName name{USHORT(nt.size() * sizeof(wchar_t)), USHORT(nt.size() * sizeof(wchar_t)), nt.c_str()};
+    const NtAttributes attributes{sizeof(NtAttributes), nullptr, &name, kCaseInsensitive, nullptr, nullptr};
+    NtBasicInformation info{};
+    const LONG status = query(&attributes, &info);
+    if (status >= 0) return NamePresence::kPresent;
+    return status == kNameNotFound || status == kPathNotFound ? NamePresence::kGone : NamePresence::kUnknown;
+}
+
 namespace {
 // Whether the entry's security grants this process's user the access; nullopt when it cannot be told.
 std::optional<bool> Grants(const std::wstring& path, DWORD access) {

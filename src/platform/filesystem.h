@@ -29,6 +29,14 @@ HANDLE OpenEntry(const std::wstring& path, DWORD access,
 // own status, which the Win32 error folds into "access denied".
 bool LastOpenMetPendingDeletion();
 
+// What one lookup of the name says, as cheaply as the system offers: nothing is opened (under Wine no
+// request goes to its server). The lookup folds case and may follow an 8.3 alias, so a twin reads as
+// present; only kGone is certain. A missing name costs a read of its whole folder under Wine (40 ms in a
+// folder of 100,000 files), a present one a few microseconds. Enough to tell how far a deletion has come,
+// never what it did.
+enum class NamePresence { kPresent, kGone, kUnknown };
+NamePresence LookUpName(const std::wstring& path);
+
 // Whether the security of the file or of its folder forbids this user to delete it: the file grants no
 // DELETE, or its folder grants no right to remove entries. False when that cannot be told.
 bool SecurityForbidsDeleting(const std::wstring& path);
