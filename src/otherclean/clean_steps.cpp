@@ -18,8 +18,6 @@
 #include "platform/text.h"
 #include "platform/url_cache.h"
 
-std::string LeftoverText;
-
 namespace {
 // Entries are collected first and removed after the walk, so removing never disturbs the listing.
 template <typename Wanted>
@@ -61,18 +59,18 @@ void TformClean::SearchResult(const std::string& folder) {
         std::string path = folder + Narrow(entry.cFileName), ansi;
         if (ToAnsi(path, ansi) && path.find(kLeftoverSeparator) == std::string::npos &&
             path.find(kLeftoverTerminator) == std::string::npos)
-            LeftoverText += LeftoverEntry(path);
+            leftoverText_ += LeftoverEntry(path);
     });
     for (const std::wstring& sub : subfolders) SearchResult(folder + Narrow(sub) + "\\");
 }
 
 void TformClean::SetResult(const std::string& selector, const std::string& folder) {
     const char* file = selector == "Options1" ? kInternetLeftoverFile : kTempLeftoverFile;
-    LeftoverText.clear();
+    leftoverText_.clear();
     SearchResult(folder);
-    LeftoverText += kLeftoverTerminator;
-    WriteLeftoverFile(ExeFolder() + file, LeftoverText);
-    LeftoverText.clear();
+    leftoverText_ += kLeftoverTerminator;
+    WriteLeftoverFile(ExeFolder() + file, leftoverText_);
+    leftoverText_.clear();
 }
 
 void TformClean::DelTmp() {

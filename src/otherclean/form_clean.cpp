@@ -10,8 +10,6 @@
 #include "widgets/message_pump.h"
 #include "widgets/theme.h"
 
-TformClean* formClean = nullptr;
-
 namespace {
 constexpr UINT_PTR kTimer1 = 1;
 
@@ -47,7 +45,6 @@ std::string StepErrorText(int area, HRESULT error) {
 }  // namespace
 
 TformClean::~TformClean() {
-    if (formClean == this) formClean = nullptr;
     if (hwnd) DestroyWindow(hwnd);
 }
 
@@ -56,7 +53,6 @@ void TformClean::FormCreate(HWND owner, const CleanAreas& areas) {
     // The design area lies below the skinned title bar.
     const int kTop = DialogTheme().titleBarHeight + 1;
     historyStoreClass = kUrlHistoryStoreClass;
-    formClean = this;
     CreateForm({.caption = UiText::kCleanCaption,
                 .clientWidth = 335,
                 .clientHeight = 121 + kTop,

@@ -53,12 +53,7 @@ class TformClean : public Form {
     CleanAreas areas_{};
     bool running_ = false;
     bool finished_ = false;
+    std::string leftoverText_;  // the leftover list of one area, collected for SetResult
 };
-
-// The dialog while it exists (the program shows at most one at a time).
-extern TformClean* formClean;
-
-// Collects the leftover list of one area for SetResult.
-extern std::string LeftoverText;
 
 inline constexpr const char* kCleanCompleteText = "Clean Complete!Please click \"Close\" to back.";

@@ -12,21 +12,17 @@
 #include "settings/core/config_lists.h"
 #include "shared/app_title.h"
 
-TformCookie* formCookie = nullptr;
-
 namespace {
 constexpr int kTickColumnWidth = 27;
 }  // namespace
 
 TformCookie::~TformCookie() {
-    if (formCookie == this) formCookie = nullptr;
     if (hwnd) DestroyWindow(hwnd);
 }
 
 void TformCookie::FormCreate(HWND owner) {
     // The design area lies below the skinned title bar.
     const int kTop = DialogTheme().titleBarHeight + 1;
-    formCookie = this;
     CreateForm({.caption = UiText::kCookieCaption,
                 .clientWidth = 470,
                 .clientHeight = 368 + kTop,

@@ -36,7 +36,4 @@ class TformCookie : public Form {
     std::vector<int> sortMarks_;
 };
 
-// The dialog while it exists.
-extern TformCookie* formCookie;
-
 inline constexpr UiText kCookieNameCaption = UiText::kCookieColumnName;

@@ -26,7 +26,7 @@ void Form::CreateForm(const Options& o) {
     caption_ = o.caption;
     HWND created = CreateWindowExW(o.exStyle, kFormClass, Widen(o.caption.Text()).c_str(),
                                    o.style | WS_CLIPCHILDREN, CW_USEDEFAULT, CW_USEDEFAULT, r.right - r.left,
-                                   r.bottom - r.top, o.owner, nullptr, GetModuleHandleW(nullptr), nullptr);
+                                   r.bottom - r.top, o.owner, nullptr, GetModuleHandleW(nullptr), this);
     Attach(created);
     // The keyboard cues stay hidden until a key is pressed.
     SendMessageW(hwnd, WM_CHANGEUISTATE, MAKEWPARAM(UIS_SET, UISF_HIDEFOCUS | UISF_HIDEACCEL), 0);

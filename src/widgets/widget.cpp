@@ -138,6 +138,7 @@ void ApplyLanguageToWindows() {
 }
 
 void Widget::Attach(HWND created) {
+    if (hook_ && hwnd == created) return;           // taken at WM_NCCREATE (a window of our own classes)
     if (hook_ && hwnd && IsWindow(hwnd)) Detach();  // a widget made again keeps no link to its old window
     hwnd = created;
     if (!hwnd) return;
@@ -164,6 +165,19 @@ void Widget::Detach() {
 
 LRESULT Widget::CallOriginal(UINT msg, WPARAM wp, LPARAM lp) {
     return hook_ ? CallWindowProcW(hook_->original, hwnd, msg, wp, lp) : DefWindowProcW(hwnd, msg, wp, lp);
+}
+
+LRESULT CALLBACK Widget::ContainerProc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == WM_NCCREATE && !GetWindowLongPtrW(h, GWLP_USERDATA)) {
+        if (auto* self = static_cast<Widget*>(reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams)) {
+            if (self->hook_ && self->hwnd && IsWindow(self->hwnd)) self->Detach();
+            self->hwnd = h;
+            self->hook_ = new Hook{self, DefWindowProcW};
+            SetWindowLongPtrW(h, GWLP_USERDATA, LONG_PTR(self->hook_));
+            Register(h, self);
+        }
+    }
+    return HookProc(h, msg, wp, lp);
 }
 
 LRESULT CALLBACK Widget::HookProc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
@@ -390,7 +404,7 @@ void RegisterContainerClass(const wchar_t* name, HICON icon) {
     if (GetClassInfoExW(GetModuleHandleW(nullptr), name, &wc)) return;
     wc = {sizeof(wc)};
     wc.style = CS_DBLCLKS;
-    wc.lpfnWndProc = DefWindowProcW;
+    wc.lpfnWndProc = Widget::ContainerProc;
     wc.hInstance = GetModuleHandleW(nullptr);
     wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     wc.hIcon = icon;

@@ -127,13 +127,17 @@ class Widget {
   private:
     struct Hook;
     static LRESULT CALLBACK HookProc(HWND, UINT, WPARAM, LPARAM);
+    // The class procedure of the program's own windows: the widget comes with WM_NCCREATE's create
+    // parameter and sees every message from the first on.
+    static LRESULT CALLBACK ContainerProc(HWND, UINT, WPARAM, LPARAM);
+    friend void RegisterContainerClass(const wchar_t* name, HICON icon);
     void Detach();
     Hook* hook_ = nullptr;
     bool trackingMouse_ = false;
 };
 
-// Registers a class of the program's own container windows (panels, forms) once; the widgets handle
-// their messages through subclassing, so the class procedure is DefWindowProcW.
+// Registers a class of the program's own container windows (panels, forms) once. A window of it is
+// made with its widget as the create parameter, and the class procedure hands every message to it.
 void RegisterContainerClass(const wchar_t* name, HICON icon = nullptr);
 
 // Shows every window of the program on this thread, and every control in it, in the current interface

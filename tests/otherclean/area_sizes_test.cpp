@@ -291,9 +291,9 @@ TEST_F(AreaSizes, StartButtonWantsATickAndAConfirmation) {
     }});
     bool dialogShown = false;
     WhileModal guard([&] {
-        if (!formClean) return false;
+        if (!OpenForm<TformClean>()) return false;
         dialogShown = true;
-        formClean->CloseModal(0);
+        OpenForm<TformClean>()->CloseModal(0);
         return true;
     });
     form->otherCleanPage.suiButtonCleanClick();

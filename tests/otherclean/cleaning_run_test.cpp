@@ -48,15 +48,15 @@ class CleaningRun : public MainWindowTest {
         StatusRecorder recorder;
         bool tuned = false;
         WhileModal closer([&] {
-            if (!formClean) return false;
-            if (!tuned && tune) tune(*formClean);
+            if (!OpenForm<TformClean>()) return false;
+            if (!tuned && tune) tune(*OpenForm<TformClean>());
             tuned = true;
-            if (!formClean->suiButton1.Visible()) return false;
-            result.finalText = formClean->Label1.Text();
-            result.progressMax = formClean->ProgressBarClean.Max();
-            result.progressPosition = formClean->ProgressBarClean.Position();
+            if (!OpenForm<TformClean>()->suiButton1.Visible()) return false;
+            result.finalText = OpenForm<TformClean>()->Label1.Text();
+            result.progressMax = OpenForm<TformClean>()->ProgressBarClean.Max();
+            result.progressPosition = OpenForm<TformClean>()->ProgressBarClean.Position();
             result.closeShown = true;
-            SendMessageW(formClean->suiButton1.hwnd, BM_CLICK, 0, 0);
+            SendMessageW(OpenForm<TformClean>()->suiButton1.hwnd, BM_CLICK, 0, 0);
             return true;
         });
         form->otherCleanPage.suiButtonCleanClick();
@@ -99,7 +99,7 @@ TEST_F(CleaningRun, StepsRunInFixedOrderWithTheirTexts) {
         EXPECT_EQ(r.progressPosition, int(c.steps.size()));
         EXPECT_TRUE(r.closeShown);
         EXPECT_EQ(OtherCleanFlags, c.flags);
-        EXPECT_EQ(formClean, nullptr);  // closed and gone
+        EXPECT_EQ(OpenForm<TformClean>(), nullptr);  // closed and gone
     }
 }
 

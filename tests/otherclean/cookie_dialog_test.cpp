@@ -171,8 +171,8 @@ TEST_F(CookieDialog, SaveStoresTickedNamesInListOrderAndCloses) {
     ASSERT_TRUE(WriteConfigValue("Config.ini", "Drive", "Cookie", "gone.example/|)E(|"));
     std::string expected;
     WhileModal script([&] {
-        if (!formCookie) return false;
-        TformCookie& d = *formCookie;
+        if (!OpenForm<TformCookie>()) return false;
+        TformCookie& d = *OpenForm<TformCookie>();
         d.ListViewCookieFColumnClick(1);
         d.ListViewCookieFColumnClick(1);  // gamma, beta, alpha
         POINT p0 = TickPoint(d, 0), p2 = TickPoint(d, 2);
@@ -182,7 +182,7 @@ TEST_F(CookieDialog, SaveStoresTickedNamesInListOrderAndCloses) {
         return true;
     });
     form->otherCleanPage.OTBtn6Click();
-    EXPECT_EQ(formCookie, nullptr);
+    EXPECT_EQ(OpenForm<TformCookie>(), nullptr);
     EXPECT_EQ(StoredKeepList(), "gamma.example/|)E(|alpha.example/|)E(|");
     EXPECT_EQ(ReadConfigValue("Config.ini", "Drive", "General"), "101010");
     EXPECT_EQ(form->otherCleanPage.OTLabel6.Text(), "4 KB");  // refreshed after the dialog closed
@@ -192,9 +192,9 @@ TEST_F(CookieDialog, SaveStoresTickedNamesInListOrderAndCloses) {
 TEST_F(CookieDialog, CancelStoresNothing) {
     SetCookie("http://alpha.example/", "a");
     WhileModal script([&] {
-        if (!formCookie) return false;
-        SendMessageW(formCookie->CCheckBoxAll.hwnd, BM_CLICK, 0, 0);
-        SendMessageW(formCookie->suiButton1.hwnd, BM_CLICK, 0, 0);
+        if (!OpenForm<TformCookie>()) return false;
+        SendMessageW(OpenForm<TformCookie>()->CCheckBoxAll.hwnd, BM_CLICK, 0, 0);
+        SendMessageW(OpenForm<TformCookie>()->suiButton1.hwnd, BM_CLICK, 0, 0);
         return true;
     });
     form->otherCleanPage.OTBtn6Click();
@@ -208,13 +208,13 @@ TEST_F(CookieDialog, FailedSaveSaysSoAndStaysOpen) {
     SetFileAttributesW(Widen(ConfigPath()).c_str(), FILE_ATTRIBUTE_READONLY);
     bool stayedOpen = false;
     WhileModal script([&] {
-        if (!formCookie) return false;
-        SendMessageW(formCookie->CCheckBoxAll.hwnd, BM_CLICK, 0, 0);
-        SendMessageW(formCookie->suiButtonSave.hwnd, BM_CLICK, 0, 0);
-        stayedOpen =
-            formCookie && formCookie->IsModal() && formCookie->ListViewCookieF.Mark(0) == kMarkTicked;
+        if (!OpenForm<TformCookie>()) return false;
+        SendMessageW(OpenForm<TformCookie>()->CCheckBoxAll.hwnd, BM_CLICK, 0, 0);
+        SendMessageW(OpenForm<TformCookie>()->suiButtonSave.hwnd, BM_CLICK, 0, 0);
+        stayedOpen = OpenForm<TformCookie>() && OpenForm<TformCookie>()->IsModal() &&
+                     OpenForm<TformCookie>()->ListViewCookieF.Mark(0) == kMarkTicked;
         SetFileAttributesW(Widen(ConfigPath()).c_str(), FILE_ATTRIBUTE_NORMAL);
-        SendMessageW(formCookie->suiButtonSave.hwnd, BM_CLICK, 0, 0);  // saving again works
+        SendMessageW(OpenForm<TformCookie>()->suiButtonSave.hwnd, BM_CLICK, 0, 0);  // saving again works
         return true;
     });
     form->otherCleanPage.OTBtn6Click();
@@ -234,11 +234,11 @@ TEST_F(CookieDialog, UnreadableKeepListIsNotOfferedForSaving) {
     std::string said;
     bool saveOffered = true;
     WhileModal script([&] {
-        if (!formCookie) return false;
-        said = formCookie->Label1.Text();
-        saveOffered = IsWindowEnabled(formCookie->suiButtonSave.hwnd);
-        formCookie->suiButtonSaveClick();
-        SendMessageW(formCookie->suiButton1.hwnd, BM_CLICK, 0, 0);
+        if (!OpenForm<TformCookie>()) return false;
+        said = OpenForm<TformCookie>()->Label1.Text();
+        saveOffered = IsWindowEnabled(OpenForm<TformCookie>()->suiButtonSave.hwnd);
+        OpenForm<TformCookie>()->suiButtonSaveClick();
+        SendMessageW(OpenForm<TformCookie>()->suiButton1.hwnd, BM_CLICK, 0, 0);
         return true;
     });
     form->otherCleanPage.OTBtn6Click();

@@ -65,17 +65,19 @@ TEST_F(OtherCleanKeys, EscClosesTheCookieDialogAsCancelDoesAndF1OpensItsPage) {
     bool shown = false;
     Once once;
     WhileModal keys([&] {
-        if (shown || !formCookie || !IsWindowVisible(formCookie->hwnd) || !once.Enter()) return false;
+        if (shown || !OpenForm<TformCookie>() || !IsWindowVisible(OpenForm<TformCookie>()->hwnd) ||
+            !once.Enter())
+            return false;
         shown = true;
-        formCookie->CCheckBoxAllClick();  // a change that Esc must not store
-        SetFocus(formCookie->ListViewCookieF.hwnd);
-        PressKey(formCookie->hwnd, VK_F1);
-        PressKey(formCookie->hwnd, VK_ESCAPE);
+        OpenForm<TformCookie>()->CCheckBoxAllClick();  // a change that Esc must not store
+        SetFocus(OpenForm<TformCookie>()->ListViewCookieF.hwnd);
+        PressKey(OpenForm<TformCookie>()->hwnd, VK_F1);
+        PressKey(OpenForm<TformCookie>()->hwnd, VK_ESCAPE);
         return true;
     });
     form->otherCleanPage.OTBtn6Click();  // returns when the dialog has closed
     EXPECT_TRUE(shown);
-    EXPECT_EQ(formCookie, nullptr);
+    EXPECT_EQ(OpenForm<TformCookie>(), nullptr);
     EXPECT_EQ(ReadConfigValue("Config.ini", "Drive", "Cookie"), "kept.example/|)E(|");
     ASSERT_EQ(calls.size(), 1u);
     EXPECT_EQ(calls[0].parameters, ExeFolder() + "Sweepwell.chm::/other_clean.html");
@@ -86,26 +88,28 @@ TEST_F(OtherCleanKeys, EscLeavesTheCleaningRunOpenUntilItHasFinishedThenClosesIt
     bool openAfterEarlyEsc = false, tried = false, closed = false;
     Once once;
     WhileModal keys([&] {
-        if (closed || !formClean || !IsWindowVisible(formClean->hwnd) || !once.Enter()) return false;
+        if (closed || !OpenForm<TformClean>() || !IsWindowVisible(OpenForm<TformClean>()->hwnd) ||
+            !once.Enter())
+            return false;
         if (!tried) {
             tried = true;
-            if (!formClean->suiButton1.Visible()) {  // still before or inside the run
-                PressKey(formClean->hwnd, VK_ESCAPE);
-                openAfterEarlyEsc = formClean && IsWindowVisible(formClean->hwnd);
+            if (!OpenForm<TformClean>()->suiButton1.Visible()) {  // still before or inside the run
+                PressKey(OpenForm<TformClean>()->hwnd, VK_ESCAPE);
+                openAfterEarlyEsc = OpenForm<TformClean>() && IsWindowVisible(OpenForm<TformClean>()->hwnd);
             }
             once.Leave();
             return false;
         }
-        if (!formClean->suiButton1.Visible()) {
+        if (!OpenForm<TformClean>()->suiButton1.Visible()) {
             once.Leave();
             return false;
         }
         closed = true;
-        PressKey(formClean->hwnd, VK_ESCAPE);
+        PressKey(OpenForm<TformClean>()->hwnd, VK_ESCAPE);
         return true;
     });
     form->otherCleanPage.suiButtonCleanClick();  // returns when the dialog has closed
     EXPECT_TRUE(tried);
     EXPECT_TRUE(openAfterEarlyEsc);
-    EXPECT_EQ(formClean, nullptr);
+    EXPECT_EQ(OpenForm<TformClean>(), nullptr);
 }

@@ -165,8 +165,8 @@ class WhileModal {
         if (!Poll()) return;
         if (GetTickCount() > Deadline()) {
             ADD_FAILURE() << "the dialog did not finish in time";
-            if (formClean) formClean->CloseModal(0);
-            if (formCookie) formCookie->CloseModal(0);
+            if (OpenForm<TformClean>()) OpenForm<TformClean>()->CloseModal(0);
+            if (OpenForm<TformCookie>()) OpenForm<TformCookie>()->CloseModal(0);
             Poll() = nullptr;
             return;
         }
@@ -193,8 +193,8 @@ class StatusRecorder {
     }
     static LRESULT CALLBACK Hook(int code, WPARAM wp, LPARAM lp) {
         auto* call = reinterpret_cast<CWPSTRUCT*>(lp);
-        if (code == HC_ACTION && call->message == WM_SETTEXT && formClean &&
-            call->hwnd == formClean->Label1.hwnd)
+        if (code == HC_ACTION && call->message == WM_SETTEXT && OpenForm<TformClean>() &&
+            call->hwnd == OpenForm<TformClean>()->Label1.hwnd)
             Texts().push_back(Narrow(reinterpret_cast<const wchar_t*>(call->lParam)));
         return CallNextHookEx(nullptr, code, wp, lp);
     }

@@ -10,6 +10,7 @@
 #include "platform/dialogs.h"
 #include "platform/known_folders.h"
 #include "platform/text.h"
+#include "../support/open_form.h"
 #include "shots.h"
 
 namespace {
@@ -48,7 +49,7 @@ void PopulateAreas() {
 
 void WhenCleanRunEnds(std::function<void()> fn) {
     RunLater(100, [fn] {
-        if (formClean && formClean->suiButton1.Visible())
+        if (OpenForm<TformClean>() && OpenForm<TformClean>()->suiButton1.Visible())
             fn();
         else
             WhenCleanRunEnds(fn);
@@ -80,19 +81,19 @@ SCREENSHOT(other_clean_page) {
 
     SetDialogScript({.messageBox = [](const MessageBoxCall&) { return IDOK; }});
     WhenCleanRunEnds([] {
-        Capture(formClean->hwnd, "other_clean_run_end");
-        formClean->suiButton1Click();
+        Capture(OpenForm<TformClean>()->hwnd, "other_clean_run_end");
+        OpenForm<TformClean>()->suiButton1Click();
     });
     form.otherCleanPage.suiButtonCleanClick();
     SetDialogScript({});
 
     RunLater(400, [] {
-        if (!formCookie) return;
-        formCookie->ListViewCookieF.SetMark(1, kMarkTicked);
-        formCookie->ListViewCookieF.SetMark(3, kMarkTicked);
-        formCookie->ListViewCookieFColumnClick(1);
-        Capture(formCookie->hwnd, "other_clean_cookies");
-        formCookie->suiButton1Click();
+        if (!OpenForm<TformCookie>()) return;
+        OpenForm<TformCookie>()->ListViewCookieF.SetMark(1, kMarkTicked);
+        OpenForm<TformCookie>()->ListViewCookieF.SetMark(3, kMarkTicked);
+        OpenForm<TformCookie>()->ListViewCookieFColumnClick(1);
+        Capture(OpenForm<TformCookie>()->hwnd, "other_clean_cookies");
+        OpenForm<TformCookie>()->suiButton1Click();
     });
     form.otherCleanPage.OTBtn6Click();
     DestroyWindow(form.hwnd);

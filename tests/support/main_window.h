@@ -6,6 +6,7 @@
 #include <string>
 
 #include "app/form_main.h"
+#include "support/open_form.h"
 
 // Creates the real main window for a test, shown under Xvfb, and destroys it afterwards.
 class MainWindowTest : public testing::Test {
