@@ -52,7 +52,7 @@ void OtherCleanPage::m_GetCookie() {
 }
 
 void OtherCleanPage::m_OTShow(int area) {
-    if (area == 9) {
+    if (area == kAllAreas) {
         for (int a = 1; a <= 6; ++a) m_OTShow(a);
         return;
     }

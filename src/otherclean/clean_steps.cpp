@@ -19,6 +19,10 @@
 #include "platform/url_cache.h"
 
 namespace {
+// SetResult's selectors: which leftover file a folder's list goes to.
+constexpr const char* kInternetFilesSelector = "Options1";
+constexpr const char* kTempFolderSelector = "Options2";
+
 // Entries are collected first and removed after the walk, so removing never disturbs the listing.
 template <typename Wanted>
 void RemoveUrlCacheEntries(Wanted wanted) {
@@ -30,8 +34,11 @@ void RemoveUrlCacheEntries(Wanted wanted) {
 }
 }  // namespace
 
+// The shell's recursive delete would follow folder links; this deletes a file or a whole folder with
+// the program's own walk, which removes a link as a link, and answers in the shell's result codes.
 int TformClean::DelFileSH(const std::string& path) { return int(DeleteLinkSafe(Widen(path))); }
 
+// Always true: what cannot be deleted stays and is listed by SearchResult afterwards.
 bool TformClean::SearchDelF(const std::string& folder, const std::string& name, bool top) {
     const std::wstring wideName = Widen(name);
     std::vector<std::wstring> subfolders, doomed;
@@ -65,7 +72,7 @@ void TformClean::SearchResult(const std::string& folder) {
 }
 
 void TformClean::SetResult(const std::string& selector, const std::string& folder) {
-    const char* file = selector == "Options1" ? kInternetLeftoverFile : kTempLeftoverFile;
+    const char* file = selector == kInternetFilesSelector ? kInternetLeftoverFile : kTempLeftoverFile;
     leftoverText_.clear();
     SearchResult(folder);
     leftoverText_ += kLeftoverTerminator;
@@ -78,7 +85,7 @@ void TformClean::DelTmp() {
     if (folder.empty()) return;
     SearchDelF(folder, "desktop.ini", true);
     SearchDelF(folder, "", true);
-    SetResult("Options2", folder);
+    SetResult(kTempFolderSelector, folder);
 }
 
 void TformClean::DelInternet() {
@@ -88,7 +95,7 @@ void TformClean::DelInternet() {
     const std::string top = WithBackslash(*folder);
     SearchDelF(top, "desktop.ini", true);
     SearchDelF(top, "", true);
-    SetResult("Options1", top);
+    SetResult(kInternetFilesSelector, top);
 }
 
 HRESULT TformClean::Delhistory() {

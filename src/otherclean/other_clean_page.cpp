@@ -123,7 +123,7 @@ void OtherCleanPage::ShowAreaSizes() {
     suiPanelWait.Show(true);
     UpdateWindow(host_.window);
     ProcessMessages();
-    m_OTShow(9);
+    m_OTShow(kAllAreas);
     suiPanelWait.Show(false);
     SetBusyCursor(false);
 }
@@ -149,7 +149,7 @@ void OtherCleanPage::suiButtonCleanClick() {
         dialog.FormCreate(host_.window, areas);
         dialog.ShowModal();
     }
-    m_OTShow(9);
+    m_OTShow(kAllAreas);
 }
 
 void OtherCleanPage::OTBtn1Click() {

@@ -32,6 +32,8 @@ class OtherCleanPage {
     bool OnlyLeftovers = false;      // areas 2 and 3: no file but the recorded leftovers seen yet
     bool HistoryHasEntries = false;  // area 4: an index file with content past its header seen
     std::unordered_set<std::wstring> AreaLeftovers;
+    // The size of one area (1 to 6), or of all of them (kAllAreas).
+    static constexpr int kAllAreas = 9;
     void m_OTShow(int area);
     void m_GetSize(int area, const std::string& folder);
     void m_GetCookie();
