@@ -342,18 +342,6 @@ size_t SettledCount(const std::vector<Settlement>& settled) {
                                 [](const Settlement& s) { return s.state != Settlement::State::kUntried; }));
 }
 
-// Runs check(g) for every group g below groups, on this thread and threads - 1 helpers that share them.
-void ForEachGroup(size_t groups, unsigned threads, const std::function<void(size_t)>& check) {
-    std::atomic<size_t> next{0};
-    auto run = [&] {
-        for (size_t g; (g = next++) < groups;) check(g);
-    };
-    std::vector<std::thread> helpers;
-    for (unsigned t = 1; t < std::min<size_t>(threads, groups); ++t) helpers.emplace_back(run);
-    run();
-    for (std::thread& helper : helpers) helper.join();
-}
-
 // Raises stop when the caller's own flag is raised, so that the workers read one flag.
 bool Stopping(std::atomic<bool>& stop, const DeletionControl& control) {
     if (control.stop && *control.stop) stop = true;
@@ -435,17 +423,15 @@ DeletionOutcome DeleteToRecycleBin(const std::vector<DeletionTarget>& targets,
     std::vector<size_t> batch;  // files for the shell, in row order
     size_t settledBefore = 0;   // files settled before the shell runs
 
-    // The checks, the shell and the checks afterwards run on one thread, which shares the folders' checks
-    // out among helpers; another one tells meanwhile how far the shell has come, so that the window
-    // thread never reads a folder.
+    // The checks, the shell and the checks afterwards run on one thread; another one tells meanwhile how
+    // far the shell has come, so that the window thread never reads a folder.
     auto deletion = [&] {
         // Each folder is listed once for the checks before, and once afresh for those after the shell.
         const std::vector<std::vector<size_t>> groups = FolderGroups(targets);
-        const unsigned threads = control.threads ? control.threads : DeletionThreads();
-        std::vector<std::vector<size_t>> forShell(groups.size());
-        ForEachGroup(groups.size(), threads, [&](size_t g) {
-            ExactNames names(groups[g].size() > 1 ? 0 : 1);
-            for (size_t i : groups[g]) {
+        std::wstring list;
+        for (const std::vector<size_t>& group : groups) {
+            ExactNames names(group.size() > 1 ? 0 : 1);
+            for (size_t i : group) {
                 if (Stopping(stop, control)) return;
                 const DeletionTarget& t = targets[i];
                 const std::wstring path = t.Path();
@@ -465,16 +451,12 @@ DeletionOutcome DeleteToRecycleBin(const std::vector<DeletionTarget>& targets,
                     settled[i] = {State::kLeft, why};
                     ++done;
                 } else {
-                    forShell[g].push_back(i);
+                    batch.push_back(i);
                 }
             }
-        });
-        if (Stopping(stop, control)) return;
-        for (const std::vector<size_t>& files : forShell)
-            batch.insert(batch.end(), files.begin(), files.end());
+        }
         if (batch.empty()) return;
         std::sort(batch.begin(), batch.end());  // the shell takes the files in row order
-        std::wstring list;
         for (size_t i : batch) list += ShellList(targets[i].Path());
         settledBefore = done;
         shellRunning = true;
@@ -482,32 +464,26 @@ DeletionOutcome DeleteToRecycleBin(const std::vector<DeletionTarget>& targets,
         shellRunning = false;
 
         // What the shell left is tried again on its own (unless the user is closing), so that its failure
-        // is known by file; the folders are read afresh on the helpers, the shell is called from this
-        // thread alone, in row order within each folder.
+        // is known by file.
         for (size_t i : batch) settled[i].state = State::kToVerify;
-        std::vector<std::vector<size_t>> stayed(groups.size());
-        ForEachGroup(groups.size(), threads, [&](size_t g) {
-            ExactNames fresh(groups[g].size() > 1 ? 0 : 1);
-            for (size_t i : groups[g]) {
+        for (const std::vector<size_t>& group : groups) {
+            ExactNames fresh(group.size() > 1 ? 0 : 1);
+            for (size_t i : group) {
                 if (settled[i].state != State::kToVerify) continue;
-                bool present = false;
-                if (std::optional<LeftFile> unknown = StillListed(targets[i], fresh, present))
-                    settled[i] = {State::kLeft, *unknown};
-                else if (present)
-                    stayed[g].push_back(i);
-            }
-        });
-        for (const std::vector<size_t>& files : stayed) {
-            for (size_t i : files) {
                 const DeletionTarget& t = targets[i];
-                int single = result;
-                ExactNames namesNow;
-                DWORD error = 0;
-                if (!Stopping(stop, control)) {
-                    single = ShellDeleteFiles(ShellList(t.Path()) + L'\0', true);
-                    if (CheckListedFile(t, namesNow, error) == FileOutcome::kGone) continue;
+                bool present = false;
+                if (std::optional<LeftFile> unknown = StillListed(t, fresh, present)) {
+                    settled[i] = {State::kLeft, *unknown};
+                } else if (present) {
+                    int single = result;
+                    ExactNames namesNow;
+                    DWORD error = 0;
+                    if (!Stopping(stop, control)) {
+                        single = ShellDeleteFiles(ShellList(t.Path()) + L'\0', true);
+                        if (CheckListedFile(t, namesNow, error) == FileOutcome::kGone) continue;
+                    }
+                    settled[i] = {State::kLeft, WhyStillThere(t, Asked::kAfterShell, single)};
                 }
-                settled[i] = {State::kLeft, WhyStillThere(t, Asked::kAfterShell, single)};
             }
         }
         done = settledBefore + batch.size();

@@ -61,7 +61,7 @@ inline constexpr unsigned kDeletionAnswerMs = 20;
 
 struct DeletionControl {
     const std::atomic<bool>* stop = nullptr;
-    unsigned threads = 0;  // for the files (permanent mode) or the checks: 0 for one per core, at least two
+    unsigned threads = 0;  // permanent mode: 0 for one per core, at least two
 };
 
 // One folder's files go on one thread, in row order; folders are shared among the threads. The outcome
