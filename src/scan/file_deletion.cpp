@@ -321,6 +321,9 @@ void RunWhileAnswering(const std::vector<std::function<void()>>& work, const std
     std::vector<std::thread> threads;
     for (const std::function<void()>& part : work) {
         threads.emplace_back([&, part] {
+            // Below the window's thread, as the scan's readers are: on a busy machine the window still
+            // gets its turn to answer.
+            SetThreadPriority(GetCurrentThread(), THREAD_PRIORITY_BELOW_NORMAL);
             const HRESULT apartment = com == Com::kForTheShell
                                           ? CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)  // the shell's
                                           : E_FAIL;
