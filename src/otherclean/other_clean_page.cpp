@@ -37,15 +37,18 @@ Button::Style FolderButton(bool enabled) {
 }
 }  // namespace
 
+// The hint lines and the icon in the second one's gap, as the design places them.
+constexpr int kHintX = 24, kBrowseHintY = 38, kHintIconX = 89;
+
 // The icon stands in the second hint's gap of blanks: where the design puts it for the Chinese text,
 // just after the words before the gap in another language.
 void OtherCleanPage::PlaceHintIcon() {
-    int x = 89;
+    int x = kHintIconX;
     if (CurrentUiLanguage() != UiLanguage::kChinese) {
         const std::string hint = otherHintLine2.Text();
-        x = 24 + otherHintLine2.TextWidth(hint.substr(0, hint.find("   ") + 1)) + 1;
+        x = kHintX + otherHintLine2.TextWidth(hint.substr(0, hint.find("   ") + 1)) + 1;
     }
-    otherHintIcon.Move(x, 38);
+    otherHintIcon.Move(x, kBrowseHintY);
 }
 
 void OtherCleanPage::Create(const PageHost& host) {
@@ -58,12 +61,12 @@ void OtherCleanPage::Create(const PageHost& host) {
     waitLine2.Create(suiPanelWait, UiText::kOtherPleaseWait, 10, 44, 263, 18, wait);
 
     // The icon sits in the blank gap of the second hint line and lies above it.
-    otherHintIcon.Create(suiPanelOtherClean, "", 89, 38, 16, 16, FolderButton(true));
+    otherHintIcon.Create(suiPanelOtherClean, "", kHintIconX, kBrowseHintY, 16, 16, FolderButton(true));
     otherHintIcon.name = "otherHintIcon";
     otherHintIcon.SetTabStop(false);  // a picture in the hint; it does nothing
-    otherHintLine1.Create(suiPanelOtherClean, UiText::kOtherHowTo, 24, 14, 470, 18,
+    otherHintLine1.Create(suiPanelOtherClean, UiText::kOtherHowTo, kHintX, 14, 470, 18,
                           {.font = kThemeFonts.body});
-    otherHintLine2.Create(suiPanelOtherClean, UiText::kOtherBrowseHint, 24, 38, 470, 18,
+    otherHintLine2.Create(suiPanelOtherClean, UiText::kOtherBrowseHint, kHintX, kBrowseHintY, 470, 18,
                           {.font = kThemeFonts.body});
     otherHintLine2.onLanguageChanged = [this] { PlaceHintIcon(); };
     PlaceHintIcon();

@@ -6,9 +6,6 @@
 #include "settings/list_rows.h"
 
 namespace {
-std::string ReadOptionsKey(std::string_view key) {
-    return ReadConfigValue(std::string(kConfigFileName), std::string(kConfigSection), std::string(key));
-}
 
 void LoadFilters(ListView& list, std::string_view key) {
     const std::vector<FilterEntry> entries = ParseFilterList(ReadOptionsKey(key));
@@ -18,6 +15,10 @@ void LoadFilters(ListView& list, std::string_view key) {
     });
 }
 }  // namespace
+
+std::string ReadOptionsKey(std::string_view key) {
+    return ReadConfigValue(std::string(kConfigFileName), std::string(kConfigSection), std::string(key));
+}
 
 void ShowGeneralOptions(const GeneralOptions& options, Button& read, Button& system, Button& hide,
                         Button& zero, Button& recycle, Button& permanently) {

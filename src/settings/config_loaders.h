@@ -6,6 +6,8 @@
 
 // Start-up readers of Config.ini that fill the Options page. They append to the lists without
 // clearing them and leave captions and sort marks alone.
+// A value of Config.ini's [Drive] section; "" when it is missing or cannot be read.
+std::string ReadOptionsKey(std::string_view key);
 // The interface language Config.ini names; Chinese without the key, with another value, or when the
 // file cannot be read.
 UiLanguage ReadInterfaceLanguage();

@@ -28,10 +28,6 @@ std::vector<std::string> TickedMasks(const ListView& list) {
     }
     return masks;
 }
-
-std::string ReadOptionsValue(std::string_view key) {
-    return ReadConfigValue(std::string(kConfigFileName), std::string(kConfigSection), std::string(key));
-}
 }  // namespace
 
 ScanSettings OptionsPage::CurrentScanSettings() const {
@@ -71,7 +67,7 @@ void OptionsPage::suiButtonSaveClick() {
         {std::string(kKeyExcludeFilters), BuildFilterList(FilterRows(ListViewFilterE))}};
     // Chinese is what no key means: a file that never named a language stays as it was.
     const UiLanguage language = LanguageShown();
-    if (language != UiLanguage::kChinese || !ReadOptionsValue(kKeyLanguage).empty())
+    if (language != UiLanguage::kChinese || !ReadOptionsKey(kKeyLanguage).empty())
         keys.push_back({std::string(kKeyLanguage), ConfigValueOf(language)});
     bool saved = WriteConfigValues(std::string(kConfigFileName), std::string(kConfigSection), keys);
     if (!saved) {

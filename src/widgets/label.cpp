@@ -20,16 +20,7 @@ void Label::SetFont(const FontSpec& font) {
     Invalidate();
 }
 
-int Label::TextWidth(const std::string& text) const {
-    HDC dc = GetDC(hwnd);
-    HGDIOBJ old = SelectObject(dc, GetFont(style.font, dpi));
-    std::wstring wide = Widen(text);
-    SIZE size{};
-    GetTextExtentPoint32W(dc, wide.c_str(), int(wide.size()), &size);
-    SelectObject(dc, old);
-    ReleaseDC(hwnd, dc);
-    return Logical(size.cx);
-}
+int Label::TextWidth(const std::string& text) const { return Logical(TextWidthAt(text, style.font, dpi)); }
 
 bool Label::HandleDrawItem(const DRAWITEMSTRUCT& item) {
     RECT r = item.rcItem;

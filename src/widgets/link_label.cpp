@@ -4,20 +4,6 @@
 #include "platform/text.h"
 
 namespace {
-// A link is as wide as its text, so the hand cursor and the hover colour end where the text does. Text
-// widths do not follow the scale exactly (glyphs snap to whole pixels), so the width is measured in
-// the font at the label's own DPI, in device pixels.
-int DeviceTextWidth(const std::string& text, const FontSpec& font, int dpi) {
-    HDC dc = GetDC(nullptr);
-    HGDIOBJ old = SelectObject(dc, GetFont(font, dpi));
-    std::wstring wide = Widen(text);
-    SIZE size{};
-    GetTextExtentPoint32W(dc, wide.c_str(), int(wide.size()), &size);
-    SelectObject(dc, old);
-    ReleaseDC(nullptr, dc);
-    return size.cx + ScaleToDpi(2, dpi);
-}
-
 std::string TrimBlanks(const std::string& s) {
     size_t first = s.find_first_not_of(" \t");
     if (first == std::string::npos) return {};
@@ -38,11 +24,14 @@ void LinkLabel::Create(Widget& parent, const Caption& text, const std::string& l
     SetTabStop(true);
 }
 
+// A link is as wide as its text, so the hand cursor and the hover colour end where the text does. Text
+// widths do not follow the scale exactly (glyphs snap to whole pixels), so the width is measured in
+// the font at the label's own DPI, in device pixels.
 void LinkLabel::OnDpiChanged(int) {
     if (!fitsText_) return;
     RECT r;
     GetClientRect(hwnd, &r);
-    SetWindowPos(hwnd, nullptr, 0, 0, DeviceTextWidth(Text(), style.font, dpi), r.bottom,
+    SetWindowPos(hwnd, nullptr, 0, 0, TextWidthAt(Text(), style.font, dpi) + Px(2), r.bottom,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 

@@ -134,6 +134,17 @@ HFONT GetFont(const FontSpec& wanted, int dpi) {
     return font;
 }
 
+int TextWidthAt(const std::string& text, const FontSpec& font, int dpi) {
+    HDC dc = GetDC(nullptr);
+    HGDIOBJ old = SelectObject(dc, GetFont(font, dpi));
+    std::wstring wide = Widen(text);
+    SIZE size{};
+    GetTextExtentPoint32W(dc, wide.c_str(), int(wide.size()), &size);
+    SelectObject(dc, old);
+    ReleaseDC(nullptr, dc);
+    return size.cx;
+}
+
 void FillSolid(HDC dc, const RECT& r, COLORREF color) {
     SetDCBrushColor(dc, color);
     FillRect(dc, &r, HBRUSH(GetStockObject(DC_BRUSH)));

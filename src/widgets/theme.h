@@ -74,6 +74,8 @@ inline const Theme& DialogTheme() { return ThemeByName("mainfrom"); }
 // Fonts are created once per description and DPI and live for the program's run; GB2312 in either
 // language, so Chinese captions and Chinese names in the lists (user data) render.
 HFONT GetFont(const FontSpec& wanted, int dpi);
+// How wide a text is in a font at a DPI, in device pixels.
+int TextWidthAt(const std::string& text, const FontSpec& font, int dpi);
 
 // A vertical gradient over r; with `only`, just the part of it inside that rectangle (a control asking
 // for the background behind itself), in the same colours.

@@ -9,7 +9,8 @@ const char* const kTicked = "Yes,";
 const char* const kUnticked = "No,";
 }  // namespace
 
-std::string ScanCsvHead() { return std::string("\xEF\xBB\xBF") + kHeader; }
+// The byte-order mark (U+FEFF, invisible) tells a spreadsheet that the file is UTF-8.
+std::string ScanCsvHead() { return std::string("\uFEFF") + kHeader; }
 
 void AppendCsvField(std::string& out, std::string_view field) {
     if (field.find_first_of(",\"\r\n") == std::string_view::npos) {
